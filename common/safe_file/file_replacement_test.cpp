@@ -1,0 +1,108 @@
+#include "common/safe_file/file_replacement.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace league {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileReplacementTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("file_replacement_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    target_ = (dir_ / "table.txt").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static std::string read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  std::size_t file_count() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+  }
+
+  fs::path dir_;
+  std::string target_;
+};
+
+TEST_F(FileReplacementTest, CreatesAndReplacesLeavingNoTemporaryFile) {
+  EXPECT_TRUE(replace_file(target_, "first"));
+  EXPECT_TRUE(replace_file(target_, "second\n"));
+  EXPECT_EQ(read(target_), "second\n");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FileReplacementTest, KeepsThePermissionBitsOfTheOldFile) {
+  std::ofstream(target_) << "old";
+  ::chmod(target_.c_str(), 0640);
+  ASSERT_TRUE(replace_file(target_, "new"));
+  struct stat info {};
+  ASSERT_EQ(::stat(target_.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(FileReplacementTest, OldFileSurvivesUntilCommit) {
+  std::ofstream(target_) << "old";
+  FileReplacement replacement(target_);
+  ASSERT_TRUE(replacement.prepare("new"));
+  EXPECT_EQ(read(target_), "old");
+  EXPECT_EQ(file_count(), 2u);
+  ASSERT_TRUE(replacement.commit());
+  EXPECT_EQ(read(target_), "new");
+}
+
+TEST_F(FileReplacementTest, UncommittedReplacementIsRemoved) {
+  std::ofstream(target_) << "old";
+  {
+    FileReplacement replacement(target_);
+    ASSERT_TRUE(replacement.prepare("new"));
+  }
+  EXPECT_EQ(read(target_), "old");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FileReplacementTest, TargetTakenByADirectoryFailsCleanly) {
+  fs::create_directory(target_);
+  EXPECT_FALSE(replace_file(target_, "new"));
+  EXPECT_TRUE(fs::is_directory(target_));
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FileReplacementTest, MissingDirectoryFails) {
+  EXPECT_FALSE(replace_file((dir_ / "no" / "table.txt").string(), "new"));
+}
+
+TEST_F(FileReplacementTest, FullDiskKeepsTheOldFile) {
+  std::ofstream(target_) << "old";
+  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old_limit{};
+  ::getrlimit(RLIMIT_FSIZE, &old_limit);
+  for (rlim_t limit : {rlim_t{0}, rlim_t{100}}) {
+    rlimit small = old_limit;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool ok = replace_file(target_, std::string(1000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old_limit);
+    EXPECT_FALSE(ok) << "limit " << limit;
+  }
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(read(target_), "old");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+}  // namespace
+}  // namespace league

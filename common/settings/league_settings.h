@@ -1,0 +1,19 @@
+#pragma once
+
+namespace league {
+
+// Which optional columns (Sub, Min, Mom, Con, Fit) the league's single-section
+// rosters carry, 1 to 8, chosen from the settings Fitness, Conceded_Sub_Apps and
+// Minutes.
+int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes);
+
+// Publishes every setting line of league.dat in the current directory into the
+// settings store and returns the roster layout. A league.dat that cannot be
+// opened is no error: nothing is published and the layout is 1.
+int load_league_settings();
+
+// Publishes every setting line of league.dat; a league.dat that cannot be opened
+// ends the run (throws ToolError with "\nError. Failed to open league.dat\n").
+void load_league_settings_strict();
+
+}  // namespace league

@@ -1,0 +1,74 @@
+#include "common/settings/settings_store.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "common/text/integers.h"
+
+extern char** environ;
+
+namespace league {
+
+namespace {
+
+bool same_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i];
+    char y = b[i];
+    if (x >= 'A' && x <= 'Z')
+      x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z')
+      y = static_cast<char>(y - 'A' + 'a');
+    if (x != y)
+      return false;
+  }
+  return true;
+}
+
+// The names of all variables that match `name` without regard to case.
+std::vector<std::string> matching_names(std::string_view name) {
+  std::vector<std::string> names;
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    const std::string_view text(*entry);
+    const std::string_view entry_name = text.substr(0, text.find('='));
+    if (same_name(entry_name, name))
+      names.emplace_back(entry_name);
+  }
+  return names;
+}
+
+}  // namespace
+
+bool put_setting(std::string_view text) {
+  const std::size_t equals = text.find('=');
+  const std::string name(text.substr(0, equals));
+  if (name.empty())
+    return false;
+  const std::string value(equals == std::string_view::npos ? std::string_view()
+                                                           : text.substr(equals + 1));
+  for (const std::string& old : matching_names(name))
+    ::unsetenv(old.c_str());
+  if (value.empty())
+    return true;
+  return ::setenv(name.c_str(), value.c_str(), 1) == 0;
+}
+
+std::optional<std::string> get_setting(std::string_view name) {
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    const std::string_view text(*entry);
+    const std::size_t equals = text.find('=');
+    if (equals != std::string_view::npos && same_name(text.substr(0, equals), name)) {
+      return std::string(text.substr(equals + 1));
+    }
+  }
+  return std::nullopt;
+}
+
+std::int32_t setting_number(std::string_view name, std::int32_t absent) {
+  const auto value = get_setting(name);
+  return value ? leading_int(*value) : absent;
+}
+
+}  // namespace league

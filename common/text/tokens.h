@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace league {
+
+// Walks a text token by token, tokens being runs of characters other than
+// white space. The views point into the scanned text, which must outlive them.
+class TokenScanner {
+ public:
+  explicit TokenScanner(std::string_view text) : text_(text) {}
+
+  // The next token, or nothing at the end of the text.
+  std::optional<std::string_view> next();
+
+  // Where the scanner stands, as an offset into the text.
+  std::size_t position() const { return pos_; }
+
+  // The text from the current position to the end of its line (line end excluded)
+  // and moves past that line end.
+  std::string_view rest_of_line();
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// The tokens of a text, at most `limit` of them (the rest are ignored).
+std::vector<std::string_view> split_tokens(std::string_view text,
+                                           std::size_t limit = static_cast<std::size_t>(-1));
+
+}  // namespace league

@@ -1,0 +1,41 @@
+#include "common/text/whole_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace league {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WholeFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("whole_file_test_" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+TEST_F(WholeFileTest, ReadsEveryByteIncludingNulAndCarriageReturn) {
+  const std::string data("a\0b\r\n", 5);
+  std::ofstream(dir_ / "f", std::ios::binary) << data;
+  EXPECT_EQ(read_whole_file(dir_ / "f"), data);
+}
+
+TEST_F(WholeFileTest, MissingDirectoryAndPipeCountAsUnopenable) {
+  EXPECT_EQ(read_whole_file(dir_ / "missing"), std::nullopt);
+  fs::create_directory(dir_ / "sub");
+  EXPECT_EQ(read_whole_file(dir_ / "sub"), std::nullopt);
+  ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
+  EXPECT_EQ(read_whole_file(dir_ / "pipe"), std::nullopt);
+  EXPECT_EQ(read_whole_file("/dev/zero"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace league

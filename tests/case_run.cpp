@@ -1,0 +1,116 @@
+#include "case_run.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace league::testing {
+
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void write_file(const fs::path& path, const std::string& contents) {
+  std::ofstream out(path, std::ios::binary);
+  out << contents;
+}
+
+std::vector<std::string> list_files(const fs::path& root) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file())
+      files.push_back(fs::relative(entry.path(), root).string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+ScratchDir::ScratchDir(const std::string& label) {
+  std::string pattern = (fs::temp_directory_path() / (label + "-XXXXXX")).string();
+  if (::mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+ToolOutcome run_tool(const ToolRun& run) {
+  ScratchDir io("tool-io");
+  const fs::path in_path = io.path() / "stdin";
+  const fs::path out_path = io.path() / "stdout";
+  write_file(in_path, run.input);
+
+  std::vector<std::string> words{run.program.string()};
+  words.insert(words.end(), run.args.begin(), run.args.end());
+  std::vector<std::string> env{"PATH=/usr/bin:/bin"};
+  env.insert(env.end(), run.env.begin(), run.env.end());
+  std::vector<char*> argv;
+  for (auto& word : words)
+    argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  for (auto& entry : env)
+    envp.push_back(entry.data());
+  envp.push_back(nullptr);
+
+  const pid_t pid = ::fork();
+  if (pid < 0)
+    throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    const int in = ::open(in_path.c_str(), O_RDONLY);
+    const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+        ::chdir(run.directory.c_str()) != 0) {
+      ::_exit(127);
+    }
+    if (run.file_size_limit >= 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      rlimit limit{};
+      ::getrlimit(RLIMIT_FSIZE, &limit);
+      limit.rlim_cur = static_cast<rlim_t>(run.file_size_limit);
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ::execve(argv[0], argv.data(), envp.data());
+    ::_exit(127);
+  }
+
+  ToolOutcome outcome;
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(run.timeout_seconds);
+  int wait_status = 0;
+  for (;;) {
+    const pid_t done = ::waitpid(pid, &wait_status, WNOHANG);
+    if (done == pid)
+      break;
+    if (std::chrono::steady_clock::now() > deadline) {
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, &wait_status, 0);
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  if (WIFEXITED(wait_status))
+    outcome.status = WEXITSTATUS(wait_status);
+  outcome.output = read_file(out_path);
+  return outcome;
+}
+
+}  // namespace league::testing

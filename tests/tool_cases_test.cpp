@@ -1,0 +1,103 @@
+// Runs every whole-tool case below this folder against the built tools.
+//
+// A case is a folder tests/<tool>/<case>/ holding:
+//   in/            the league directory before the run (copied to a scratch folder)
+//   args           optional, one argument per line
+//   stdin          optional, all of standard input (missing: empty)
+//   env            optional, NAME=VALUE lines; the environment holds only PATH besides
+//   fsize          optional, a file-size limit in bytes for the run (SIGXFSZ ignored),
+//                  to make every write beyond it fail as on a full disk
+//   expect/status  the exit status
+//   expect/stdout  the exact standard output
+//   expect/files/  every regular file that must exist afterwards, byte for byte; any
+//                  other file left in the directory fails the case
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "case_run.h"
+
+namespace league::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+  std::string tool;
+  fs::path dir;
+};
+
+std::vector<Case> all_cases() {
+  std::vector<Case> cases;
+  for (const char* tool : {"table_update", "form_update", "player_list", "team_sheet"}) {
+    const fs::path root = fs::path(CASES_DIR) / tool;
+    if (!fs::is_directory(root))
+      continue;
+    for (const auto& entry : fs::directory_iterator(root)) {
+      if (fs::is_directory(entry.path() / "expect"))
+        cases.push_back({tool, entry.path()});
+    }
+  }
+  std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) { return a.dir < b.dir; });
+  return cases;
+}
+
+std::vector<std::string> lines_of(const fs::path& path) {
+  std::vector<std::string> lines;
+  if (!fs::exists(path))
+    return lines;
+  std::istringstream text(read_file(path));
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty())
+      lines.push_back(line);
+  }
+  return lines;
+}
+
+class ToolCase : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ToolCase, MatchesItsGoldenFiles) {
+  const Case& c = GetParam();
+  ScratchDir league("league-" + c.dir.filename().string());
+  if (fs::exists(c.dir / "in")) {
+    fs::copy(c.dir / "in", league.path(), fs::copy_options::recursive);
+  }
+
+  ToolRun run;
+  run.program = fs::path(TOOLS_DIR) / c.tool;
+  run.args = lines_of(c.dir / "args");
+  run.directory = league.path();
+  if (fs::exists(c.dir / "stdin"))
+    run.input = read_file(c.dir / "stdin");
+  run.env = lines_of(c.dir / "env");
+  if (fs::exists(c.dir / "fsize"))
+    run.file_size_limit = std::stoll(read_file(c.dir / "fsize"));
+
+  const ToolOutcome outcome = run_tool(run);
+  EXPECT_EQ(outcome.status, std::stoi(read_file(c.dir / "expect" / "status")));
+  EXPECT_EQ(outcome.output, read_file(c.dir / "expect" / "stdout"));
+
+  const fs::path expected_root = c.dir / "expect" / "files";
+  const auto expected =
+      fs::exists(expected_root) ? list_files(expected_root) : std::vector<std::string>{};
+  EXPECT_EQ(list_files(league.path()), expected);
+  for (const std::string& file : expected) {
+    EXPECT_EQ(read_file(league.path() / file), read_file(expected_root / file)) << file;
+  }
+}
+
+std::string case_name(const ::testing::TestParamInfo<Case>& info) {
+  std::string name = info.param.tool + "_" + info.param.dir.filename().string();
+  for (char& ch : name) {
+    if (!std::isalnum(static_cast<unsigned char>(ch)))
+      ch = '_';
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToolCase, ::testing::ValuesIn(all_cases()), case_name);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ToolCase);
+
+}  // namespace
+}  // namespace league::testing

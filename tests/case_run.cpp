@@ -33,8 +33,7 @@ void write_file(const fs::path& path, const std::string& contents) {
 std::vector<std::string> list_files(const fs::path& root) {
   std::vector<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file())
-      files.push_back(fs::relative(entry.path(), root).string());
+    if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), root).string());
   }
   std::sort(files.begin(), files.end());
   return files;
@@ -42,8 +41,7 @@ std::vector<std::string> list_files(const fs::path& root) {
 
 ScratchDir::ScratchDir(const std::string& label) {
   std::string pattern = (fs::temp_directory_path() / (label + "-XXXXXX")).string();
-  if (::mkdtemp(pattern.data()) == nullptr)
-    throw std::runtime_error("mkdtemp failed");
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
 
@@ -63,17 +61,14 @@ ToolOutcome run_tool(const ToolRun& run) {
   std::vector<std::string> env{"PATH=/usr/bin:/bin"};
   env.insert(env.end(), run.env.begin(), run.env.end());
   std::vector<char*> argv;
-  for (auto& word : words)
-    argv.push_back(word.data());
+  for (auto& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   std::vector<char*> envp;
-  for (auto& entry : env)
-    envp.push_back(entry.data());
+  for (auto& entry : env) envp.push_back(entry.data());
   envp.push_back(nullptr);
 
   const pid_t pid = ::fork();
-  if (pid < 0)
-    throw std::runtime_error("fork failed");
+  if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
     const int in = ::open(in_path.c_str(), O_RDONLY);
     const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -98,8 +93,7 @@ ToolOutcome run_tool(const ToolRun& run) {
   int wait_status = 0;
   for (;;) {
     const pid_t done = ::waitpid(pid, &wait_status, WNOHANG);
-    if (done == pid)
-      break;
+    if (done == pid) break;
     if (std::chrono::steady_clock::now() > deadline) {
       ::kill(pid, SIGKILL);
       ::waitpid(pid, &wait_status, 0);
@@ -107,8 +101,7 @@ ToolOutcome run_tool(const ToolRun& run) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  if (WIFEXITED(wait_status))
-    outcome.status = WEXITSTATUS(wait_status);
+  if (WIFEXITED(wait_status)) outcome.status = WEXITSTATUS(wait_status);
   outcome.output = read_file(out_path);
   return outcome;
 }

@@ -32,11 +32,9 @@ std::vector<Case> all_cases() {
   std::vector<Case> cases;
   for (const char* tool : {"table_update", "form_update", "player_list", "team_sheet"}) {
     const fs::path root = fs::path(CASES_DIR) / tool;
-    if (!fs::is_directory(root))
-      continue;
+    if (!fs::is_directory(root)) continue;
     for (const auto& entry : fs::directory_iterator(root)) {
-      if (fs::is_directory(entry.path() / "expect"))
-        cases.push_back({tool, entry.path()});
+      if (fs::is_directory(entry.path() / "expect")) cases.push_back({tool, entry.path()});
     }
   }
   std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) { return a.dir < b.dir; });
@@ -45,12 +43,10 @@ std::vector<Case> all_cases() {
 
 std::vector<std::string> lines_of(const fs::path& path) {
   std::vector<std::string> lines;
-  if (!fs::exists(path))
-    return lines;
+  if (!fs::exists(path)) return lines;
   std::istringstream text(read_file(path));
   for (std::string line; std::getline(text, line);) {
-    if (!line.empty())
-      lines.push_back(line);
+    if (!line.empty()) lines.push_back(line);
   }
   return lines;
 }
@@ -68,11 +64,9 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
   run.program = fs::path(TOOLS_DIR) / c.tool;
   run.args = lines_of(c.dir / "args");
   run.directory = league.path();
-  if (fs::exists(c.dir / "stdin"))
-    run.input = read_file(c.dir / "stdin");
+  if (fs::exists(c.dir / "stdin")) run.input = read_file(c.dir / "stdin");
   run.env = lines_of(c.dir / "env");
-  if (fs::exists(c.dir / "fsize"))
-    run.file_size_limit = std::stoll(read_file(c.dir / "fsize"));
+  if (fs::exists(c.dir / "fsize")) run.file_size_limit = std::stoll(read_file(c.dir / "fsize"));
 
   const ToolOutcome outcome = run_tool(run);
   EXPECT_EQ(outcome.status, std::stoi(read_file(c.dir / "expect" / "status")));
@@ -90,8 +84,7 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
 std::string case_name(const ::testing::TestParamInfo<Case>& info) {
   std::string name = info.param.tool + "_" + info.param.dir.filename().string();
   for (char& ch : name) {
-    if (!std::isalnum(static_cast<unsigned char>(ch)))
-      ch = '_';
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
   }
   return name;
 }

@@ -6,8 +6,7 @@ namespace league {
 
 std::vector<std::string> arguments_of(int argc, char** argv) {
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i)
-    args.emplace_back(argv[i]);
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   return args;
 }
 
@@ -15,8 +14,7 @@ namespace {
 
 void print_usage_line(const ToolInfo& tool, std::ostream& out) {
   out << "Usage: " << tool.name;
-  if (!tool.usage.empty())
-    out << ' ' << tool.usage;
+  if (!tool.usage.empty()) out << ' ' << tool.usage;
   out << '\n';
 }
 
@@ -24,8 +22,7 @@ void print_usage_line(const ToolInfo& tool, std::ostream& out) {
 
 std::optional<int> answer_standard_option(const ToolInfo& tool,
                                           const std::vector<std::string>& args, std::ostream& out) {
-  if (args.empty())
-    return std::nullopt;
+  if (args.empty()) return std::nullopt;
   if (args[0] == "--version") {
     out << tool.name << ' ' << LEAGUE_VERSION << '\n';
     return 0;

@@ -12,8 +12,7 @@ void wait_for_key(std::istream& in, std::ostream& out) {
 
 int report_tool_error(const ToolError& error, std::istream& in, std::ostream& out) {
   out << error.what();
-  if (error.waits_for_key())
-    wait_for_key(in, out);
+  if (error.waits_for_key()) wait_for_key(in, out);
   out.flush();
   return 1;
 }

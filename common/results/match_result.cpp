@@ -5,10 +5,8 @@ namespace league {
 Outcome match_outcome(const MatchResult& result, int k) {
   const std::int32_t own = result.sides[k].goals;
   const std::int32_t other = result.sides[1 - k].goals;
-  if (own > other)
-    return Outcome::kWin;
-  if (own == other)
-    return Outcome::kDraw;
+  if (own > other) return Outcome::kWin;
+  if (own == other) return Outcome::kDraw;
   return Outcome::kLoss;
 }
 

@@ -8,8 +8,7 @@ namespace league {
 
 std::string read_results_file() {
   auto text = read_whole_file("results.txt");
-  if (!text)
-    throw ToolError("\nFailed to open file results.txt !!", ToolError::Key::kWait);
+  if (!text) throw ToolError("\nFailed to open file results.txt !!", ToolError::Key::kWait);
   return std::move(*text);
 }
 
@@ -21,18 +20,15 @@ void refuse_result(std::string_view home_team) {
 
 std::optional<MatchResult> ResultsReader::read_match_result() {
   const auto home = tokens_.next();
-  if (!home)
-    return std::nullopt;
+  if (!home) return std::nullopt;
   const auto home_goals = tokens_.next();
   const auto separator = tokens_.next();
   const auto away_goals = tokens_.next();
   const auto away = tokens_.next();
-  if (!home_goals || !separator || !away_goals || !away)
-    refuse_result(*home);
+  if (!home_goals || !separator || !away_goals || !away) refuse_result(*home);
   const auto home_count = parse_whole_int(*home_goals);
   const auto away_count = parse_whole_int(*away_goals);
-  if (!home_count || !away_count)
-    refuse_result(*home);
+  if (!home_count || !away_count) refuse_result(*home);
   return MatchResult{{MatchSide{*home, *home_count}, MatchSide{*away, *away_count}}};
 }
 

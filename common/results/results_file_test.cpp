@@ -22,8 +22,7 @@ struct Applied {
 class ApplyResultsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (std::string_view name : names_)
-      index_.add(name);
+    for (std::string_view name : names_) index_.add(name);
   }
   std::vector<Applied> run(std::string_view text) {
     std::vector<Applied> applied;

@@ -7,8 +7,7 @@ namespace {
 
 TEST(TeamIndex, MatchesWholeNamesExactlyAndTheFirstRowWins) {
   TeamIndex index;
-  for (std::string_view name : {"Lions", "Tigers", "Lions", "lions2"})
-    index.add(name);
+  for (std::string_view name : {"Lions", "Tigers", "Lions", "lions2"}) index.add(name);
   EXPECT_EQ(index.find_team("Lions"), 0u);
   EXPECT_EQ(index.find_team("Tigers"), 1u);
   EXPECT_EQ(index.find_team("lions2"), 3u);

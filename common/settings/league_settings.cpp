@@ -32,12 +32,9 @@ void publish_settings(std::string_view text) {
   LineReader lines(text, kLinePiece);
   while (auto line = lines.next()) {
     const auto tokens = split_tokens(*line, slots.size());
-    for (std::size_t i = 0; i < tokens.size(); ++i)
-      slots[i] = tokens[i];
-    if (slots[kKey] == kAbbreviationMarker)
-      abbreviations = true;
-    if (slots[kSeparator] != "=")
-      continue;
+    for (std::size_t i = 0; i < tokens.size(); ++i) slots[i] = tokens[i];
+    if (slots[kKey] == kAbbreviationMarker) abbreviations = true;
+    if (slots[kSeparator] != "=") continue;
     put_setting((abbreviations ? "abbr_" : "") + slots[kKey] + "=" + slots[kValue]);
   }
 }
@@ -52,8 +49,7 @@ int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes) {
 
 int load_league_settings() {
   const auto text = read_whole_file(kLeagueFile);
-  if (!text)
-    return 1;
+  if (!text) return 1;
   publish_settings(*text);
   return roster_layout_for(setting_number("Fitness") != 0, setting_number("Conceded_Sub_Apps") != 0,
                            setting_number("Minutes") != 0);
@@ -61,8 +57,7 @@ int load_league_settings() {
 
 void load_league_settings_strict() {
   const auto text = read_whole_file(kLeagueFile);
-  if (!text)
-    throw ToolError("\nError. Failed to open league.dat\n");
+  if (!text) throw ToolError("\nError. Failed to open league.dat\n");
   publish_settings(*text);
 }
 

@@ -5,24 +5,42 @@
 
 #include "common/text/integers.h"
 
+#ifdef _WIN32
+#define environ _environ
+#else
 extern char** environ;
+#endif
 
 namespace league {
 
 namespace {
 
+#ifdef _WIN32
+// Windows keeps one variable per name whatever its letter case; removing it
+// first lets the new text set the case of the name as well.
+void remove_variable(const std::string& name) {
+  ::_putenv_s(name.c_str(), "");
+}
+bool set_variable(const std::string& name, const std::string& value) {
+  return ::_putenv_s(name.c_str(), value.c_str()) == 0;
+}
+#else
+void remove_variable(const std::string& name) {
+  ::unsetenv(name.c_str());
+}
+bool set_variable(const std::string& name, const std::string& value) {
+  return ::setenv(name.c_str(), value.c_str(), 1) == 0;
+}
+#endif
+
 bool same_name(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
+  if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     char x = a[i];
     char y = b[i];
-    if (x >= 'A' && x <= 'Z')
-      x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z')
-      y = static_cast<char>(y - 'A' + 'a');
-    if (x != y)
-      return false;
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
   }
   return true;
 }
@@ -33,8 +51,7 @@ std::vector<std::string> matching_names(std::string_view name) {
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     const std::string_view text(*entry);
     const std::string_view entry_name = text.substr(0, text.find('='));
-    if (same_name(entry_name, name))
-      names.emplace_back(entry_name);
+    if (same_name(entry_name, name)) names.emplace_back(entry_name);
   }
   return names;
 }
@@ -44,15 +61,12 @@ std::vector<std::string> matching_names(std::string_view name) {
 bool put_setting(std::string_view text) {
   const std::size_t equals = text.find('=');
   const std::string name(text.substr(0, equals));
-  if (name.empty())
-    return false;
+  if (name.empty()) return false;
   const std::string value(equals == std::string_view::npos ? std::string_view()
                                                            : text.substr(equals + 1));
-  for (const std::string& old : matching_names(name))
-    ::unsetenv(old.c_str());
-  if (value.empty())
-    return true;
-  return ::setenv(name.c_str(), value.c_str(), 1) == 0;
+  for (const std::string& old : matching_names(name)) remove_variable(old);
+  if (value.empty()) return true;
+  return set_variable(name, value);
 }
 
 std::optional<std::string> get_setting(std::string_view name) {

@@ -10,8 +10,7 @@ namespace {
 class SettingsStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"Color", "COLOR", "color", "coLor"})
-      ::unsetenv(name);
+    for (const char* name : {"Color", "COLOR", "color", "coLor"}) ::unsetenv(name);
   }
   void TearDown() override { SetUp(); }
 };

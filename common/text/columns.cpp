@@ -22,13 +22,11 @@ struct Decimal {
 
 void append_padded_left(std::string& out, std::string_view text, std::size_t width) {
   out.append(text);
-  if (text.size() < width)
-    out.append(width - text.size(), ' ');
+  if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
 void append_padded_right(std::string& out, std::string_view text, std::size_t width) {
-  if (text.size() < width)
-    out.append(width - text.size(), ' ');
+  if (text.size() < width) out.append(width - text.size(), ' ');
   out.append(text);
 }
 

@@ -11,23 +11,19 @@ std::optional<std::int32_t> parse_whole_int(std::string_view token) {
   if (!token.empty() && token.front() == '+') {
     token.remove_prefix(1);
     // "+-5" must not pass as -5 through from_chars below.
-    if (!token.empty() && token.front() == '-')
-      return std::nullopt;
+    if (!token.empty() && token.front() == '-') return std::nullopt;
   }
-  if (token.empty())
-    return std::nullopt;
+  if (token.empty()) return std::nullopt;
   std::int32_t value = 0;
   const char* end = token.data() + token.size();
   auto [ptr, ec] = std::from_chars(token.data(), end, value);
-  if (ec != std::errc() || ptr != end)
-    return std::nullopt;
+  if (ec != std::errc() || ptr != end) return std::nullopt;
   return value;
 }
 
 std::int32_t leading_int(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && is_space(text[i]))
-    ++i;
+  while (i < text.size() && is_space(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
@@ -38,14 +34,11 @@ std::int32_t leading_int(std::string_view text) {
   std::int64_t magnitude = 0;
   for (; i < text.size() && is_digit(text[i]); ++i) {
     magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > kMax + 1)
-      magnitude = kMax + 1;  // saturated: stop growing
+    if (magnitude > kMax + 1) magnitude = kMax + 1;  // saturated: stop growing
   }
   const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > kMax)
-    return static_cast<std::int32_t>(kMax);
-  if (value < kMin)
-    return static_cast<std::int32_t>(kMin);
+  if (value > kMax) return static_cast<std::int32_t>(kMax);
+  if (value < kMin) return static_cast<std::int32_t>(kMin);
   return static_cast<std::int32_t>(value);
 }
 

@@ -10,8 +10,7 @@ namespace {
 std::vector<std::string> pieces(std::string_view text, std::size_t piece) {
   std::vector<std::string> out;
   LineReader reader(text, piece);
-  while (auto line = reader.next())
-    out.emplace_back(*line);
+  while (auto line = reader.next()) out.emplace_back(*line);
   return out;
 }
 

@@ -5,21 +5,17 @@
 namespace league {
 
 std::optional<std::string_view> TokenScanner::next() {
-  while (pos_ < text_.size() && is_space(text_[pos_]))
-    ++pos_;
-  if (pos_ == text_.size())
-    return std::nullopt;
+  while (pos_ < text_.size() && is_space(text_[pos_])) ++pos_;
+  if (pos_ == text_.size()) return std::nullopt;
   const std::size_t start = pos_;
-  while (pos_ < text_.size() && !is_space(text_[pos_]))
-    ++pos_;
+  while (pos_ < text_.size() && !is_space(text_[pos_])) ++pos_;
   return text_.substr(start, pos_ - start);
 }
 
 std::string_view TokenScanner::rest_of_line() {
   const std::size_t start = pos_;
   std::size_t end = text_.find('\n', start);
-  if (end == std::string_view::npos)
-    end = text_.size();
+  if (end == std::string_view::npos) end = text_.size();
   pos_ = end == text_.size() ? end : end + 1;
   return text_.substr(start, end - start);
 }
@@ -29,8 +25,7 @@ std::vector<std::string_view> split_tokens(std::string_view text, std::size_t li
   TokenScanner scanner(text);
   while (tokens.size() < limit) {
     auto token = scanner.next();
-    if (!token)
-      break;
+    if (!token) break;
     tokens.push_back(*token);
   }
   return tokens;

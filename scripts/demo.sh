@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the tools and runs one round of the example league on a scratch copy
+# of examples/league (the shipped files are never touched), then shows what
+# each tool printed and what it changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+cmake -S . -B build "${generator[@]}" -DLEAGUE_TESTS=OFF >/dev/null
+cmake --build build -j "$(nproc)" >/dev/null
+bin="$root/build/bin"
+
+league=$(mktemp -d "${TMPDIR:-/tmp}/league-demo-XXXXXX")
+cp -R examples/league/. "$league"
+cp -R examples/league "$league.before"
+trap 'rm -rf "$league" "$league.before"' EXIT
+cd "$league"
+
+step() { printf '\n\033[1m== %s\033[0m\n' "$*"; }
+
+step "player_list, sorted by goals (answer 19 at the menu)"
+echo 19 | "$bin/player_list"
+echo
+step "all_plrs.txt, first 12 lines"
+head -n 12 all_plrs.txt
+
+step "team_sheet Ashford (single-section roster) and Academy (two-section roster)"
+"$bin/team_sheet" Ashford
+"$bin/team_sheet" Academy
+step "Ashfordsht.txt"
+cat Ashfordsht.txt
+echo
+
+step "table_update (the key press is a line end)"
+echo | "$bin/table_update"
+step "what changed in table.txt"
+diff -u "$league.before/table.txt" table.txt || true
+step "what changed in attendances.dat"
+diff -u "$league.before/attendances.dat" attendances.dat || true
+
+step "form_update"
+echo | "$bin/form_update"
+step "what changed in form.txt"
+diff -u "$league.before/form.txt" form.txt || true
+
+echo
+echo "The demo ran in a scratch copy that is now removed; examples/league is unchanged."

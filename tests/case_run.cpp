@@ -50,10 +50,9 @@ ScratchDir::~ScratchDir() {
   fs::remove_all(path_, ignored);
 }
 
-ToolOutcome run_tool(const ToolRun& run) {
-  ScratchDir io("tool-io");
-  const fs::path in_path = io.path() / "stdin";
-  const fs::path out_path = io.path() / "stdout";
+StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seconds) {
+  const fs::path in_path = io_.path() / "stdin";
+  const fs::path out_path = io_.path() / "stdout";
   write_file(in_path, run.input);
 
   std::vector<std::string> words{run.program.string()};
@@ -67,9 +66,9 @@ ToolOutcome run_tool(const ToolRun& run) {
   for (auto& entry : env) envp.push_back(entry.data());
   envp.push_back(nullptr);
 
-  const pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
+  pid_ = ::fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
     const int in = ::open(in_path.c_str(), O_RDONLY);
     const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
@@ -86,24 +85,38 @@ ToolOutcome run_tool(const ToolRun& run) {
     ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }
+}
 
-  ToolOutcome outcome;
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::seconds(run.timeout_seconds);
-  int wait_status = 0;
-  for (;;) {
-    const pid_t done = ::waitpid(pid, &wait_status, WNOHANG);
-    if (done == pid) break;
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &wait_status, 0);
-      break;
+StartedTool::~StartedTool() {
+  kill();
+}
+
+void StartedTool::kill() {
+  if (pid_ <= 0) return;
+  ::kill(pid_, SIGKILL);
+  ::waitpid(pid_, &wait_status_, 0);
+  pid_ = -1;
+}
+
+ToolOutcome StartedTool::wait() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds_);
+  while (pid_ > 0) {
+    if (::waitpid(pid_, &wait_status_, WNOHANG) == pid_) {
+      pid_ = -1;
+    } else if (std::chrono::steady_clock::now() > deadline) {
+      kill();
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  if (WIFEXITED(wait_status)) outcome.status = WEXITSTATUS(wait_status);
-  outcome.output = read_file(out_path);
+  ToolOutcome outcome;
+  if (WIFEXITED(wait_status_)) outcome.status = WEXITSTATUS(wait_status_);
+  outcome.output = read_file(io_.path() / "stdout");
   return outcome;
+}
+
+ToolOutcome run_tool(const ToolRun& run) {
+  return StartedTool(run).wait();
 }
 
 }  // namespace league::testing

@@ -17,19 +17,6 @@ struct ToolRun {
   int timeout_seconds = 20;
 };
 
-struct ToolOutcome {
-  int status = -1;  // exit status, or -1 when killed by a signal or the timeout
-  std::string output;
-};
-
-ToolOutcome run_tool(const ToolRun& run);
-
-std::string read_file(const std::filesystem::path& path);
-void write_file(const std::filesystem::path& path, const std::string& contents);
-
-// Every regular file below `root`, as paths relative to it, sorted.
-std::vector<std::string> list_files(const std::filesystem::path& root);
-
 // A fresh empty directory that is removed with the object.
 class ScratchDir {
  public:
@@ -42,5 +29,38 @@ class ScratchDir {
  private:
   std::filesystem::path path_;
 };
+
+struct ToolOutcome {
+  int status = -1;  // exit status, or -1 when killed by a signal or the timeout
+  std::string output;
+};
+
+ToolOutcome run_tool(const ToolRun& run);
+
+// A tool started in the background, for tests that interrupt it.
+class StartedTool {
+ public:
+  explicit StartedTool(const ToolRun& run);
+  ~StartedTool();
+  StartedTool(const StartedTool&) = delete;
+  StartedTool& operator=(const StartedTool&) = delete;
+
+  // Kills the tool with SIGKILL (if it still runs) and reaps it.
+  void kill();
+  // Waits for the tool to end (killing it after the run's timeout); its outcome.
+  ToolOutcome wait();
+
+ private:
+  ScratchDir io_{"tool-io"};
+  int timeout_seconds_;
+  int pid_ = -1;
+  int wait_status_ = 0;
+};
+
+std::string read_file(const std::filesystem::path& path);
+void write_file(const std::filesystem::path& path, const std::string& contents);
+
+// Every regular file below `root`, as paths relative to it, sorted.
+std::vector<std::string> list_files(const std::filesystem::path& root);
 
 }  // namespace league::testing

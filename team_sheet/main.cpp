@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "common/console/command_line.h"
+#include "team_sheet/team_sheet_run.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  return league::run_team_sheet(league::arguments_of(argc, argv), std::cin, std::cout);
+}

@@ -1,0 +1,108 @@
+#include "common/roster/fixed_reader.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "common/roster/roster_layout.h"
+#include "common/text/spaces.h"
+
+namespace league {
+
+namespace {
+
+// Reads the values of one line the way a formatted scan does: each value skips
+// the white space before it and starts exactly where the previous one ended.
+class ValueScanner {
+ public:
+  explicit ValueScanner(std::string_view line) : line_(line) {}
+
+  // A run of non-white-space characters; nothing at the end of the line.
+  bool read_text(std::string& into) {
+    skip_space();
+    const std::size_t start = pos_;
+    while (pos_ < line_.size() && !is_space(line_[pos_])) ++pos_;
+    if (pos_ == start) return false;
+    into.assign(line_.substr(start, pos_ - start));
+    return true;
+  }
+
+  // An optional sign and at least one digit, up to the first non-digit. Fails
+  // without digits, or when the value does not fit 32 bits.
+  bool read_int(std::int32_t& into) {
+    skip_space();
+    bool negative = false;
+    if (pos_ < line_.size() && (line_[pos_] == '+' || line_[pos_] == '-')) {
+      negative = line_[pos_] == '-';
+      ++pos_;
+    }
+    if (pos_ == line_.size() || !is_digit(line_[pos_])) return false;
+    // Accumulated as a negative number so that the lowest 32-bit value fits.
+    constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
+    std::int64_t value = 0;
+    bool fits = true;
+    while (pos_ < line_.size() && is_digit(line_[pos_])) {
+      if (fits) {
+        value = value * 10 - (line_[pos_] - '0');
+        fits = value >= kLowest;
+      }
+      ++pos_;
+    }
+    if (!negative) {
+      value = -value;
+      fits = fits && value <= std::numeric_limits<std::int32_t>::max();
+    }
+    if (!fits) return false;
+    into = static_cast<std::int32_t>(value);
+    return true;
+  }
+
+ private:
+  void skip_space() {
+    while (pos_ < line_.size() && is_space(line_[pos_])) ++pos_;
+  }
+
+  std::string_view line_;
+  std::size_t pos_ = 0;
+};
+
+// Stores the line's values straight into `player`, column by column, and tells
+// whether every column of the layout got one.
+bool scan_player_line(std::string_view line, const RosterLayout& layout, Player& player) {
+  ValueScanner scanner(line);
+  for (const RosterColumn& column : layout.columns) {
+    const bool converted = column.is_text() ? scanner.read_text(player.*column.text)
+                                            : scanner.read_int(player.*column.number);
+    if (!converted) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capacity, int layout) {
+  const RosterLayout* columns = find_roster_layout(layout);
+  if (columns == nullptr || capacity <= 0) return 0;
+  if (table.size() < static_cast<std::size_t>(capacity))
+    table.resize(static_cast<std::size_t>(capacity));
+
+  // The header line and the dash line, whatever they hold.
+  roster.next();
+  roster.next();
+
+  int placed = 0;
+  while (placed < capacity) {
+    const auto line = roster.next();
+    if (!line) break;
+    if (scan_player_line(*line, *columns, table[static_cast<std::size_t>(placed)])) ++placed;
+  }
+  return placed;
+}
+
+int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity,
+                      int layout) {
+  LineReader reader(roster, kRosterLinePiece);
+  return read_roster_fixed(reader, table, capacity, layout);
+}
+
+}  // namespace league

@@ -1,0 +1,80 @@
+#include "player_list/player_list.h"
+
+#include <istream>
+#include <ostream>
+
+#include "common/console/command_line.h"
+#include "common/console/tool_error.h"
+#include "common/roster/fixed_reader.h"
+#include "common/settings/league_settings.h"
+#include "common/text/tokens.h"
+#include "common/text/whole_file.h"
+#include "player_list/player_listing.h"
+#include "player_list/sort_criteria.h"
+
+namespace league {
+
+namespace {
+
+constexpr ToolInfo kTool = {
+    "player_list", "",
+    "Asks for one of 28 sorting criteria, reads every roster named in teams.dir\n"
+    "(in the column layout that league.dat selects) and writes all players of the\n"
+    "league, each with its team, to all_plrs.txt in that order.\n"};
+
+// The team of a roster file: its name up to the first '.', or the whole name
+// when it has none.
+std::string_view team_of(std::string_view roster_name) {
+  return roster_name.substr(0, roster_name.find('.'));
+}
+
+// Reads every roster named in teams.dir, in order, and gathers their players
+// in reading order. Returns the roster layout of the last roster read, 0 when
+// there was none.
+int gather_players(std::vector<Player>& players, std::ostream& out) {
+  const auto teams = read_whole_file("teams.dir");
+  if (!teams) throw ToolError("Error ! Unable to open file teams.dir");
+
+  // Reused for every roster without clearing: a field the layout lacks is
+  // never written and stays 0 for every player.
+  std::vector<Player> roster_buffer(kRosterCapacity);
+  int layout = 0;
+  TokenScanner names(*teams);
+  while (const auto name = names.next()) {
+    out << "\nProcessing " << *name;
+    const auto roster = read_whole_file(std::string(*name));
+    if (!roster) throw ToolError("\nFailed to open file " + std::string(*name) + "\n !!");
+    // Loaded again for each roster, after it was opened, so the layout is the
+    // one league.dat gives at the time each roster is read.
+    layout = load_league_settings();
+    const int count = read_roster_fixed(*roster, roster_buffer, kRosterCapacity, layout);
+    const std::string_view team = team_of(*name);
+    for (int i = 0; i < count; ++i) {
+      players.push_back(roster_buffer[static_cast<std::size_t>(i)]);
+      players.back().Team = team;
+    }
+  }
+  return layout;
+}
+
+}  // namespace
+
+int run_player_list(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
+  if (const auto status = answer_standard_option(kTool, args, out)) return *status;
+  if (!args.empty()) return report_usage(kTool, out);
+
+  try {
+    const SortCriterion& criterion = sort_criterion(choose_sort_criterion(in, out));
+    std::vector<Player> players;
+    const int layout = gather_players(players, out);
+    sort_players(players, criterion);
+    write_player_list(players, layout);
+    out << "\n\nFile <all_plrs.txt> created successfully\n";
+    out.flush();
+    return 0;
+  } catch (const ToolError& error) {
+    return report_tool_error(error, in, out);
+  }
+}
+
+}  // namespace league

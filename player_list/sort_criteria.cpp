@@ -1,0 +1,116 @@
+#include "player_list/sort_criteria.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <istream>
+#include <optional>
+#include <ostream>
+
+#include "common/console/tool_error.h"
+#include "common/text/spaces.h"
+
+namespace league {
+
+namespace {
+
+SortCriterion by_text(std::string_view menu_text, std::string Player::*field) {
+  return {menu_text, field, nullptr};
+}
+
+SortCriterion by_number(std::string_view menu_text, std::int32_t Player::*field) {
+  return {menu_text, nullptr, field};
+}
+
+const std::array<SortCriterion, kCriterionCount>& criteria() {
+  static const std::array<SortCriterion, kCriterionCount> table = {
+      by_text("Team", &Player::Team),
+      by_text("Name", &Player::Name),
+      by_number("Age", &Player::Age),
+      by_text("Nationality", &Player::Nat),
+      by_number("St skill", &Player::St),
+      by_number("Tk skill", &Player::Tk),
+      by_number("Ps skill", &Player::Ps),
+      by_number("Sh skill", &Player::Sh),
+      by_number("Aggression", &Player::Ag),
+      by_number("St Ability", &Player::KAb),
+      by_number("Tk Ability", &Player::TAb),
+      by_number("Ps Ability", &Player::PAb),
+      by_number("Sh Ability", &Player::SAb),
+      by_number("Games", &Player::Gam),
+      by_number("Saves", &Player::Sav),
+      by_number("Key tackles", &Player::Ktk),
+      by_number("Key passes", &Player::Kps),
+      by_number("Shots", &Player::Sht),
+      by_number("Goals", &Player::Gls),
+      by_number("Assists", &Player::Ass),
+      by_number("Disciplinary points", &Player::DP),
+      by_number("Injury period", &Player::Inj),
+      by_number("Suspension period", &Player::Sus),
+      by_number("Minutes Played", &Player::Min),
+      by_number("Mom awards", &Player::Mom),
+      by_number("Goals conceded", &Player::Con),
+      by_number("Fitness Level", &Player::Fit),
+      by_number("Sub appearances", &Player::Sub),
+  };
+  return table;
+}
+
+void print_menu(std::ostream& out) {
+  out << "Choose a sorting criteria:\n";
+  for (int number = 1; number <= kCriterionCount; ++number) {
+    if (number < 10) out << ' ';
+    out << number << " - " << sort_criterion(number).menu_text << '\n';
+  }
+  out << "\n--> ";
+}
+
+// Reads a decimal integer as a formatted scan does. Nothing when no digit
+// follows the white space and sign; a value beyond the range of int is held at
+// its limit, which is out of the menu's range either way.
+std::optional<long> read_answer(std::istream& in) {
+  using Traits = std::istream::traits_type;
+  while (in.peek() != Traits::eof() && is_space(Traits::to_char_type(in.peek()))) in.get();
+  bool negative = false;
+  if (in.peek() == '+' || in.peek() == '-') negative = in.get() == '-';
+  if (in.peek() == Traits::eof() || !is_digit(Traits::to_char_type(in.peek()))) return std::nullopt;
+  constexpr long kLimit = 1'000'000'000'000L;
+  long value = 0;
+  while (in.peek() != Traits::eof() && is_digit(Traits::to_char_type(in.peek())))
+    value = std::min(kLimit, value * 10 + (in.get() - '0'));
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+const SortCriterion& sort_criterion(int number) {
+  assert(number >= 1 && number <= kCriterionCount);
+  return criteria()[static_cast<std::size_t>(number - 1)];
+}
+
+int choose_sort_criterion(std::istream& in, std::ostream& out) {
+  print_menu(out);
+  out.flush();
+  const std::optional<long> answer = read_answer(in);
+  if (answer && *answer >= 1 && *answer <= kCriterionCount) return static_cast<int>(*answer);
+  // The character after the answer, normally its line end, so that the run
+  // ends at once instead of leaving it for the shell.
+  in.clear();
+  in.get();
+  throw ToolError("\nInput error !!\n");
+}
+
+bool player_comes_before(const Player& a, const Player& b, const SortCriterion& criterion) {
+  // std::string compares its bytes as unsigned char, and a prefix below the
+  // longer string.
+  if (criterion.text != nullptr) return a.*criterion.text < b.*criterion.text;
+  return a.*criterion.number > b.*criterion.number;
+}
+
+void sort_players(std::vector<Player>& players, const SortCriterion& criterion) {
+  std::stable_sort(players.begin(), players.end(), [&](const Player& a, const Player& b) {
+    return player_comes_before(a, b, criterion);
+  });
+}
+
+}  // namespace league

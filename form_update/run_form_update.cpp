@@ -34,7 +34,10 @@ void update_form_table() {
 }  // namespace
 
 int run_form_update(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
-  if (const auto status = answer_standard_option(kTool, args, out)) return *status;
+  // --help and --version stand alone; any other argument list is a mistake.
+  if (args.size() == 1) {
+    if (const auto status = answer_standard_option(kTool, args, out)) return *status;
+  }
   if (!args.empty()) return report_usage(kTool, out);
   try {
     update_form_table();

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -52,7 +53,6 @@ ScratchDir::~ScratchDir() {
 
 StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seconds) {
   const fs::path in_path = io_.path() / "stdin";
-  const fs::path out_path = io_.path() / "stdout";
   write_file(in_path, run.input);
 
   std::vector<std::string> words{run.program.string()};
@@ -66,12 +66,15 @@ StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seco
   for (auto& entry : env) envp.push_back(entry.data());
   envp.push_back(nullptr);
 
+  // Standard output goes through a pipe, not a file, so that a file-size limit
+  // set for the tool's own files never cuts its console output.
+  int pipe_fds[2];
+  if (::pipe2(pipe_fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     const int in = ::open(in_path.c_str(), O_RDONLY);
-    const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+    if (in < 0 || ::dup2(in, 0) < 0 || ::dup2(pipe_fds[1], 1) < 0 ||
         ::chdir(run.directory.c_str()) != 0) {
       ::_exit(127);
     }
@@ -84,6 +87,25 @@ StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seco
     }
     ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
+  }
+  ::close(pipe_fds[1]);
+  out_fd_ = pipe_fds[0];
+  ::fcntl(out_fd_, F_SETFL, O_NONBLOCK);
+}
+
+void StartedTool::drain() {
+  while (out_fd_ >= 0) {
+    char chunk[4096];
+    const ssize_t got = ::read(out_fd_, chunk, sizeof chunk);
+    if (got > 0) {
+      output_.append(chunk, static_cast<std::size_t>(got));
+    } else if (got == 0 || errno != EINTR) {
+      if (got == 0) {
+        ::close(out_fd_);
+        out_fd_ = -1;
+      }
+      return;
+    }
   }
 }
 
@@ -101,6 +123,7 @@ void StartedTool::kill() {
 ToolOutcome StartedTool::wait() {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds_);
   while (pid_ > 0) {
+    drain();
     if (::waitpid(pid_, &wait_status_, WNOHANG) == pid_) {
       pid_ = -1;
     } else if (std::chrono::steady_clock::now() > deadline) {
@@ -109,9 +132,14 @@ ToolOutcome StartedTool::wait() {
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
   }
+  if (out_fd_ >= 0) {
+    // The tool has ended: what is left in the pipe can be read to its end.
+    ::fcntl(out_fd_, F_SETFL, 0);
+    drain();
+  }
   ToolOutcome outcome;
   if (WIFEXITED(wait_status_)) outcome.status = WEXITSTATUS(wait_status_);
-  outcome.output = read_file(io_.path() / "stdout");
+  outcome.output = output_;
   return outcome;
 }
 

@@ -51,10 +51,15 @@ class StartedTool {
   ToolOutcome wait();
 
  private:
+  // Reads what the tool has written to its standard output so far.
+  void drain();
+
   ScratchDir io_{"tool-io"};
   int timeout_seconds_;
   int pid_ = -1;
   int wait_status_ = 0;
+  int out_fd_ = -1;
+  std::string output_;
 };
 
 std::string read_file(const std::filesystem::path& path);

@@ -28,6 +28,9 @@ struct Case {
   fs::path dir;
 };
 
+// Shown by the test framework for a failing case instead of the object's bytes.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.dir.string(); }
+
 std::vector<Case> all_cases() {
   std::vector<Case> cases;
   for (const char* tool : {"table_update", "form_update", "player_list", "team_sheet"}) {

@@ -38,6 +38,11 @@ int gather_players(std::vector<Player>& players, std::ostream& out) {
   // Reused for every roster without clearing: a field the layout lacks is
   // never written and stays 0 for every player.
   std::vector<Player> roster_buffer(kRosterCapacity);
+  // Room for full rosters, so that gathering never moves the players.
+  std::size_t roster_count = 0;
+  for (TokenScanner counter(*teams); counter.next();) ++roster_count;
+  players.reserve(roster_count * kRosterCapacity);
+
   int layout = 0;
   TokenScanner names(*teams);
   while (const auto name = names.next()) {

@@ -108,9 +108,28 @@ bool player_comes_before(const Player& a, const Player& b, const SortCriterion& 
 }
 
 void sort_players(std::vector<Player>& players, const SortCriterion& criterion) {
-  std::stable_sort(players.begin(), players.end(), [&](const Player& a, const Player& b) {
-    return player_comes_before(a, b, criterion);
+  // The records are large: the sort orders their positions only, and then
+  // each record is moved once, straight to its place, cycle by cycle.
+  std::vector<std::size_t> source(players.size());
+  for (std::size_t i = 0; i < source.size(); ++i) source[i] = i;
+  std::stable_sort(source.begin(), source.end(), [&](std::size_t a, std::size_t b) {
+    return player_comes_before(players[a], players[b], criterion);
   });
+  // source[i] is the old position of the record that belongs at i; a position
+  // that has been filled is marked by pointing at itself.
+  for (std::size_t start = 0; start < source.size(); ++start) {
+    if (source[start] == start) continue;
+    Player first = std::move(players[start]);
+    std::size_t to = start;
+    while (source[to] != start) {
+      const std::size_t from = source[to];
+      players[to] = std::move(players[from]);
+      source[to] = to;
+      to = from;
+    }
+    players[to] = std::move(first);
+    source[to] = to;
+  }
 }
 
 }  // namespace league

@@ -105,12 +105,6 @@ TEST(ApplyRound, OverflowRefusesTheWholeResultNamingTheHomeTeam) {
   EXPECT_EQ(table[0].P, 2);
 }
 
-TEST(ApplyRound, UnknownTeamStopsBeforeItsResultIsApplied) {
-  std::vector<TableEntry> table{{"Lions", 0, 0, 0, 0, 0, 0, 0, 0}};
-  EXPECT_EQ(error_of(table, "Lions 1 - 1 lions"), "\nError ! Team lions not found in the table !!");
-  EXPECT_EQ(table[0].P, 0);
-}
-
 TEST(OrderLeagueTable, PointsThenGoalDifferenceThenGoalsForTiesKeepTheirOrder) {
   std::vector<TableEntry> table{
       {"Low", 0, 0, 0, 0, 0, 0, 0, 1},     {"GD3", 0, 0, 0, 0, 30, 27, 3, 20},
@@ -120,23 +114,6 @@ TEST(OrderLeagueTable, PointsThenGoalDifferenceThenGoalsForTiesKeepTheirOrder) {
   order_league_table(table);
   EXPECT_EQ(teams_of(table), (std::vector<std::string>{"Top", "GF30", "TieA", "TieB", "TieC", "GD3",
                                                        "Low", "Minus"}));
-}
-
-TEST(OrderLeagueTable, ManyEqualEntriesKeepTheirFileOrder) {
-  std::vector<TableEntry> table;
-  for (int i = 0; i < 1000; ++i)
-    table.push_back({std::to_string(i), 0, 0, 0, 0, i % 3, 0, i % 3, i % 2});
-  order_league_table(table);
-  for (std::size_t i = 1; i < table.size(); ++i) {
-    const TableEntry& a = table[i - 1];
-    const TableEntry& b = table[i];
-    const bool keys_equal = a.Pts == b.Pts && a.GD == b.GD && a.GF == b.GF;
-    if (keys_equal)
-      EXPECT_LT(std::stoi(a.Team), std::stoi(b.Team));
-    else
-      EXPECT_TRUE(a.Pts > b.Pts || (a.Pts == b.Pts && a.GD > b.GD) ||
-                  (a.Pts == b.Pts && a.GD == b.GD && a.GF > b.GF));
-  }
 }
 
 }  // namespace

@@ -197,18 +197,5 @@ TEST(FixedReader, LinesAreReadInPiecesOf254Characters) {
   EXPECT_EQ(table[1].Name, "Oz");
 }
 
-TEST(FixedReader, LongTextValuesAreKeptWhole) {
-  std::vector<Player> table;
-  const std::string name(40, 'x');
-  ASSERT_EQ(read_roster_fixed(kHeader + layout1_line(name), table, 50, 1), 1);
-  EXPECT_EQ(table[0].Name, name);
-}
-
-TEST(FixedReader, UnknownLayoutReadsNothing) {
-  std::vector<Player> table;
-  EXPECT_EQ(read_roster_fixed(kHeader + layout1_line("Pat"), table, 50, 0), 0);
-  EXPECT_EQ(read_roster_fixed(kHeader + layout1_line("Pat"), table, 50, 9), 0);
-}
-
 }  // namespace
 }  // namespace league

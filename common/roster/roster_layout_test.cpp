@@ -49,27 +49,5 @@ TEST(RosterLayout, ColumnsAreFoundByTheirExactLabel) {
   EXPECT_EQ(find_roster_column("Team"), nullptr);
 }
 
-TEST(RosterLayout, ValuesLineUpUnderTheirLabelsAndWidenWhenLonger) {
-  Player player;
-  player.Name = "Smith";
-  player.Nat = "ENG";
-  player.Age = 27;
-  player.Sav = 3;
-  player.Sus = -1;
-  std::string row;
-  append_roster_values(row, player, *find_roster_layout(1));
-  EXPECT_EQ(row,
-            "Smith         27 ENG  0  0  0  0  0   0   0   0   0   0   3   0   0   0   0"
-            "   0   0   0  -1");
-  EXPECT_EQ(row.size() + 1, header_of(1).size());
-
-  player.Name = "Abcdefghijklmnop";
-  player.Nat = "SCOTL";
-  player.Age = 123;
-  row.clear();
-  append_roster_values(row, player, *find_roster_layout(1));
-  EXPECT_EQ(row.substr(0, 24), "Abcdefghijklmnop123SCOTL");
-}
-
 }  // namespace
 }  // namespace league

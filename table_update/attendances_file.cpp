@@ -1,6 +1,9 @@
 #include "table_update/attendances_file.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <numeric>
+#include <optional>
 
 #include "common/console/tool_error.h"
 #include "common/text/columns.h"
@@ -19,8 +22,6 @@ constexpr std::string_view kHeader =
 constexpr std::size_t kTeamWidth = 30;
 // Width of each number column, in the order of kAttendanceNumbers.
 constexpr std::array<std::size_t, 11> kNumberWidths{7, 7, 6, 6, 6, 6, 6, 6, 9, 9, 9};
-// A row is the name and the eleven numbers.
-constexpr std::size_t kRowTokens = 12;
 
 [[noreturn]] void refuse_line(std::size_t line) {
   throw ToolError("\nError ! Invalid line " + std::to_string(line) + " in attendances.dat !!");
@@ -33,6 +34,10 @@ void append_column(std::string& out, std::string_view text, std::size_t width) {
   if (text.size() >= width) out += ' ';
 }
 
+void append_column(std::string& out, std::int32_t value, std::size_t width) {
+  append_column(out, Decimal(value).text(), width);
+}
+
 }  // namespace
 
 std::string read_attendances_file() {
@@ -43,17 +48,19 @@ std::string read_attendances_file() {
 
 std::vector<AttendanceRow> read_attendances(std::string_view text) {
   std::vector<AttendanceRow> rows;
+  rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   LineReader lines(text);
   if (!lines.next()) return rows;  // not even a header line
   while (const auto line = lines.next()) {
-    const auto tokens = split_tokens(*line, kRowTokens);
-    if (tokens.empty()) continue;
-    if (tokens.size() < kRowTokens) refuse_line(lines.line_number());
-    AttendanceRow row{std::string(tokens[0])};
-    for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
-      const auto value = parse_whole_int(tokens[i + 1]);
+    TokenScanner tokens(*line);
+    const auto team = tokens.next();
+    if (!team) continue;  // a blank line
+    AttendanceRow row{std::string(*team)};
+    for (const auto number : kAttendanceNumbers) {
+      const auto token = tokens.next();
+      const auto value = token ? parse_whole_int(*token) : std::nullopt;
       if (!value) refuse_line(lines.line_number());
-      row.*kAttendanceNumbers[i] = *value;
+      row.*number = *value;
     }
     rows.push_back(std::move(row));
   }
@@ -61,16 +68,20 @@ std::vector<AttendanceRow> read_attendances(std::string_view text) {
 }
 
 std::string write_attendances(const std::vector<AttendanceRow>& rows) {
+  // A row whose values fit takes a line end and the width of its columns.
+  constexpr std::size_t kRowWidth =
+      1 + kTeamWidth + std::accumulate(kNumberWidths.begin(), kNumberWidths.end(), std::size_t{0});
   std::string out(kHeader);
-  std::string number;
+  // Some room beyond that for values wider than their columns, so that a few
+  // of them do not make the whole text move to a buffer twice as large.
+  out.reserve(kHeader.size() + rows.size() * (kRowWidth + 8));
   for (const AttendanceRow& row : rows) {
     // A row named "No" stands for no team and is dropped on rewrite.
     if (row.Team == "No") continue;
     out += '\n';
     append_column(out, row.Team, kTeamWidth);
     for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
-      number = std::to_string(row.*kAttendanceNumbers[i]);
-      append_column(out, number, kNumberWidths[i]);
+      append_column(out, row.*kAttendanceNumbers[i], kNumberWidths[i]);
     }
   }
   return out;

@@ -1,5 +1,6 @@
 #include "table_update/table_file.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -35,6 +36,8 @@ std::optional<std::int32_t> next_int(TokenScanner& tokens) {
 std::vector<TableEntry> read_league_table(std::string_view text) {
   TokenScanner tokens(text);
   std::vector<TableEntry> table;
+  // One row a line is the usual layout: reserve that many entries up front.
+  table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   for (int skipped = 0; skipped < kHeaderTokens; ++skipped) {
     if (!tokens.next()) return table;
   }
@@ -59,7 +62,9 @@ std::string write_league_table(const std::vector<TableEntry>& table) {
   std::string out(kHeader);
   out.append(kRowWidth, '-');
   out += '\n';
-  out.reserve(out.size() + table.size() * (kRowWidth + 1));
+  // Room for rows a little wider than the header (positions of five digits and
+  // more, wide values), so that the text is not moved to a buffer twice as large.
+  out.reserve(out.size() + table.size() * (kRowWidth + 1 + 8));
   std::int32_t position = 0;
   for (const TableEntry& entry : table) {
     append_int_left(out, ++position, 4);

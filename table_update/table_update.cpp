@@ -36,60 +36,66 @@ std::string read_table_file() {
   return std::move(*text);
 }
 
-// What a successful run leaves behind: the new contents of both files and the
-// console lines about attendances.
-struct NewFiles {
-  std::string table;
-  std::optional<std::string> attendances;  // only with attendances maintained
-  std::vector<std::string> missing_teams;  // table teams without an attendance row
+// The league's files after the round, read and computed in memory.
+struct League {
+  std::string old_table;  // kept to put table.txt back should a later step fail
+  std::vector<TableEntry> table;
+  std::optional<std::vector<AttendanceRow>> attendances;  // only with attendances maintained
 };
 
-// Puts the new files in place. Both are written completely before either
-// replaces its old version, so a failed write changes neither file. Should the
-// final rename of attendances.dat fail after table.txt was replaced, the old
+League read_and_update() {
+  load_league_settings_strict();
+  League league;
+  // attendances.dat is read first, so a missing one stops the run before the
+  // table is even opened.
+  if (setting_number("Attendances_Pack") != 0)
+    league.attendances = read_attendances(read_attendances_file());
+  league.old_table = read_table_file();
+  {
+    const std::string results = read_results_file();
+    league.table = read_league_table(league.old_table);
+    apply_round(league.table, results);
+  }
+  order_league_table(league.table);
+  return league;
+}
+
+// Writes the new files and puts them in place; returns the table teams without
+// an attendance row. Both files are written completely before either replaces
+// its old version, so a failed write changes neither file; each new text is
+// dropped once written, so that only one is held in memory at a time. Should
+// the final rename of attendances.dat fail after table.txt was replaced, the old
 // table is put back.
-void replace_files(const NewFiles& files, const std::string& old_table) {
+std::vector<std::string> write_league_files(League& league) {
   FileReplacement table(kTableFile);
-  if (!table.prepare(files.table)) throw ToolError("\nFailed to write file table.txt !!");
+  if (!table.prepare(write_league_table(league.table)))
+    throw ToolError("\nFailed to write file table.txt !!");
   FileReplacement attendances(kAttendancesFile);
-  if (files.attendances && !attendances.prepare(*files.attendances))
-    throw ToolError("\nFailed to write file attendances.dat !!");
+  std::vector<std::string> missing;
+  if (league.attendances) {
+    for (const std::string_view team : update_position_factors(*league.attendances, league.table))
+      missing.emplace_back(team);
+    if (!attendances.prepare(write_attendances(*league.attendances)))
+      throw ToolError("\nFailed to write file attendances.dat !!");
+  }
   if (!table.commit()) throw ToolError("\nFailed to write file table.txt !!");
-  if (files.attendances && !attendances.commit()) {
-    replace_file(kTableFile, old_table);
+  if (league.attendances && !attendances.commit()) {
+    replace_file(kTableFile, league.old_table);
     throw ToolError("\nFailed to write file attendances.dat !!");
   }
+  return missing;
 }
 
 int update_league_files(std::istream& in, std::ostream& out) {
-  load_league_settings_strict();
-  // attendances.dat is read first, so a missing one stops the run before the
-  // table is even opened.
-  std::optional<std::vector<AttendanceRow>> attendances;
-  if (setting_number("Attendances_Pack") != 0)
-    attendances = read_attendances(read_attendances_file());
-
-  const std::string old_table = read_table_file();
-  const std::string results = read_results_file();
-  std::vector<TableEntry> table = read_league_table(old_table);
-  apply_round(table, results);
-  order_league_table(table);
-
-  NewFiles files{write_league_table(table), std::nullopt, {}};
-  if (attendances) {
-    for (const std::string_view team : update_position_factors(*attendances, table))
-      files.missing_teams.emplace_back(team);
-    files.attendances = write_attendances(*attendances);
-  }
-
-  replace_files(files, old_table);
+  League league = read_and_update();
+  const std::vector<std::string> missing = write_league_files(league);
 
   // The not-found lines belong before the success line; they are printed only
   // once both files are in place, so a failed write reports just its failure.
-  for (const std::string& team : files.missing_teams)
+  for (const std::string& team : missing)
     out << "ERROR:  Team " << team << " not found in attendances.dat file\n";
   out << "Table updated successfully\n";
-  if (files.attendances) out << attendance_verdict(files.missing_teams.size());
+  if (league.attendances) out << attendance_verdict(missing.size());
   out << "Press a key.\n";
   wait_for_key(in, out);
   return 0;

@@ -1,25 +1,10 @@
 #include "common/text/integers.h"
 
-#include <charconv>
 #include <limits>
 
 #include "common/text/spaces.h"
 
 namespace league {
-
-std::optional<std::int32_t> parse_whole_int(std::string_view token) {
-  if (!token.empty() && token.front() == '+') {
-    token.remove_prefix(1);
-    // "+-5" must not pass as -5 through from_chars below.
-    if (!token.empty() && token.front() == '-') return std::nullopt;
-  }
-  if (token.empty()) return std::nullopt;
-  std::int32_t value = 0;
-  const char* end = token.data() + token.size();
-  auto [ptr, ec] = std::from_chars(token.data(), end, value);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
 
 std::int32_t leading_int(std::string_view text) {
   std::size_t i = 0;

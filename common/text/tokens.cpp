@@ -4,14 +4,6 @@
 
 namespace league {
 
-std::optional<std::string_view> TokenScanner::next() {
-  while (pos_ < text_.size() && is_space(text_[pos_])) ++pos_;
-  if (pos_ == text_.size()) return std::nullopt;
-  const std::size_t start = pos_;
-  while (pos_ < text_.size() && !is_space(text_[pos_])) ++pos_;
-  return text_.substr(start, pos_ - start);
-}
-
 std::string_view TokenScanner::rest_of_line() {
   const std::size_t start = pos_;
   std::size_t end = text_.find('\n', start);

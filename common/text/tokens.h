@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text/spaces.h"
+
 namespace league {
 
 // Walks a text token by token, tokens being runs of characters other than
@@ -14,7 +16,20 @@ class TokenScanner {
   explicit TokenScanner(std::string_view text) : text_(text) {}
 
   // The next token, or nothing at the end of the text.
-  std::optional<std::string_view> next();
+  std::optional<std::string_view> next() {
+    const char* const data = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t pos = pos_;
+    while (pos < size && is_space(data[pos])) ++pos;
+    if (pos == size) {
+      pos_ = pos;
+      return std::nullopt;
+    }
+    const std::size_t start = pos;
+    while (pos < size && !is_space(data[pos])) ++pos;
+    pos_ = pos;
+    return std::string_view(data + start, pos - start);
+  }
 
   // Where the scanner stands, as an offset into the text.
   std::size_t position() const { return pos_; }

@@ -25,10 +25,13 @@ std::string format_player_list(const std::vector<Player>& players, int layout) {
   listing += dash_line_for(header);
   // A rough row size up front keeps a large league to a few allocations.
   listing.reserve(listing.size() + players.size() * (header.size() + 8));
-  for (const Player& player : players) {
-    append_padded_left(listing, player.Team, kTeamWidth);
-    append_roster_values(listing, player, *columns);
-    listing += '\n';
+  {
+    RowWriter rows(listing);
+    for (const Player& player : players) {
+      rows.left(player.Team, kTeamWidth);
+      append_roster_values(rows, player, *columns);
+      rows.put('\n');
+    }
   }
   return listing;
 }

@@ -29,12 +29,12 @@ constexpr std::array<std::size_t, 11> kNumberWidths{7, 7, 6, 6, 6, 6, 6, 6, 9, 9
 
 // Appends `text` left-aligned in `width` columns; a text that fills the width or
 // more gets one space after it, which keeps it apart from the next column.
-void append_column(std::string& out, std::string_view text, std::size_t width) {
-  append_padded_left(out, text, width);
-  if (text.size() >= width) out += ' ';
+void append_column(RowWriter& out, std::string_view text, std::size_t width) {
+  out.left(text, width);
+  if (text.size() >= width) out.put(' ');
 }
 
-void append_column(std::string& out, std::int32_t value, std::size_t width) {
+void append_column(RowWriter& out, std::int32_t value, std::size_t width) {
   append_column(out, Decimal(value).text(), width);
 }
 
@@ -75,13 +75,16 @@ std::string write_attendances(const std::vector<AttendanceRow>& rows) {
   // Some room beyond that for values wider than their columns, so that a few
   // of them do not make the whole text move to a buffer twice as large.
   out.reserve(kHeader.size() + rows.size() * (kRowWidth + 8));
-  for (const AttendanceRow& row : rows) {
-    // A row named "No" stands for no team and is dropped on rewrite.
-    if (row.Team == "No") continue;
-    out += '\n';
-    append_column(out, row.Team, kTeamWidth);
-    for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
-      append_column(out, row.*kAttendanceNumbers[i], kNumberWidths[i]);
+  {
+    RowWriter line(out);
+    for (const AttendanceRow& row : rows) {
+      // A row named "No" stands for no team and is dropped on rewrite.
+      if (row.Team == "No") continue;
+      line.put('\n');
+      append_column(line, row.Team, kTeamWidth);
+      for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
+        append_column(line, row.*kAttendanceNumbers[i], kNumberWidths[i]);
+      }
     }
   }
   return out;

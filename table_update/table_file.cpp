@@ -66,15 +66,18 @@ std::string write_league_table(const std::vector<TableEntry>& table) {
   // more, wide values), so that the text is not moved to a buffer twice as large.
   out.reserve(out.size() + table.size() * (kRowWidth + 1 + 8));
   std::int32_t position = 0;
-  for (const TableEntry& entry : table) {
-    append_int_left(out, ++position, 4);
-    out += ' ';
-    append_padded_left(out, entry.Team, 23);
-    for (std::size_t c = 0; c < kTableCounters.size(); ++c) {
-      out += ' ';
-      append_int_right(out, entry.*kTableCounters[c], kCounterWidths[c]);
+  {
+    RowWriter rows(out);
+    for (const TableEntry& entry : table) {
+      rows.int_left(++position, 4);
+      rows.put(' ');
+      rows.left(entry.Team, 23);
+      for (std::size_t c = 0; c < kTableCounters.size(); ++c) {
+        rows.put(' ');
+        rows.int_right(entry.*kTableCounters[c], kCounterWidths[c]);
+      }
+      rows.put('\n');
     }
-    out += '\n';
   }
   return out;
 }

@@ -115,16 +115,16 @@ std::string dash_line_for(std::string_view header_line) {
   return line;
 }
 
-void append_roster_values(std::string& out, const Player& player, const RosterLayout& layout) {
+void append_roster_values(RowWriter& out, const Player& player, const RosterLayout& layout) {
   for (const RosterColumn& column : layout.columns) {
     if (column.is_text()) {
       const std::string& value = player.*column.text;
       if (column.left_aligned)
-        append_padded_left(out, value, column.width);
+        out.left(value, column.width);
       else
-        append_padded_right(out, value, column.width);
+        out.right(value, column.width);
     } else {
-      append_int_right(out, player.*column.number, column.width);
+      out.int_right(player.*column.number, column.width);
     }
   }
 }

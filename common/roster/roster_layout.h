@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/roster/player.h"
+#include "common/text/columns.h"
 
 namespace league {
 
@@ -46,6 +47,6 @@ std::string dash_line_for(std::string_view header_line);
 
 // Appends a player's values in the layout's columns, each padded to its width
 // and written whole when wider. No line end is added.
-void append_roster_values(std::string& out, const Player& player, const RosterLayout& layout);
+void append_roster_values(RowWriter& out, const Player& player, const RosterLayout& layout);
 
 }  // namespace league

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -10,8 +11,7 @@
 namespace league {
 
 // Column output as the league files lay it out. Padding fills a column to its
-// width; a value wider than its column is written whole and widens it. These
-// run for every value of every row written, so they are kept inline.
+// width; a value wider than its column is written whole and widens it.
 
 // The decimal digits of a 32-bit value: at most 11 characters with the sign.
 class Decimal {
@@ -27,24 +27,85 @@ class Decimal {
   std::size_t size_;
 };
 
-// `text` left-aligned in `width` columns, like printf's "%-Ns".
+// Lays out one row after another, column by column, and appends each row to
+// the output text in one piece. Rows are gathered in a small buffer because the
+// writers format millions of short values and appending each of them to the
+// text separately costs more than the formatting itself; a value too wide for
+// the buffer goes to the text directly.
+class RowWriter {
+ public:
+  explicit RowWriter(std::string& out) : out_(out) {}
+  ~RowWriter() { flush(); }
+  RowWriter(const RowWriter&) = delete;
+  RowWriter& operator=(const RowWriter&) = delete;
+
+  // `text` left-aligned in `width` columns, like printf's "%-Ns".
+  void left(std::string_view text, std::size_t width) {
+    put(text);
+    pad(text.size(), width);
+  }
+  // `text` right-aligned in `width` columns, like printf's "%Ns".
+  void right(std::string_view text, std::size_t width) {
+    pad(text.size(), width);
+    put(text);
+  }
+  // `value` in decimal, left-aligned ("%-Nd") or right-aligned ("%Nd").
+  void int_left(std::int32_t value, std::size_t width) { left(Decimal(value).text(), width); }
+  void int_right(std::int32_t value, std::size_t width) { right(Decimal(value).text(), width); }
+
+  void put(char c) {
+    if (used_ == buffer_.size()) flush();
+    buffer_[used_++] = c;
+  }
+  void put(std::string_view text) {
+    if (used_ + text.size() > buffer_.size()) {
+      flush();
+      if (text.size() > buffer_.size()) {
+        out_.append(text);
+        return;
+      }
+    }
+    // Values are mostly a few characters long: a plain loop beats a call.
+    for (const char c : text) buffer_[used_++] = c;
+  }
+
+  // Appends what is gathered to the output text.
+  void flush() {
+    out_.append(buffer_.data(), used_);
+    used_ = 0;
+  }
+
+ private:
+  void pad(std::size_t size, std::size_t width) {
+    if (size >= width) return;
+    std::size_t missing = width - size;
+    if (used_ + missing > buffer_.size()) {
+      flush();
+      if (missing > buffer_.size()) {
+        out_.append(missing, ' ');
+        return;
+      }
+    }
+    for (; missing > 0; --missing) buffer_[used_++] = ' ';
+  }
+
+  std::string& out_;
+  std::array<char, 256> buffer_{};
+  std::size_t used_ = 0;
+};
+
+// One value in a column, for output that is not written row after row.
 inline void append_padded_left(std::string& out, std::string_view text, std::size_t width) {
-  out.append(text);
-  if (text.size() < width) out.append(width - text.size(), ' ');
+  RowWriter(out).left(text, width);
 }
-
-// `text` right-aligned in `width` columns, like printf's "%Ns".
 inline void append_padded_right(std::string& out, std::string_view text, std::size_t width) {
-  if (text.size() < width) out.append(width - text.size(), ' ');
-  out.append(text);
+  RowWriter(out).right(text, width);
 }
-
-// `value` in decimal, left-aligned ("%-Nd") or right-aligned ("%Nd").
 inline void append_int_left(std::string& out, std::int32_t value, std::size_t width) {
-  append_padded_left(out, Decimal(value).text(), width);
+  RowWriter(out).int_left(value, width);
 }
 inline void append_int_right(std::string& out, std::int32_t value, std::size_t width) {
-  append_padded_right(out, Decimal(value).text(), width);
+  RowWriter(out).int_right(value, width);
 }
 
 }  // namespace league

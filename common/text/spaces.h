@@ -16,8 +16,12 @@ inline constexpr std::array<bool, 256> kSpaces = [] {
 
 // The C white-space set. Carriage return is part of it, so files saved with
 // CRLF line ends read exactly like files with LF line ends.
-constexpr bool is_space(char c) { return detail::kSpaces[static_cast<unsigned char>(c)]; }
+constexpr bool is_space(char c) {
+  return detail::kSpaces[static_cast<unsigned char>(c)];
+}
 
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace league

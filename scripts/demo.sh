@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
-cmake -S . -B build "${generator[@]}" -DLEAGUE_TESTS=OFF >/dev/null
-cmake --build build -j "$(nproc)" >/dev/null
+cmake -S . -B build "${generator[@]}" >/dev/null
+cmake --build build -j "$(nproc)" --target player_list team_sheet table_update form_update >/dev/null
 bin="$root/build/bin"
 
 league=$(mktemp -d "${TMPDIR:-/tmp}/league-demo-XXXXXX")
@@ -25,11 +25,11 @@ echo
 step "all_plrs.txt, first 12 lines"
 head -n 12 all_plrs.txt
 
-step "team_sheet Ashford (single-section roster) and Academy (two-section roster)"
-"$bin/team_sheet" Ashford
-"$bin/team_sheet" Academy
-step "Ashfordsht.txt"
-cat Ashfordsht.txt
+step "team_sheet ASH (single-section roster) and ACA (two-section academy roster)"
+"$bin/team_sheet" ASH
+"$bin/team_sheet" ACA
+step "ASHsht.txt"
+cat ASHsht.txt
 echo
 
 step "table_update (the key press is a line end)"

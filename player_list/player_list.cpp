@@ -7,10 +7,10 @@
 #include "common/console/tool_error.h"
 #include "common/roster/fixed_reader.h"
 #include "common/settings/league_settings.h"
-#include "common/text/tokens.h"
 #include "common/text/whole_file.h"
 #include "player_list/player_listing.h"
 #include "player_list/sort_criteria.h"
+#include "player_list/teams_dir.h"
 
 namespace league {
 
@@ -21,12 +21,6 @@ constexpr ToolInfo kTool = {
     "Asks for one of 28 sorting criteria, reads every roster named in teams.dir\n"
     "(in the column layout that league.dat selects) and writes all players of the\n"
     "league, each with its team, to all_plrs.txt in that order.\n"};
-
-// The team of a roster file: its name up to the first '.', or the whole name
-// when it has none.
-std::string_view team_of(std::string_view roster_name) {
-  return roster_name.substr(0, roster_name.find('.'));
-}
 
 // Reads every roster named in teams.dir, in order, and gathers their players
 // in reading order. Returns the roster layout of the last roster read, 0 when
@@ -39,21 +33,19 @@ int gather_players(std::vector<Player>& players, std::ostream& out) {
   // never written and stays 0 for every player.
   std::vector<Player> roster_buffer(kRosterCapacity);
   // Room for full rosters, so that gathering never moves the players.
-  std::size_t roster_count = 0;
-  for (TokenScanner counter(*teams); counter.next();) ++roster_count;
-  players.reserve(roster_count * kRosterCapacity);
+  const std::vector<std::string_view> names = roster_names(*teams);
+  players.reserve(names.size() * kRosterCapacity);
 
   int layout = 0;
-  TokenScanner names(*teams);
-  while (const auto name = names.next()) {
-    out << "\nProcessing " << *name;
-    const auto roster = read_whole_file(std::string(*name));
-    if (!roster) throw ToolError("\nFailed to open file " + std::string(*name) + "\n !!");
+  for (const std::string_view name : names) {
+    out << "\nProcessing " << name;
+    const auto roster = read_whole_file(std::string(name));
+    if (!roster) throw ToolError("\nFailed to open file " + std::string(name) + "\n !!");
     // Loaded again for each roster, after it was opened, so the layout is the
     // one league.dat gives at the time each roster is read.
     layout = load_league_settings();
     const int count = read_roster_fixed(*roster, roster_buffer, kRosterCapacity, layout);
-    const std::string_view team = team_of(*name);
+    const std::string_view team = team_of(name);
     for (int i = 0; i < count; ++i) {
       players.push_back(roster_buffer[static_cast<std::size_t>(i)]);
       players.back().Team = team;

@@ -22,10 +22,9 @@ constexpr std::size_t kLinePiece = 499;
 // Below this line every setting is published with the prefix "abbr_".
 constexpr std::string_view kAbbreviationMarker = "Abbrevations:";
 
-// Publishes the setting lines of a league file's text. The key, separator and
-// value slots carry over from line to line: a line with fewer than three tokens
-// fills only the first slots and the others keep what an earlier line left.
-void publish_settings(std::string_view text) {
+}  // namespace
+
+void publish_league_settings(std::string_view text) {
   enum { kKey, kSeparator, kValue };
   std::array<std::string, 3> slots;
   bool abbreviations = false;
@@ -39,8 +38,6 @@ void publish_settings(std::string_view text) {
   }
 }
 
-}  // namespace
-
 int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes) {
   // Indexed by Fitness * 4 + Conceded_Sub_Apps * 2 + Minutes.
   constexpr std::array<int, 8> kLayouts = {1, 7, 4, 3, 6, 8, 5, 2};
@@ -50,7 +47,7 @@ int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes) {
 int load_league_settings() {
   const auto text = read_whole_file(kLeagueFile);
   if (!text) return 1;
-  publish_settings(*text);
+  publish_league_settings(*text);
   return roster_layout_for(setting_number("Fitness") != 0, setting_number("Conceded_Sub_Apps") != 0,
                            setting_number("Minutes") != 0);
 }
@@ -58,7 +55,7 @@ int load_league_settings() {
 void load_league_settings_strict() {
   const auto text = read_whole_file(kLeagueFile);
   if (!text) throw ToolError("\nError. Failed to open league.dat\n");
-  publish_settings(*text);
+  publish_league_settings(*text);
 }
 
 }  // namespace league

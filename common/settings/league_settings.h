@@ -1,11 +1,19 @@
 #pragma once
 
+#include <string_view>
+
 namespace league {
 
 // Which optional columns (Sub, Min, Mom, Con, Fit) the league's single-section
 // rosters carry, 1 to 8, chosen from the settings Fitness, Conceded_Sub_Apps and
 // Minutes.
 int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes);
+
+// Publishes the setting lines of a league file's text into the settings store.
+// The key, separator and value slots carry over from line to line: a line with
+// fewer than three tokens fills only the first slots and the others keep what an
+// earlier line left. Below the "Abbrevations:" line keys get the prefix "abbr_".
+void publish_league_settings(std::string_view text);
 
 // Publishes every setting line of league.dat in the current directory into the
 // settings store and returns the roster layout. A league.dat that cannot be

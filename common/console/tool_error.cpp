@@ -11,7 +11,7 @@ void wait_for_key(std::istream& in, std::ostream& out) {
 }
 
 int report_tool_error(const ToolError& error, std::istream& in, std::ostream& out) {
-  out << error.what();
+  out << error.message();
   if (error.waits_for_key()) wait_for_key(in, out);
   out.flush();
   return 1;

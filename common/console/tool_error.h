@@ -15,11 +15,16 @@ class ToolError : public std::runtime_error {
   enum class Key { kNoWait, kWait };
 
   explicit ToolError(std::string message, Key key = Key::kNoWait)
-      : std::runtime_error(std::move(message)), key_(key) {}
+      : std::runtime_error(message), message_(std::move(message)), key_(key) {}
+
+  // The whole message. Unlike what(), it keeps everything after a NUL byte,
+  // which a name read from a file may hold.
+  const std::string& message() const { return message_; }
 
   bool waits_for_key() const { return key_ == Key::kWait; }
 
  private:
+  std::string message_;
   Key key_;
 };
 

@@ -1,5 +1,6 @@
 #include "player_list/player_list.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -22,6 +23,10 @@ constexpr ToolInfo kTool = {
     "(in the column layout that league.dat selects) and writes all players of the\n"
     "league, each with its team, to all_plrs.txt in that order.\n"};
 
+// Rosters for which room is made before any is read: far more than a league
+// holds, at about 40 MB of players.
+constexpr std::size_t kReservedRosters = 4096;
+
 // Reads every roster named in teams.dir, in order, and gathers their players
 // in reading order. Returns the roster layout of the last roster read, 0 when
 // there was none.
@@ -32,9 +37,11 @@ int gather_players(std::vector<Player>& players, std::ostream& out) {
   // Reused for every roster without clearing: a field the layout lacks is
   // never written and stays 0 for every player.
   std::vector<Player> roster_buffer(kRosterCapacity);
-  // Room for full rosters, so that gathering never moves the players.
+  // Room for full rosters, so that gathering never moves the players. Only for
+  // as many rosters as a league can plausibly have: a teams.dir of millions of
+  // names must not claim memory for players that no roster holds.
   const std::vector<std::string_view> names = roster_names(*teams);
-  players.reserve(names.size() * kRosterCapacity);
+  players.reserve(std::min(names.size(), kReservedRosters) * kRosterCapacity);
 
   int layout = 0;
   for (const std::string_view name : names) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -68,14 +69,14 @@ void print_menu(std::ostream& out) {
 // Reads a decimal integer as a formatted scan does. Nothing when no digit
 // follows the white space and sign; a value beyond the range of int is held at
 // its limit, which is out of the menu's range either way.
-std::optional<long> read_answer(std::istream& in) {
+std::optional<std::int64_t> read_answer(std::istream& in) {
   using Traits = std::istream::traits_type;
   while (in.peek() != Traits::eof() && is_space(Traits::to_char_type(in.peek()))) in.get();
   bool negative = false;
   if (in.peek() == '+' || in.peek() == '-') negative = in.get() == '-';
   if (in.peek() == Traits::eof() || !is_digit(Traits::to_char_type(in.peek()))) return std::nullopt;
-  constexpr long kLimit = 1'000'000'000'000L;
-  long value = 0;
+  constexpr std::int64_t kLimit = 1'000'000'000'000;
+  std::int64_t value = 0;
   while (in.peek() != Traits::eof() && is_digit(Traits::to_char_type(in.peek())))
     value = std::min(kLimit, value * 10 + (in.get() - '0'));
   return negative ? -value : value;
@@ -91,7 +92,7 @@ const SortCriterion& sort_criterion(int number) {
 int choose_sort_criterion(std::istream& in, std::ostream& out) {
   print_menu(out);
   out.flush();
-  const std::optional<long> answer = read_answer(in);
+  const std::optional<std::int64_t> answer = read_answer(in);
   if (answer && *answer >= 1 && *answer <= kCriterionCount) return static_cast<int>(*answer);
   // The character after the answer, normally its line end, so that the run
   // ends at once instead of leaving it for the shell.

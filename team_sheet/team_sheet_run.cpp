@@ -66,7 +66,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
 }  // namespace
 
 int run_team_sheet(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
-  if (const auto status = answer_standard_option(kTool, args, out)) return *status;
+  // --help and --version count as the first argument, whatever follows them.
+  if (!args.empty()) {
+    if (const auto status = answer_standard_option(kTool, {args.front()}, out)) return *status;
+  }
   try {
     const int status = run(args, in, out);
     out.flush();

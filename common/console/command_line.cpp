@@ -22,7 +22,7 @@ void print_usage_line(const ToolInfo& tool, std::ostream& out) {
 
 std::optional<int> answer_standard_option(const ToolInfo& tool,
                                           const std::vector<std::string>& args, std::ostream& out) {
-  if (args.empty()) return std::nullopt;
+  if (args.size() != 1) return std::nullopt;
   if (args[0] == "--version") {
     out << tool.name << ' ' << LEAGUE_VERSION << '\n';
     return 0;

@@ -18,7 +18,7 @@ struct ToolInfo {
 // The arguments after the program name.
 std::vector<std::string> arguments_of(int argc, char** argv);
 
-// Handles --help and --version given as the first argument: prints the help text
+// Handles --help or --version given as the only argument: prints the help text
 // or "<name> <version>\n" and returns exit status 0. Returns nothing for any other
 // argument list, which the tool then handles itself.
 std::optional<int> answer_standard_option(const ToolInfo& tool,

@@ -24,6 +24,7 @@ TEST(StandardOptions, OtherArgumentsAreLeftToTheTool) {
   EXPECT_EQ(answer_standard_option(kTool, {}, out), std::nullopt);
   EXPECT_EQ(answer_standard_option(kTool, {"Lions"}, out), std::nullopt);
   EXPECT_EQ(answer_standard_option(kTool, {"-v"}, out), std::nullopt);
+  EXPECT_EQ(answer_standard_option(kTool, {"--version", "Lions"}, out), std::nullopt);
   EXPECT_EQ(out.str(), "");
 }
 

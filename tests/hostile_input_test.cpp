@@ -267,8 +267,8 @@ TEST(HugeLines, PlayerListSkipsAHugeRosterLine) {
   EXPECT_NE(listing.find("\nAsh  Adler "), std::string::npos);
 }
 
-// Room for players is made per roster named; millions of names must not
-// claim memory for players no roster holds.
+// player_list makes room for full rosters before it reads any; millions of
+// names in teams.dir must not claim memory for players no roster holds.
 TEST(HugeLines, PlayerListRefusesTheFirstMissingRosterOfAHugeTeamsDir) {
   // Eight million names: room for 50 players each would be far more memory
   // than any machine running the tests has.

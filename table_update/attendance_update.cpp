@@ -2,30 +2,34 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 
+#include "common/results/team_index.h"
 #include "table_update/position_factor.h"
 
 namespace league {
 
 std::vector<std::string_view> update_position_factors(std::vector<AttendanceRow>& rows,
                                                       const std::vector<TableEntry>& table) {
-  // Which rows carry each name, so each table entry finds all of its rows at once.
-  std::unordered_map<std::string_view, std::vector<std::size_t>> rows_of;
-  rows_of.reserve(rows.size());
-  for (std::size_t q = 0; q < rows.size(); ++q) rows_of[rows[q].Team].push_back(q);
+  // The table's names, bottom up: when a name stands twice in the table, the
+  // lower entry is found, as its factor is the one a top-down pass leaves.
+  TeamIndex bottom_up(table.size());
+  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) bottom_up.add(entry->Team);
 
-  std::vector<std::string_view> missing;
   const auto teams = static_cast<std::int64_t>(table.size());
+  std::vector<bool> has_row(table.size(), false);
+  for (AttendanceRow& row : rows) {
+    const auto found = bottom_up.find_team(row.Team);
+    if (!found) continue;
+    const std::size_t position = table.size() - *found;  // 1 at the top
+    const TableEntry& entry = table[position - 1];
+    row.Pos = position_factor(entry.P, static_cast<std::int64_t>(position), teams);
+    has_row[position - 1] = true;
+  }
+  // Every entry of a name shares the rows of the lowest one.
+  std::vector<std::string_view> missing;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const TableEntry& entry = table[i];
-    const auto found = rows_of.find(entry.Team);
-    if (found == rows_of.end()) {
-      missing.push_back(entry.Team);
-      continue;
-    }
-    const std::int32_t factor = position_factor(entry.P, static_cast<std::int64_t>(i) + 1, teams);
-    for (const std::size_t q : found->second) rows[q].Pos = factor;
+    const std::size_t lowest = table.size() - *bottom_up.find_team(table[i].Team);
+    if (!has_row[lowest - 1]) missing.push_back(table[i].Team);
   }
   return missing;
 }

@@ -13,7 +13,10 @@ std::vector<std::string_view> update_position_factors(std::vector<AttendanceRow>
   // The table's names, bottom up: when a name stands twice in the table, the
   // lower entry is found, as its factor is the one a top-down pass leaves.
   TeamIndex bottom_up(table.size());
-  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) bottom_up.add(entry->Team);
+  // For each entry, the position of the lowest entry of its name (1 at the top).
+  std::vector<std::size_t> lowest(table.size());
+  for (std::size_t i = table.size(); i-- > 0;)
+    lowest[i] = table.size() - bottom_up.add(table[i].Team);
 
   const auto teams = static_cast<std::int64_t>(table.size());
   std::vector<bool> has_row(table.size(), false);
@@ -28,8 +31,7 @@ std::vector<std::string_view> update_position_factors(std::vector<AttendanceRow>
   // Every entry of a name shares the rows of the lowest one.
   std::vector<std::string_view> missing;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const std::size_t lowest = table.size() - *bottom_up.find_team(table[i].Team);
-    if (!has_row[lowest - 1]) missing.push_back(table[i].Team);
+    if (!has_row[lowest[i] - 1]) missing.push_back(table[i].Team);
   }
   return missing;
 }

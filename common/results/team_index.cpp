@@ -40,7 +40,7 @@ std::size_t TeamIndex::probe(std::string_view name, std::uint64_t hash) const {
   }
 }
 
-void TeamIndex::add(std::string_view name) {
+std::size_t TeamIndex::add(std::string_view name) {
   if (names_.size() >= 0xFFFFFFFEu) throw std::length_error("team table too large to index");
   if ((names_.size() + 1) * 2 > slots_.size()) grow();
   const std::uint64_t hash = hash_of(name);
@@ -50,6 +50,7 @@ void TeamIndex::add(std::string_view name) {
   if (slot.row_plus_one == 0) {
     slot = Slot{static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(hash)};
   }
+  return slot.row_plus_one - 1;
 }
 
 std::optional<std::size_t> TeamIndex::find_team(std::string_view name) const {

@@ -20,7 +20,9 @@ class TeamIndex {
  public:
   explicit TeamIndex(std::size_t expected_rows = 0);
 
-  void add(std::string_view name);
+  // Adds the next row; returns the row the name is found at from now on (this
+  // one, or an earlier row of the same name).
+  std::size_t add(std::string_view name);
 
   // The first row whose name equals `name`, or nothing.
   std::optional<std::size_t> find_team(std::string_view name) const;

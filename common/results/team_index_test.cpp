@@ -10,7 +10,10 @@ namespace {
 
 TEST(TeamIndex, MatchesWholeNamesExactlyAndTheFirstRowWins) {
   TeamIndex index;
-  for (std::string_view name : {"Lions", "Tigers", "Lions", "lions2"}) index.add(name);
+  EXPECT_EQ(index.add("Lions"), 0u);
+  EXPECT_EQ(index.add("Tigers"), 1u);
+  EXPECT_EQ(index.add("Lions"), 0u);
+  EXPECT_EQ(index.add("lions2"), 3u);
   EXPECT_EQ(index.find_team("Lions"), 0u);
   EXPECT_EQ(index.find_team("Tigers"), 1u);
   EXPECT_EQ(index.find_team("lions2"), 3u);

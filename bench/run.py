@@ -91,17 +91,21 @@ def make_player_league(folder, rosters, rng):
 
 
 def run_once(argv, cwd, stdin_text):
-    """Wall seconds and peak resident memory (KiB) of one run."""
+    """Wall seconds and peak resident memory (KiB) of one run.
+
+    The peak comes from GNU time, which starts the command from its own small
+    process: a child started straight from this script would report this
+    script's memory as its own peak when it is larger.
+    """
+    peak_file = os.path.join(cwd, "..", "peak.txt")
     start = time.perf_counter()
     with open(os.devnull, "w") as null:
-        p = subprocess.Popen(argv, cwd=cwd, stdin=subprocess.PIPE, stdout=null,
-                             stderr=subprocess.STDOUT)
-        p.stdin.write(stdin_text.encode())
-        p.stdin.close()
-        _, status, usage = os.wait4(p.pid, 0)
+        p = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", peak_file] + argv, cwd=cwd,
+                           input=stdin_text.encode(), stdout=null, stderr=subprocess.STDOUT)
     wall = time.perf_counter() - start
-    p.returncode = os.waitstatus_to_exitcode(status)
-    return wall, usage.ru_maxrss, p.returncode
+    with open(peak_file) as f:
+        peak = int(f.read().split()[-1])
+    return wall, peak, p.returncode
 
 
 def measure(argv, league, stdin_text, runs, fresh_copy=True, shell=False):
@@ -191,7 +195,7 @@ def main():
             growth = times[(tool, hi)] / times[(tool, lo)]
             print("  %-13s %d -> %d teams: time x%.1f, n log n x%.1f, ratio %.2f" %
                   (tool, lo, hi, growth, nlogn(hi) / nlogn(lo), growth / (nlogn(hi) / nlogn(lo))))
-        lo, hi = roster_counts[1], roster_counts[-1]
+        lo, hi = roster_counts[-2], roster_counts[-1]
         for criterion in ("2", "19"):
             growth = times[("player_list", criterion, hi)] / times[("player_list", criterion, lo)]
             ratio = nlogn(hi * 50) / nlogn(lo * 50)

@@ -9,7 +9,8 @@ compared with: `cat` of the tool's input files, and for player_list GNU
 
     python3 bench/run.py [--bin build/bin] [--runs 5] [--quick]
 
-Build the tools first (cmake --build build). Nothing here is part of the tests.
+Build the tools first (cmake --build build). It needs GNU time (/usr/bin/time,
+package "time") for the peak memory. Nothing here is part of the tests.
 """
 import argparse
 import math
@@ -139,6 +140,8 @@ def main():
     ap.add_argument("--runs", type=int, default=5)
     ap.add_argument("--quick", action="store_true", help="smaller sizes, for a smoke test")
     args = ap.parse_args()
+    if not os.path.exists("/usr/bin/time"):
+        raise SystemExit("bench/run.py needs GNU time at /usr/bin/time (apt-get install time)")
     bin_dir = os.path.abspath(args.bin)
     rng = random.Random(7)
     team_sizes = [20, 2000, 20000] if args.quick else [20, 2000, 20000, 100000]

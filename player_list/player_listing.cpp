@@ -11,34 +11,43 @@ namespace {
 
 constexpr std::size_t kTeamWidth = 5;
 
+// The listing goes to the file in pieces of about this size, so that a large
+// league is never held in memory twice, as players and as text.
+constexpr std::size_t kPieceSize = 1 << 16;
+
 }  // namespace
 
-std::string format_player_list(const std::vector<Player>& players, int layout) {
+bool write_listing(const std::vector<Player>& players, int layout,
+                   const std::function<bool(std::string_view)>& write) {
   const RosterLayout* columns = find_roster_layout(layout);
-  std::string listing;
-  if (columns == nullptr) return listing;
+  if (columns == nullptr) return true;
 
-  std::string header;
-  append_padded_left(header, "Team", kTeamWidth);
-  header += roster_header_line(*columns);
-  listing += header;
-  listing += dash_line_for(header);
-  // A rough row size up front keeps a large league to a few allocations.
-  listing.reserve(listing.size() + players.size() * (header.size() + 8));
-  {
-    RowWriter rows(listing);
-    for (const Player& player : players) {
-      rows.left(player.Team, kTeamWidth);
-      append_roster_values(rows, player, *columns);
-      rows.put('\n');
+  std::string piece;
+  append_padded_left(piece, "Team", kTeamWidth);
+  piece += roster_header_line(*columns);
+  piece += dash_line_for(piece);
+  for (const Player& player : players) {
+    {
+      RowWriter row(piece);
+      row.left(player.Team, kTeamWidth);
+      append_roster_values(row, player, *columns);
+      row.put('\n');
+    }
+    if (piece.size() >= kPieceSize) {
+      if (!write(piece)) return false;
+      piece.clear();
     }
   }
-  return listing;
+  return write(piece);
 }
 
 void write_player_list(const std::vector<Player>& players, int layout) {
-  if (!replace_file("all_plrs.txt", format_player_list(players, layout)))
-    throw ToolError("Error ! Unable to open file all_plrs.txt");
+  FileReplacement file("all_plrs.txt");
+  const bool written =
+      file.open() &&
+      write_listing(players, layout, [&](std::string_view piece) { return file.write(piece); }) &&
+      file.close() && file.commit();
+  if (!written) throw ToolError("Error ! Unable to open file all_plrs.txt");
 }
 
 }  // namespace league

@@ -130,6 +130,7 @@ int create_temporary(const std::string& path, int mode, std::string& temp_path) 
 }  // namespace
 
 FileReplacement::~FileReplacement() {
+  if (fd_ >= 0) close_file(fd_);
   discard();
 }
 
@@ -138,18 +139,35 @@ void FileReplacement::discard() {
   temp_path_.clear();
 }
 
-bool FileReplacement::prepare(std::string_view contents) {
+bool FileReplacement::open() {
+  if (fd_ >= 0) close_file(fd_);
   discard();
-  const int fd = create_temporary(path_, permissions_for(path_), temp_path_);
-  if (fd < 0) return false;
-  bool ok = write_all(fd, contents) && flush_to_disk(fd);
-  ok = close_file(fd) && ok;
-  if (!ok) discard();
-  return ok;
+  fd_ = create_temporary(path_, permissions_for(path_), temp_path_);
+  failed_ = fd_ < 0;
+  return !failed_;
+}
+
+bool FileReplacement::write(std::string_view data) {
+  if (fd_ < 0) failed_ = true;
+  if (!failed_) failed_ = !write_all(fd_, data);
+  return !failed_;
+}
+
+bool FileReplacement::close() {
+  if (fd_ < 0) failed_ = true;
+  if (!failed_) failed_ = !flush_to_disk(fd_);
+  if (fd_ >= 0 && !close_file(fd_)) failed_ = true;
+  fd_ = -1;
+  if (failed_) discard();
+  return !failed_;
+}
+
+bool FileReplacement::prepare(std::string_view contents) {
+  return open() && write(contents) && close();
 }
 
 bool FileReplacement::commit() {
-  if (temp_path_.empty()) return false;
+  if (temp_path_.empty() || fd_ >= 0 || failed_) return false;
   if (!rename_over(temp_path_, path_)) {
     discard();
     return false;

@@ -22,6 +22,13 @@ class FileReplacement {
   // flush to disk and the close. On failure removes it and returns false.
   bool prepare(std::string_view contents);
 
+  // The same in steps, for contents too large to hold whole in memory: open()
+  // starts the temporary file, write() adds to it and close() completes it.
+  // Each returns false once any step has failed; close() then removes the file.
+  bool open();
+  bool write(std::string_view data);
+  bool close();
+
   // Renames the prepared file over the target. False when that fails (the
   // temporary file is then removed and the target keeps its old contents).
   bool commit();
@@ -31,6 +38,8 @@ class FileReplacement {
 
   std::string path_;
   std::string temp_path_;
+  int fd_ = -1;
+  bool failed_ = false;
 };
 
 // Prepares and commits in one step.

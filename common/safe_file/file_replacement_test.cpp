@@ -65,6 +65,20 @@ TEST_F(FileReplacementTest, OldFileSurvivesUntilCommit) {
   EXPECT_EQ(read(target_), "new");
 }
 
+TEST_F(FileReplacementTest, WrittenInStepsAndCommittedOnlyWhenComplete) {
+  std::ofstream(target_) << "old";
+  FileReplacement replacement(target_);
+  ASSERT_TRUE(replacement.open());
+  EXPECT_TRUE(replacement.write("first "));
+  EXPECT_TRUE(replacement.write("second"));
+  EXPECT_FALSE(replacement.commit()) << "committed before close";
+  ASSERT_TRUE(replacement.close());
+  EXPECT_EQ(read(target_), "old");
+  ASSERT_TRUE(replacement.commit());
+  EXPECT_EQ(read(target_), "first second");
+  EXPECT_EQ(file_count(), 1u);
+}
+
 TEST_F(FileReplacementTest, UncommittedReplacementIsRemoved) {
   std::ofstream(target_) << "old";
   {
@@ -96,8 +110,15 @@ TEST_F(FileReplacementTest, FullDiskKeepsTheOldFile) {
     small.rlim_cur = limit;
     ::setrlimit(RLIMIT_FSIZE, &small);
     const bool ok = replace_file(target_, std::string(1000, 'x'));
+    // In steps, a failed write fails every later step and the commit.
+    FileReplacement steps(target_);
+    steps.open();
+    steps.write(std::string(1000, 'x'));
+    const bool step_ok = steps.write("y") && steps.close();
     ::setrlimit(RLIMIT_FSIZE, &old_limit);
     EXPECT_FALSE(ok) << "limit " << limit;
+    EXPECT_FALSE(step_ok) << "limit " << limit;
+    EXPECT_FALSE(steps.commit()) << "limit " << limit;
   }
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(read(target_), "old");

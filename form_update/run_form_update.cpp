@@ -21,11 +21,15 @@ constexpr ToolInfo kTool{
     "last six results), orders the teams by form points and rewrites form.txt.\n"};
 
 void update_form_table() {
-  const auto form = read_whole_file("form.txt");
-  if (!form) throw ToolError("\nFailed to open file form.txt !!");
-  const std::string results = read_results_file();
-  std::vector<FormEntry> table = read_form_table(*form);
-  apply_form_results(table, results);
+  std::vector<FormEntry> table;
+  {
+    // The texts of both files are dropped once the table holds what it needs.
+    const auto form = read_whole_file("form.txt");
+    if (!form) throw ToolError("\nFailed to open file form.txt !!");
+    const std::string results = read_results_file();
+    table = read_form_table(*form);
+    apply_form_results(table, results);
+  }
   order_form_table(table);
   if (!replace_file("form.txt", format_form_table(table)))
     throw ToolError("\nFailed to write file form.txt !!");

@@ -51,6 +51,6 @@ for dir in tests/table_update/*/in tests/form_update/*/in; do
   table=$dir/table.txt
   [ -f "$table" ] || table=$dir/form.txt
   teams=""
-  [ -f "$table" ] && teams=$(awk 'NR > 2 && NF > 1 { printf "%s ", $2 }' "$table")
+  [ -f "$table" ] && teams=$(awk 'NR > 2 && NF > 1 { printf "%s ", $2 }' "$table" | tr -d '\0')
   { printf '%s\n' "$teams"; cat "$dir/results.txt"; } | add results_fuzz
 done

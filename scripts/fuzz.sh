@@ -39,7 +39,7 @@ for harness in "${harnesses[@]}"; do
   [ "$harness" = settings_fuzz ] && options+=(-max_len=512)
   log=$build/$harness.log
   if "$build/fuzz/$harness" "${options[@]}" "$corpus" "$seeds/$harness" >"$log" 2>&1; then
-    runs=$(grep -o 'Done [0-9]* runs' "$log" | tail -n 1 | cut -d' ' -f2)
+    runs=$(grep -o 'Done [0-9]* runs' "$log" | tail -n 1 | cut -d' ' -f2 || true)
     rss=$(grep -o 'stat::peak_rss_mb: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
     echo "$harness: ${runs:-?} executions in ${seconds} s, peak ${rss:-?} MB"
   else

@@ -39,9 +39,7 @@ void update_form_table() {
 
 int run_form_update(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
   // --help and --version stand alone; any other argument list is a mistake.
-  if (args.size() == 1) {
-    if (const auto status = answer_standard_option(kTool, args, out)) return *status;
-  }
+  if (const auto status = answer_standard_option(kTool, args, out)) return *status;
   if (!args.empty()) return report_usage(kTool, out);
   try {
     update_form_table();

@@ -65,9 +65,7 @@ int gather_players(std::vector<Player>& players, std::ostream& out) {
 
 int run_player_list(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
   // --help and --version stand alone; any other argument list is a mistake.
-  if (args.size() == 1) {
-    if (const auto status = answer_standard_option(kTool, args, out)) return *status;
-  }
+  if (const auto status = answer_standard_option(kTool, args, out)) return *status;
   if (!args.empty()) return report_usage(kTool, out);
 
   try {

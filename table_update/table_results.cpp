@@ -12,31 +12,11 @@ namespace league {
 
 namespace {
 
-// The counters of one entry. A side is applied to a copy of them, so a refused
-// result leaves the table as it was.
-struct Counters {
-  std::int32_t P, W, D, L, GF, GA, GD, Pts;
-};
-
-Counters counters_of(const TableEntry& entry) {
-  return {entry.P, entry.W, entry.D, entry.L, entry.GF, entry.GA, entry.GD, entry.Pts};
-}
-
-void store(TableEntry& entry, const Counters& c) {
-  entry.P = c.P;
-  entry.W = c.W;
-  entry.D = c.D;
-  entry.L = c.L;
-  entry.GF = c.GF;
-  entry.GA = c.GA;
-  entry.GD = c.GD;
-  entry.Pts = c.Pts;
-}
-
-// The counters after one side with `goals` against `conceded`, or nothing when
-// one of them would overflow.
-std::optional<Counters> with_side(Counters c, Outcome outcome, std::int32_t goals,
-                                  std::int32_t conceded) {
+// The entry after one side with `goals` against `conceded`, or nothing when a
+// counter would overflow. It works on a copy, so a refused result leaves the
+// table as it was.
+std::optional<TableEntry> with_side(TableEntry c, Outcome outcome, std::int32_t goals,
+                                    std::int32_t conceded) {
   std::int32_t& tally = outcome == Outcome::kWin ? c.W : outcome == Outcome::kDraw ? c.D : c.L;
   const auto played = checked_add(c.P, 1);
   const auto tallied = checked_add(tally, 1);
@@ -57,21 +37,26 @@ std::optional<Counters> with_side(Counters c, Outcome outcome, std::int32_t goal
   return c;
 }
 
+// Copies the counters only: the name stays in place, so an index of the names
+// stays valid.
+void store_counters(TableEntry& entry, const TableEntry& from) {
+  for (const auto counter : kTableCounters) entry.*counter = from.*counter;
+}
+
 }  // namespace
 
 void apply_result(std::vector<TableEntry>& table, const MatchResult& result,
                   const MatchRows& rows) {
   const auto& [home, away] = result.sides;
-  const auto home_counters =
-      with_side(counters_of(table[rows[0]]), match_outcome(result, 0), home.goals, away.goals);
-  if (!home_counters) refuse_result(home.team);
+  const auto home_after =
+      with_side(table[rows[0]], match_outcome(result, 0), home.goals, away.goals);
+  if (!home_after) refuse_result(home.team);
   // A team named on both sides takes the away side on top of the home side.
-  const Counters away_before = rows[1] == rows[0] ? *home_counters : counters_of(table[rows[1]]);
-  const auto away_counters =
-      with_side(away_before, match_outcome(result, 1), away.goals, home.goals);
-  if (!away_counters) refuse_result(home.team);
-  store(table[rows[0]], *home_counters);
-  store(table[rows[1]], *away_counters);
+  const auto away_after = with_side(rows[1] == rows[0] ? *home_after : table[rows[1]],
+                                    match_outcome(result, 1), away.goals, home.goals);
+  if (!away_after) refuse_result(home.team);
+  store_counters(table[rows[0]], *home_after);
+  store_counters(table[rows[1]], *away_after);
 }
 
 void apply_round(std::vector<TableEntry>& table, std::string_view results_text) {

@@ -94,18 +94,12 @@ class RowWriter {
   std::size_t used_ = 0;
 };
 
-// One value in a column, for output that is not written row after row.
+// One text in a column, for output that is not written row after row.
 inline void append_padded_left(std::string& out, std::string_view text, std::size_t width) {
   RowWriter(out).left(text, width);
 }
 inline void append_padded_right(std::string& out, std::string_view text, std::size_t width) {
   RowWriter(out).right(text, width);
-}
-inline void append_int_left(std::string& out, std::int32_t value, std::size_t width) {
-  RowWriter(out).int_left(value, width);
-}
-inline void append_int_right(std::string& out, std::int32_t value, std::size_t width) {
-  RowWriter(out).int_right(value, width);
 }
 
 }  // namespace league

@@ -31,9 +31,6 @@ class TokenScanner {
     return std::string_view(data + start, pos - start);
   }
 
-  // Where the scanner stands, as an offset into the text.
-  std::size_t position() const { return pos_; }
-
   // The text from the current position to the end of its line (line end excluded)
   // and moves past that line end.
   std::string_view rest_of_line();

@@ -1,22 +1,21 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/roster/player.h"
+#include "common/text/pieces.h"
 
 namespace league {
 
-// Hands the all-players listing for roster layout `layout` to `write`, piece
+// Hands the all-players listing for roster layout `layout` to `sink`, piece
 // by piece: the header line with a Team column in front of the roster's own
 // columns, a dash line as long, and one row per player in the given order.
 // Values longer than their column are written whole and push the rest of their
 // row to the right. Nothing for a layout outside 1..8 (no roster was read).
-// Stops and returns false as soon as `write` does.
-bool write_listing(const std::vector<Player>& players, int layout,
-                   const std::function<bool(std::string_view)>& write);
+// Stops and returns false as soon as `sink` refuses a piece.
+bool write_listing(const std::vector<Player>& players, int layout, const PieceSink& sink);
 
 // Replaces all_plrs.txt with the listing; throws ToolError with "Error !
 // Unable to open file all_plrs.txt" when it cannot be written, leaving the old

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <numeric>
 #include <optional>
 
 #include "common/console/tool_error.h"
@@ -67,27 +66,24 @@ std::vector<AttendanceRow> read_attendances(std::string_view text) {
   return rows;
 }
 
-std::string write_attendances(const std::vector<AttendanceRow>& rows) {
-  // A row whose values fit takes a line end and the width of its columns.
-  constexpr std::size_t kRowWidth =
-      1 + kTeamWidth + std::accumulate(kNumberWidths.begin(), kNumberWidths.end(), std::size_t{0});
-  std::string out(kHeader);
-  // Some room beyond that for values wider than their columns, so that a few
-  // of them do not make the whole text move to a buffer twice as large.
-  out.reserve(kHeader.size() + rows.size() * (kRowWidth + 8));
-  {
-    RowWriter line(out);
-    for (const AttendanceRow& row : rows) {
-      // A row named "No" stands for no team and is dropped on rewrite.
-      if (row.Team == "No") continue;
+bool write_attendances(const std::vector<AttendanceRow>& rows, const PieceSink& sink) {
+  PieceOutput out(sink);
+  std::string& text = out.text();
+  text = kHeader;
+  for (const AttendanceRow& row : rows) {
+    // A row named "No" stands for no team and is dropped on rewrite.
+    if (row.Team == "No") continue;
+    {
+      RowWriter line(text);
       line.put('\n');
       append_column(line, row.Team, kTeamWidth);
       for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
         append_column(line, row.*kAttendanceNumbers[i], kNumberWidths[i]);
       }
     }
+    if (!out.row_done()) return false;
   }
-  return out;
+  return out.finish();
 }
 
 }  // namespace league

@@ -9,6 +9,10 @@
 namespace league {
 namespace {
 
+std::string attendances_text(const std::vector<AttendanceRow>& rows) {
+  return joined_text([&](const PieceSink& sink) { return write_attendances(rows, sink); });
+}
+
 const std::string kHeader =
     "Team                          Hfct   Afct   Pos  Size   SF    Ql    QlF   PF    Stadium "
     "Ticket Av_Ticket";
@@ -81,14 +85,14 @@ TEST(WriteAttendances, FixedHeaderAndLeftAlignedColumnsWithoutLineEndAtTheEnd) {
   const std::vector<AttendanceRow> rows{{"Lions", 120, 95, 77, 50000, 10, 3, 20, 5, 45000, 25, 30},
                                         {"No", 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                                         {"Bears", 100, 90, -80, 20000, 6, 1, 10, 3, 18000, 15, 18}};
-  EXPECT_EQ(write_attendances(rows),
+  EXPECT_EQ(attendances_text(rows),
             kHeader +
                 "\nLions                         120    95     77    50000 10    3     20    5     "
                 "45000    25       30       "
                 "\nBears                         100    90     -80   20000 6     1     10    3     "
                 "18000    15       18       ");
-  EXPECT_EQ(write_attendances({}), kHeader);
-  EXPECT_EQ(write_attendances({{"No", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), kHeader);
+  EXPECT_EQ(attendances_text({}), kHeader);
+  EXPECT_EQ(attendances_text({{"No", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), kHeader);
 }
 
 TEST(WriteAttendances, ValuesThatFillTheirColumnStaySeparateAndReadBack) {
@@ -96,7 +100,7 @@ TEST(WriteAttendances, ValuesThatFillTheirColumnStaySeparateAndReadBack) {
                                          100000, 1, 2, 3, 123456789, -2147483647 - 1, 999999999},
                                         {std::string(29, 'M'), 123456, 12345, 12345, 12345, 12345,
                                          12345, 12345, 12345, 12345678, 12345678, 12345678}};
-  const std::string text = write_attendances(rows);
+  const std::string text = attendances_text(rows);
   EXPECT_EQ(text, kHeader + "\n" + std::string(30, 'N') +
                       " 1234567 -123456 123456 -12345 100000 1     2     3     123456789 "
                       "-2147483648 999999999 "

@@ -58,28 +58,28 @@ std::vector<TableEntry> read_league_table(std::string_view text) {
   return table;
 }
 
-std::string write_league_table(const std::vector<TableEntry>& table) {
-  std::string out(kHeader);
-  out.append(kRowWidth, '-');
-  out += '\n';
-  // Room for rows a little wider than the header (positions of five digits and
-  // more, wide values), so that the text is not moved to a buffer twice as large.
-  out.reserve(out.size() + table.size() * (kRowWidth + 1 + 8));
+bool write_league_table(const std::vector<TableEntry>& table, const PieceSink& sink) {
+  PieceOutput out(sink);
+  std::string& text = out.text();
+  text = kHeader;
+  text.append(kRowWidth, '-');
+  text += '\n';
   std::int32_t position = 0;
-  {
-    RowWriter rows(out);
-    for (const TableEntry& entry : table) {
-      rows.int_left(++position, 4);
-      rows.put(' ');
-      rows.left(entry.Team, 23);
+  for (const TableEntry& entry : table) {
+    {
+      RowWriter row(text);
+      row.int_left(++position, 4);
+      row.put(' ');
+      row.left(entry.Team, 23);
       for (std::size_t c = 0; c < kTableCounters.size(); ++c) {
-        rows.put(' ');
-        rows.int_right(entry.*kTableCounters[c], kCounterWidths[c]);
+        row.put(' ');
+        row.int_right(entry.*kTableCounters[c], kCounterWidths[c]);
       }
-      rows.put('\n');
+      row.put('\n');
     }
+    if (!out.row_done()) return false;
   }
-  return out;
+  return out.finish();
 }
 
 }  // namespace league

@@ -9,6 +9,10 @@
 namespace league {
 namespace {
 
+std::string table_text(const std::vector<TableEntry>& table) {
+  return joined_text([&](const PieceSink& sink) { return write_league_table(table, sink); });
+}
+
 const std::string kHeaderLines =
     "Pl   Team                      P    W   D   L    GF   GA   GD   Pts\n"
     "-------------------------------------------------------------------\n";
@@ -92,18 +96,18 @@ TEST(ReadLeagueTable, MalformedRowStopsTheRunNamingItsNumber) {
 TEST(WriteLeagueTable, RowsNumberedFromOneInTheFixedLayout) {
   std::vector<TableEntry> table{{"Tigers", 3, 1, 0, 2, 4, 5, -1, 3},
                                 {"Lions", 3, 2, 1, 0, 5, 2, 3, 7}};
-  EXPECT_EQ(write_league_table(table),
+  EXPECT_EQ(table_text(table),
             kHeaderLines +
                 "1    Tigers                    3    1   0   2     4    5   -1     3\n"
                 "2    Lions                     3    2   1   0     5    2    3     7\n");
-  EXPECT_EQ(write_league_table({}), kHeaderLines);
+  EXPECT_EQ(table_text({}), kHeaderLines);
 }
 
 TEST(WriteLeagueTable, WideValuesWidenTheirColumnAndReadBack) {
   const std::vector<TableEntry> table{
       {std::string(30, 'N'), 1, 0, 0, 1, 2147483647, 5, 2147483642, 0},
       {"Bears", -1000, 0, 0, 0, -2147483647 - 1, 0, 0, 123456}};
-  const std::string text = write_league_table(table);
+  const std::string text = table_text(table);
   EXPECT_NE(text.find("\n1    " + std::string(30, 'N') +
                       "   1    0   0   1 2147483647    5 "
                       "2147483642     0\n"),

@@ -62,20 +62,22 @@ League read_and_update() {
 
 // Writes the new files and puts them in place; returns the table teams without
 // an attendance row. Both files are written completely before either replaces
-// its old version, so a failed write changes neither file; each new text is
-// dropped once written, so that only one is held in memory at a time. Should
+// its old version, so a failed write changes neither file; the new texts go to
+// the files piece by piece instead of being held in memory. Should
 // the final rename of attendances.dat fail after table.txt was replaced, the old
 // table is put back.
 std::vector<std::string> write_league_files(League& league) {
   FileReplacement table(kTableFile);
-  if (!table.prepare(write_league_table(league.table)))
+  if (!table.prepare_in_pieces(
+          [&](const PieceSink& sink) { return write_league_table(league.table, sink); }))
     throw ToolError("\nFailed to write file table.txt !!");
   FileReplacement attendances(kAttendancesFile);
   std::vector<std::string> missing;
   if (league.attendances) {
     for (const std::string_view team : update_position_factors(*league.attendances, league.table))
       missing.emplace_back(team);
-    if (!attendances.prepare(write_attendances(*league.attendances)))
+    if (!attendances.prepare_in_pieces(
+            [&](const PieceSink& sink) { return write_attendances(*league.attendances, sink); }))
       throw ToolError("\nFailed to write file attendances.dat !!");
   }
   if (!table.commit()) throw ToolError("\nFailed to write file table.txt !!");

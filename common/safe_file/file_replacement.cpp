@@ -166,6 +166,13 @@ bool FileReplacement::prepare(std::string_view contents) {
   return open() && write(contents) && close();
 }
 
+bool FileReplacement::prepare_in_pieces(const std::function<bool(const PieceSink&)>& writer) {
+  if (!open()) return false;
+  // A writer that stops early leaves an incomplete text: close() then removes it.
+  if (!writer([this](std::string_view piece) { return write(piece); })) failed_ = true;
+  return close();
+}
+
 bool FileReplacement::commit() {
   if (temp_path_.empty() || fd_ >= 0 || failed_) return false;
   if (!rename_over(temp_path_, path_)) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text/pieces.h"
+
 namespace league {
 
 // A new version of a league file, written whole to a temporary file beside the
@@ -28,6 +30,9 @@ class FileReplacement {
   bool open();
   bool write(std::string_view data);
   bool close();
+
+  // prepare() for a writer that hands its text on in pieces (see PieceOutput).
+  bool prepare_in_pieces(const std::function<bool(const PieceSink&)>& writer);
 
   // Renames the prepared file over the target. False when that fails (the
   // temporary file is then removed and the target keeps its old contents).

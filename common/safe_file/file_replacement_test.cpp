@@ -79,6 +79,23 @@ TEST_F(FileReplacementTest, WrittenInStepsAndCommittedOnlyWhenComplete) {
   EXPECT_EQ(file_count(), 1u);
 }
 
+TEST_F(FileReplacementTest, PreparedInPiecesUnlessTheWriterGivesUp) {
+  std::ofstream(target_) << "old";
+  FileReplacement replacement(target_);
+  // A writer that stops part of the way leaves no file to commit.
+  EXPECT_FALSE(replacement.prepare_in_pieces([](const PieceSink& sink) {
+    sink("half of it");
+    return false;
+  }));
+  EXPECT_FALSE(replacement.commit());
+  EXPECT_EQ(file_count(), 1u);
+  ASSERT_TRUE(replacement.prepare_in_pieces(
+      [](const PieceSink& sink) { return sink("first ") && sink("second"); }));
+  ASSERT_TRUE(replacement.commit());
+  EXPECT_EQ(read(target_), "first second");
+  EXPECT_EQ(file_count(), 1u);
+}
+
 TEST_F(FileReplacementTest, UncommittedReplacementIsRemoved) {
   std::ofstream(target_) << "old";
   {

@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdint>
 #include <istream>
+#include <limits>
 #include <optional>
 #include <ostream>
 
@@ -82,6 +83,28 @@ std::optional<std::int64_t> read_answer(std::istream& in) {
   return negative ? -value : value;
 }
 
+// A player's place in the sort: a number that orders as the player's field
+// does, and the player's position before the sort.
+struct SortKey {
+  std::uint64_t key;
+  std::size_t position;
+};
+
+// The first eight bytes of a text as one number, the first byte highest and a
+// missing byte as 0. Texts whose keys differ order as their keys do (bytes as
+// unsigned, a prefix first); texts with equal keys must be compared whole.
+std::uint64_t text_key(const std::string& text) {
+  std::uint64_t key = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    key = key << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  return key;
+}
+
+// Integers sort in descending order: the greatest value gets the lowest key.
+std::uint64_t number_key(std::int32_t value) {
+  return static_cast<std::uint64_t>(std::int64_t{std::numeric_limits<std::int32_t>::max()} - value);
+}
+
 }  // namespace
 
 const SortCriterion& sort_criterion(int number) {
@@ -109,27 +132,38 @@ bool player_comes_before(const Player& a, const Player& b, const SortCriterion& 
 }
 
 void sort_players(std::vector<Player>& players, const SortCriterion& criterion) {
-  // The records are large: the sort orders their positions only, and then
-  // each record is moved once, straight to its place, cycle by cycle.
-  std::vector<std::size_t> source(players.size());
-  for (std::size_t i = 0; i < source.size(); ++i) source[i] = i;
-  std::stable_sort(source.begin(), source.end(), [&](std::size_t a, std::size_t b) {
-    return player_comes_before(players[a], players[b], criterion);
-  });
-  // source[i] is the old position of the record that belongs at i; a position
-  // that has been filled is marked by pointing at itself.
-  for (std::size_t start = 0; start < source.size(); ++start) {
-    if (source[start] == start) continue;
+  // The sort orders small keyed positions, not the large records: each key
+  // stands for its player's field, so that most comparisons are one of two
+  // numbers; only texts whose first eight bytes agree are compared whole.
+  std::vector<SortKey> keys(players.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const Player& player = players[i];
+    keys[i] = {criterion.text != nullptr ? text_key(player.*criterion.text)
+                                         : number_key(player.*criterion.number),
+               i};
+  }
+  const auto comes_before = [&](const SortKey& a, const SortKey& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return criterion.text != nullptr &&
+           players[a.position].*criterion.text < players[b.position].*criterion.text;
+  };
+  std::stable_sort(keys.begin(), keys.end(), comes_before);
+
+  // Then each record is moved once, straight to its place, cycle by cycle.
+  // keys[i].position is the old position of the record that belongs at i; a
+  // position that has been filled is marked by pointing at itself.
+  for (std::size_t start = 0; start < keys.size(); ++start) {
+    if (keys[start].position == start) continue;
     Player first = std::move(players[start]);
     std::size_t to = start;
-    while (source[to] != start) {
-      const std::size_t from = source[to];
+    while (keys[to].position != start) {
+      const std::size_t from = keys[to].position;
       players[to] = std::move(players[from]);
-      source[to] = to;
+      keys[to].position = to;
       to = from;
     }
     players[to] = std::move(first);
-    source[to] = to;
+    keys[to].position = to;
   }
 }
 

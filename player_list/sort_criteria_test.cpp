@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <random>
 #include <sstream>
 
 #include "common/console/tool_error.h"
@@ -132,6 +135,50 @@ TEST(SortPlayers, EqualPlayersKeepTheirReadingOrderAcrossTeams) {
   std::vector<Player> none;
   sort_players(none, sort_criterion(2));
   EXPECT_TRUE(none.empty());
+}
+
+// Names that agree in their first eight bytes or differ only past them, hold
+// NUL or high bytes, or are prefixes of one another: the cases where ordering
+// by a short key could go wrong.
+TEST(SortPlayers, SameOrderAsAStableSortByTheComesBeforeTest) {
+  const std::vector<std::string> stems{"",
+                                       "A",
+                                       "Abcdefgh",
+                                       "Abcdefghi",
+                                       "Abcdefgh!",
+                                       "Abcdefg",
+                                       "Abcdefgh\xFF",
+                                       "Abcdefgh\x01",
+                                       "\xC3\xA9",
+                                       std::string("A\0", 2),
+                                       std::string("A\0b", 3),
+                                       "Zz"};
+  std::mt19937 random(11);
+  std::vector<Player> players;
+  for (int i = 0; i < 600; ++i) {
+    Player player = named(stems[random() % stems.size()] + stems[random() % stems.size()],
+                          stems[random() % stems.size()]);
+    player.Nat = std::to_string(i % 7);
+    player.Gls = static_cast<std::int32_t>(random() % 5) - 2;
+    player.Age = i % 3 == 0 ? std::numeric_limits<std::int32_t>::min()
+                            : std::numeric_limits<std::int32_t>::max() - i % 2;
+    player.Sub = i;  // tells the players apart after sorting
+    players.push_back(player);
+  }
+  for (const int number : {1, 2, 3, 4, 19}) {
+    const SortCriterion& criterion = sort_criterion(number);
+    std::vector<Player> expected = players;
+    std::stable_sort(expected.begin(), expected.end(), [&](const Player& a, const Player& b) {
+      return player_comes_before(a, b, criterion);
+    });
+    std::vector<Player> sorted = players;
+    sort_players(sorted, criterion);
+    ASSERT_EQ(sorted.size(), expected.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+      ASSERT_EQ(sorted[i].Sub, expected[i].Sub) << "criterion " << number << ", place " << i;
+      ASSERT_EQ(sorted[i].Name, expected[i].Name);
+    }
+  }
 }
 
 }  // namespace

@@ -43,18 +43,21 @@ int gather_players(std::vector<Player>& players, std::ostream& out) {
   const std::vector<std::string_view> names = roster_names(*teams);
   players.reserve(std::min(names.size(), kReservedRosters) * kRosterCapacity);
 
+  LeagueSettingsReloader settings;
   int layout = 0;
   for (const std::string_view name : names) {
     out << "\nProcessing " << name;
     const auto roster = read_whole_file(std::string(name));
     if (!roster) throw ToolError("\nFailed to open file " + std::string(name) + "\n !!");
-    // Loaded again for each roster, after it was opened, so the layout is the
-    // one league.dat gives at the time each roster is read.
-    layout = load_league_settings();
+    // Loaded for each roster, after it was opened, so the layout is the one
+    // league.dat gives at the time each roster is read.
+    layout = settings.load();
     const int count = read_roster_fixed(*roster, roster_buffer, kRosterCapacity, layout);
     const std::string_view team = team_of(name);
+    // Moved, not copied: the reader assigns every text field of a slot it
+    // fills, so a moved-from text never reaches a player.
     for (int i = 0; i < count; ++i) {
-      players.push_back(roster_buffer[static_cast<std::size_t>(i)]);
+      players.push_back(std::move(roster_buffer[static_cast<std::size_t>(i)]));
       players.back().Team = team;
     }
   }

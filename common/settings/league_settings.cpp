@@ -52,6 +52,16 @@ int load_league_settings() {
                            setting_number("Minutes") != 0);
 }
 
+int LeagueSettingsReloader::load() {
+  // The stamp is taken before the file is read: a change made after it makes
+  // the next stamp differ, so that change is loaded next time.
+  std::optional<FileStamp> stamp = file_stamp(kLeagueFile);
+  if (stamp && loaded_ && *stamp == *loaded_) return layout_;
+  layout_ = load_league_settings();
+  loaded_ = std::move(stamp);
+  return layout_;
+}
+
 void load_league_settings_strict() {
   const auto text = read_whole_file(kLeagueFile);
   if (!text) throw ToolError("\nError. Failed to open league.dat\n");

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "common/text/whole_file.h"
 
 namespace league {
 
@@ -19,6 +22,20 @@ void publish_league_settings(std::string_view text);
 // settings store and returns the roster layout. A league.dat that cannot be
 // opened is no error: nothing is published and the layout is 1.
 int load_league_settings();
+
+// load_league_settings for a run that loads the settings over and over, once
+// for every roster it reads: league.dat is read and published again only when
+// it has changed since the last load (another file, another size or a later
+// change time). Otherwise the layout of the last load is returned, which is
+// what reading the unchanged file again would give.
+class LeagueSettingsReloader {
+ public:
+  int load();
+
+ private:
+  std::optional<FileStamp> loaded_;  // the league.dat of the last load
+  int layout_ = 1;
+};
 
 // Publishes every setting line of league.dat; a league.dat that cannot be opened
 // ends the run (throws ToolError with "\nError. Failed to open league.dat\n").

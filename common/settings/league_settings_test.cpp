@@ -139,5 +139,34 @@ TEST_F(LeagueSettingsTest, LongLinesAreReadInPiecesOf499Characters) {
   EXPECT_EQ(load_league_settings(), 1);
 }
 
+TEST_F(LeagueSettingsTest, ReloaderReadsTheFileAgainOnlyOnceItHasChanged) {
+  LeagueSettingsReloader settings;
+  EXPECT_EQ(settings.load(), 1);  // no league.dat yet
+  write_league("Fitness = 1\n");
+  EXPECT_EQ(settings.load(), 6);
+  // Unchanged, the file is not published again: a setting changed behind the
+  // loader's back stays as it is.
+  put_setting("Fitness=0");
+  EXPECT_EQ(settings.load(), 6);
+  EXPECT_EQ(get_setting("Fitness"), "0");
+
+  // The same size, rewritten in place: the change time tells it apart.
+  const auto stamp = file_stamp("league.dat");
+  ASSERT_TRUE(stamp.has_value());
+  do {
+    write_league("Minutes = 1\n");
+  } while (file_stamp("league.dat") == stamp);
+  EXPECT_EQ(settings.load(), 7);
+  EXPECT_EQ(get_setting("Minutes"), "1");
+
+  // Another file put in its place, and then none at all.
+  write_league("Fitness = 1\nMinutes = 1\n");
+  fs::rename("league.dat", "new.dat");
+  fs::copy_file("new.dat", "league.dat");
+  EXPECT_EQ(settings.load(), 8);
+  fs::remove("league.dat");
+  EXPECT_EQ(settings.load(), 1);
+}
+
 }  // namespace
 }  // namespace league

@@ -28,6 +28,10 @@ std::optional<std::string> read_whole_file(const std::string& path) {
   return contents;
 }
 
+std::optional<FileStamp> file_stamp(const std::string&) {
+  return std::nullopt;
+}
+
 #else
 
 namespace {
@@ -73,6 +77,27 @@ std::optional<std::string> read_whole_file(const std::string& path) {
   }
   contents.resize(used);
   return contents;
+}
+
+std::optional<FileStamp> file_stamp(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  FileStamp stamp;
+  stamp.device = static_cast<std::uint64_t>(info.st_dev);
+  stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+  stamp.size = static_cast<std::int64_t>(info.st_size);
+#ifdef __APPLE__
+  const struct timespec& modified = info.st_mtimespec;
+  const struct timespec& changed = info.st_ctimespec;
+#else
+  const struct timespec& modified = info.st_mtim;
+  const struct timespec& changed = info.st_ctim;
+#endif
+  stamp.modified_s = static_cast<std::int64_t>(modified.tv_sec);
+  stamp.modified_ns = static_cast<std::int64_t>(modified.tv_nsec);
+  stamp.changed_s = static_cast<std::int64_t>(changed.tv_sec);
+  stamp.changed_ns = static_cast<std::int64_t>(changed.tv_nsec);
+  return stamp;
 }
 
 #endif

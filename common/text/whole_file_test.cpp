@@ -35,6 +35,9 @@ TEST_F(WholeFileTest, MissingDirectoryAndPipeCountAsUnopenable) {
   ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
   EXPECT_EQ(read_whole_file(dir_ / "pipe"), std::nullopt);
   EXPECT_EQ(read_whole_file("/dev/zero"), std::nullopt);
+  for (const char* name : {"missing", "sub", "pipe"}) {
+    EXPECT_EQ(file_stamp(dir_ / name), std::nullopt) << name;
+  }
 }
 
 }  // namespace

@@ -75,8 +75,7 @@ int run_player_list(const std::vector<std::string>& args, std::istream& in, std:
     const SortCriterion& criterion = sort_criterion(choose_sort_criterion(in, out));
     std::vector<Player> players;
     const int layout = gather_players(players, out);
-    sort_players(players, criterion);
-    write_player_list(players, layout);
+    write_player_list(players, sorted_positions(players, criterion), layout);
     out << "\n\nFile <all_plrs.txt> created successfully\n";
     out.flush();
     return 0;

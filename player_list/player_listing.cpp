@@ -11,9 +11,22 @@ namespace {
 
 constexpr std::size_t kTeamWidth = 5;
 
+constexpr std::size_t kLookAhead = 8;
+
+void prefetch_player(const Player& player) {
+#if defined(__GNUC__)
+  const char* const record = reinterpret_cast<const char*>(&player);
+  for (std::size_t offset = 0; offset < sizeof(Player); offset += 64)
+    __builtin_prefetch(record + offset);
+#else
+  (void)player;
+#endif
+}
+
 }  // namespace
 
-bool write_listing(const std::vector<Player>& players, int layout, const PieceSink& sink) {
+bool write_listing(const std::vector<Player>& players, const std::vector<std::size_t>& order,
+                   int layout, const PieceSink& sink) {
   const RosterLayout* columns = find_roster_layout(layout);
   if (columns == nullptr) return true;
 
@@ -24,7 +37,12 @@ bool write_listing(const std::vector<Player>& players, int layout, const PieceSi
   append_padded_left(text, "Team", kTeamWidth);
   text += roster_header_line(*columns);
   text += dash_line_for(text);
-  for (const Player& player : players) {
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    // The players are taken out of their reading order, from anywhere in
+    // memory: the one a few rows ahead is asked for now, so that it has
+    // arrived by the time its row is written.
+    if (i + kLookAhead < order.size()) prefetch_player(players[order[i + kLookAhead]]);
+    const Player& player = players[order[i]];
     {
       RowWriter row(text);
       row.left(player.Team, kTeamWidth);
@@ -36,10 +54,11 @@ bool write_listing(const std::vector<Player>& players, int layout, const PieceSi
   return out.finish();
 }
 
-void write_player_list(const std::vector<Player>& players, int layout) {
+void write_player_list(const std::vector<Player>& players, const std::vector<std::size_t>& order,
+                       int layout) {
   FileReplacement file("all_plrs.txt");
   const bool written = file.prepare_in_pieces([&](const PieceSink& sink) {
-    return write_listing(players, layout, sink);
+    return write_listing(players, order, layout, sink);
   }) && file.commit();
   if (!written) throw ToolError("Error ! Unable to open file all_plrs.txt");
 }

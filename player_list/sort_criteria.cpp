@@ -11,6 +11,7 @@
 
 #include "common/console/tool_error.h"
 #include "common/text/spaces.h"
+#include "player_list/keyed_order.h"
 
 namespace league {
 
@@ -83,13 +84,6 @@ std::optional<std::int64_t> read_answer(std::istream& in) {
   return negative ? -value : value;
 }
 
-// A player's place in the sort: a number that orders as the player's field
-// does, and the player's position before the sort.
-struct SortKey {
-  std::uint64_t key;
-  std::size_t position;
-};
-
 // The first eight bytes of a text as one number, the first byte highest and a
 // missing byte as 0. Texts whose keys differ order as their keys do (bytes as
 // unsigned, a prefix first); texts with equal keys must be compared whole.
@@ -131,40 +125,33 @@ bool player_comes_before(const Player& a, const Player& b, const SortCriterion& 
   return a.*criterion.number > b.*criterion.number;
 }
 
-void sort_players(std::vector<Player>& players, const SortCriterion& criterion) {
-  // The sort orders small keyed positions, not the large records: each key
-  // stands for its player's field, so that most comparisons are one of two
-  // numbers; only texts whose first eight bytes agree are compared whole.
-  std::vector<SortKey> keys(players.size());
+std::vector<std::size_t> sorted_positions(const std::vector<Player>& players,
+                                          const SortCriterion& criterion) {
+  // The players are ordered by a key that stands for their field: for an
+  // integer the whole of it, for a text its first eight bytes, so that only
+  // runs of texts whose first bytes agree need their texts compared.
+  std::vector<KeyedPosition> keys(players.size());
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const Player& player = players[i];
     keys[i] = {criterion.text != nullptr ? text_key(player.*criterion.text)
                                          : number_key(player.*criterion.number),
                i};
   }
-  const auto comes_before = [&](const SortKey& a, const SortKey& b) {
-    if (a.key != b.key) return a.key < b.key;
-    return criterion.text != nullptr &&
-           players[a.position].*criterion.text < players[b.position].*criterion.text;
-  };
-  std::stable_sort(keys.begin(), keys.end(), comes_before);
-
-  // Then each record is moved once, straight to its place, cycle by cycle.
-  // keys[i].position is the old position of the record that belongs at i; a
-  // position that has been filled is marked by pointing at itself.
-  for (std::size_t start = 0; start < keys.size(); ++start) {
-    if (keys[start].position == start) continue;
-    Player first = std::move(players[start]);
-    std::size_t to = start;
-    while (keys[to].position != start) {
-      const std::size_t from = keys[to].position;
-      players[to] = std::move(players[from]);
-      keys[to].position = to;
-      to = from;
+  sort_by_key(keys);
+  if (criterion.text != nullptr) {
+    const auto text_before = [&](const KeyedPosition& a, const KeyedPosition& b) {
+      return players[a.position].*criterion.text < players[b.position].*criterion.text;
+    };
+    for (auto run = keys.begin(); run != keys.end();) {
+      const auto end = std::find_if(
+          run + 1, keys.end(), [&](const KeyedPosition& item) { return item.key != run->key; });
+      if (end - run > 1) std::stable_sort(run, end, text_before);
+      run = end;
     }
-    players[to] = std::move(first);
-    keys[to].position = to;
   }
+  std::vector<std::size_t> order(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].position;
+  return order;
 }
 
 }  // namespace league

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -35,7 +36,10 @@ int choose_sort_criterion(std::istream& in, std::ostream& out);
 // the other's. Equal players give false both ways; there is no second key.
 bool player_comes_before(const Player& a, const Player& b, const SortCriterion& criterion);
 
-// Orders the players by the criterion; players equal under it keep their order.
-void sort_players(std::vector<Player>& players, const SortCriterion& criterion);
+// The positions of the players in the order the criterion gives; players equal
+// under it keep their order. The players themselves are not moved: they are
+// large, and the listing can be written in this order as well.
+std::vector<std::size_t> sorted_positions(const std::vector<Player>& players,
+                                          const SortCriterion& criterion);
 
 }  // namespace league

@@ -121,20 +121,15 @@ TEST(SortPlayers, EqualPlayersKeepTheirReadingOrderAcrossTeams) {
     players.push_back(named(row.name, row.team));
     players.back().Gls = row.goals;
   }
-  std::vector<Player> by_goals = players;
-  sort_players(by_goals, sort_criterion(19));
-  std::string order;
-  for (const Player& p : by_goals) order += p.Name + " ";
-  EXPECT_EQ(order, "a2 b2 a1 b1 c2 c1 ");
-
-  sort_players(players, sort_criterion(1));
-  order.clear();
-  for (const Player& p : players) order += p.Name + " ";
-  EXPECT_EQ(order, "b1 b2 c2 a1 a2 c1 ");
-
-  std::vector<Player> none;
-  sort_players(none, sort_criterion(2));
-  EXPECT_TRUE(none.empty());
+  const auto names_in_order = [&](int criterion) {
+    std::string names;
+    for (const std::size_t i : sorted_positions(players, sort_criterion(criterion)))
+      names += players[i].Name + " ";
+    return names;
+  };
+  EXPECT_EQ(names_in_order(19), "a2 b2 a1 b1 c2 c1 ");
+  EXPECT_EQ(names_in_order(1), "b1 b2 c2 a1 a2 c1 ");
+  EXPECT_TRUE(sorted_positions({}, sort_criterion(2)).empty());
 }
 
 // Names that agree in their first eight bytes or differ only past them, hold
@@ -171,12 +166,11 @@ TEST(SortPlayers, SameOrderAsAStableSortByTheComesBeforeTest) {
     std::stable_sort(expected.begin(), expected.end(), [&](const Player& a, const Player& b) {
       return player_comes_before(a, b, criterion);
     });
-    std::vector<Player> sorted = players;
-    sort_players(sorted, criterion);
-    ASSERT_EQ(sorted.size(), expected.size());
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
-      ASSERT_EQ(sorted[i].Sub, expected[i].Sub) << "criterion " << number << ", place " << i;
-      ASSERT_EQ(sorted[i].Name, expected[i].Name);
+    const std::vector<std::size_t> order = sorted_positions(players, criterion);
+    ASSERT_EQ(order.size(), expected.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      ASSERT_EQ(players[order[i]].Sub, expected[i].Sub)
+          << "criterion " << number << ", place " << i;
     }
   }
 }

@@ -124,6 +124,8 @@ def measure(argv, league, stdin_text, runs, fresh_copy=True, shell=False):
             work = league + ".run"
             shutil.rmtree(work, ignore_errors=True)
             shutil.copytree(league, work)
+            # The copy goes to disk now, so that no run pays for writing it.
+            os.sync()
         cmd = ["sh", "-c", argv] if shell else argv
         wall, cpu, peak, status = run_once(cmd, work, stdin_text)
         if status != 0:
@@ -216,6 +218,18 @@ def main():
         print("\n%-13s %9s %8.4f %7.4f   cat %.4f, x cat %.1f, peak %.1f MiB" %
               ("team_sheet", "50", t, cpu, cat, t / cat, peak / 1024))
 
+        print("\nGrowth against n log n (1.0 = exactly n log n; the goal is at most 1.2):")
+        lo, hi = team_sizes[1], team_sizes[-1]
+        for tool in ("table_update", "form_update"):
+            growth = times[(tool, hi)] / times[(tool, lo)]
+            print("  %-13s %d -> %d teams: time x%.1f, n log n x%.1f, ratio %.2f" %
+                  (tool, lo, hi, growth, nlogn(hi) / nlogn(lo), growth / (nlogn(hi) / nlogn(lo))))
+        lo, hi = roster_counts[-2], roster_counts[-1]
+        for criterion in ("2", "19"):
+            growth = times[("player_list", criterion, hi)] / times[("player_list", criterion, lo)]
+            ratio = nlogn(hi * 50) / nlogn(lo * 50)
+            print("  player_list/%-2s %d -> %d rosters: time x%.1f, n log n x%.1f, ratio %.2f" %
+                  (criterion, lo, hi, growth, ratio, growth / ratio))
     finally:
         shutil.rmtree(root, ignore_errors=True)
 

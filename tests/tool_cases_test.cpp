@@ -29,7 +29,9 @@ struct Case {
 };
 
 // Shown by the test framework for a failing case instead of the object's bytes.
-void PrintTo(const Case& c, std::ostream* out) { *out << c.dir.string(); }
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.dir.string();
+}
 
 std::vector<Case> all_cases() {
   std::vector<Case> cases;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,8 @@ class FileReplacement {
   std::string path_;
   std::string temp_path_;
   int fd_ = -1;
+  std::uint64_t written_ = 0;  // bytes written to the temporary file
+  std::uint64_t flushed_ = 0;  // of those, handed to the disk ahead of close()
   bool failed_ = false;
 };
 

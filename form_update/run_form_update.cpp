@@ -23,11 +23,15 @@ constexpr ToolInfo kTool{
 void update_form_table() {
   std::vector<FormEntry> table;
   {
-    // The texts of both files are dropped once the table holds what it needs.
-    const auto form = read_whole_file("form.txt");
-    if (!form) throw ToolError("\nFailed to open file form.txt !!");
-    const std::string results = read_results_file();
-    table = read_form_table(*form);
+    std::string results;
+    {
+      // The text of form.txt is dropped once the table is read from it, before
+      // the results add their index of the teams.
+      const auto form = read_whole_file("form.txt");
+      if (!form) throw ToolError("\nFailed to open file form.txt !!");
+      results = read_results_file();
+      table = read_form_table(*form);
+    }
     apply_form_results(table, results);
   }
   order_form_table(table);

@@ -13,9 +13,9 @@ namespace league {
 // name occurs on several rows, the first one added wins, as a top-down search
 // would find it. The index keeps views of the names: they must outlive it.
 //
-// An open-addressing table whose slots hold a view of the name beside its row:
-// a lookup in a league of 100,000 teams then touches one slot and one name
-// instead of a chain of separately allocated nodes or a list of names by row.
+// An open-addressing table of row numbers with a part of each name's hash beside
+// it: a lookup in a league of 100,000 teams then touches one slot and one name
+// instead of a chain of separately allocated nodes.
 class TeamIndex {
  public:
   explicit TeamIndex(std::size_t expected_rows = 0);
@@ -29,18 +29,17 @@ class TeamIndex {
 
  private:
   struct Slot {
-    const char* name = nullptr;
-    std::uint32_t size = 0;          // of the name
     std::uint32_t row_plus_one = 0;  // 0: empty
+    std::uint32_t hash = 0;          // the low bits of the name's hash
   };
 
+  static std::uint64_t hash_of(std::string_view name);
   // The slot holding `name`, or the empty slot where it would go.
-  std::size_t probe(std::string_view name) const;
+  std::size_t probe(std::string_view name, std::uint64_t hash) const;
   void grow();
 
-  std::size_t rows_ = 0;     // added so far
-  std::size_t names_ = 0;    // different names among them, one slot each
-  std::vector<Slot> slots_;  // a power of two, never more than half full
+  std::vector<std::string_view> names_;  // by row
+  std::vector<Slot> slots_;              // a power of two, never more than half full
 };
 
 }  // namespace league

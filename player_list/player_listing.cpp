@@ -11,18 +11,6 @@ namespace {
 
 constexpr std::size_t kTeamWidth = 5;
 
-constexpr std::size_t kLookAhead = 8;
-
-void prefetch_player(const Player& player) {
-#if defined(__GNUC__)
-  const char* const record = reinterpret_cast<const char*>(&player);
-  for (std::size_t offset = 0; offset < sizeof(Player); offset += 64)
-    __builtin_prefetch(record + offset);
-#else
-  (void)player;
-#endif
-}
-
 }  // namespace
 
 bool write_listing(const std::vector<Player>& players, const std::vector<std::size_t>& order,
@@ -37,12 +25,8 @@ bool write_listing(const std::vector<Player>& players, const std::vector<std::si
   append_padded_left(text, "Team", kTeamWidth);
   text += roster_header_line(*columns);
   text += dash_line_for(text);
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    // The players are taken out of their reading order, from anywhere in
-    // memory: the one a few rows ahead is asked for now, so that it has
-    // arrived by the time its row is written.
-    if (i + kLookAhead < order.size()) prefetch_player(players[order[i + kLookAhead]]);
-    const Player& player = players[order[i]];
+  for (const std::size_t position : order) {
+    const Player& player = players[position];
     {
       RowWriter row(text);
       row.left(player.Team, kTeamWidth);

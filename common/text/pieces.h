@@ -12,8 +12,7 @@ namespace league {
 using PieceSink = std::function<bool(std::string_view)>;
 
 // A large file's text, gathered row by row and handed on in pieces of about
-// 64 KiB, so that the file is never held in memory whole and its pages never
-// have to be found for it at once.
+// 64 KiB, so that the whole text is never held in memory.
 class PieceOutput {
  public:
   explicit PieceOutput(const PieceSink& sink) : sink_(sink) { piece_.reserve(kPieceSize + 512); }

@@ -9,11 +9,14 @@
 //                  to make every write beyond it fail as on a full disk
 //   expect/status  the exit status
 //   expect/stdout  the exact standard output
-//   expect/files/  every regular file that must exist afterwards, byte for byte; any
-//                  other file left in the directory fails the case
+//   expect/files/  every file the run creates or changes, byte for byte
+//   expect/removed optional, files of in/ that the run removes, one per line
+// Every other file of in/ must be left exactly as it was, and any other file left
+// in the directory fails the case.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "case_run.h"
@@ -77,12 +80,23 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
   EXPECT_EQ(outcome.status, std::stoi(read_file(c.dir / "expect" / "status")));
   EXPECT_EQ(outcome.output, read_file(c.dir / "expect" / "stdout"));
 
-  const fs::path expected_root = c.dir / "expect" / "files";
-  const auto expected =
-      fs::exists(expected_root) ? list_files(expected_root) : std::vector<std::string>{};
-  EXPECT_EQ(list_files(league.path()), expected);
-  for (const std::string& file : expected) {
-    EXPECT_EQ(read_file(league.path() / file), read_file(expected_root / file)) << file;
+  // What the directory must hold: in/ as it was, less what is removed, with
+  // the created and changed files of expect/files over it.
+  const fs::path in_root = c.dir / "in";
+  const fs::path changed_root = c.dir / "expect" / "files";
+  std::map<std::string, fs::path> expected;
+  if (fs::exists(in_root)) {
+    for (const std::string& file : list_files(in_root)) expected[file] = in_root / file;
+  }
+  for (const std::string& file : lines_of(c.dir / "expect" / "removed")) expected.erase(file);
+  if (fs::exists(changed_root)) {
+    for (const std::string& file : list_files(changed_root)) expected[file] = changed_root / file;
+  }
+  std::vector<std::string> expected_names;
+  for (const auto& [file, source] : expected) expected_names.push_back(file);
+  EXPECT_EQ(list_files(league.path()), expected_names);
+  for (const auto& [file, source] : expected) {
+    EXPECT_EQ(read_file(league.path() / file), read_file(source)) << file;
   }
 }
 

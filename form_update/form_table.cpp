@@ -60,22 +60,17 @@ void order_form_table(std::vector<FormEntry>& table) {
 }
 
 std::string format_form_table(const std::vector<FormEntry>& table) {
-  std::string out;
-  out.reserve(kHeader.size() + kDashes + 1 + table.size() * 48);
-  out.append(kHeader);
+  std::string out(kHeader);
   out.append(kDashes, '-');
   out += '\n';
   std::int32_t position = 0;
-  {
-    RowWriter rows(out);
-    for (const FormEntry& entry : table) {
-      rows.int_left(++position, 4);
-      rows.put(' ');
-      rows.left(entry.Team, 30);
-      rows.put(' ');
-      rows.right(entry.form.text(), FormString::kPlaces);
-      rows.put('\n');
-    }
+  for (const FormEntry& entry : table) {
+    append_int_left(out, ++position, 4);
+    out += ' ';
+    append_padded_left(out, entry.Team, 30);
+    out += ' ';
+    append_padded_right(out, entry.form.text(), FormString::kPlaces);
+    out += '\n';
   }
   return out;
 }

@@ -5,9 +5,9 @@
 
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
+#include "common/io/file_replacement.h"
+#include "common/io/whole_file.h"
 #include "common/results/results_file.h"
-#include "common/safe_file/file_replacement.h"
-#include "common/text/whole_file.h"
 #include "form_update/form_results.h"
 #include "form_update/form_table.h"
 
@@ -21,19 +21,11 @@ constexpr ToolInfo kTool{
     "last six results), orders the teams by form points and rewrites form.txt.\n"};
 
 void update_form_table() {
-  std::vector<FormEntry> table;
-  {
-    std::string results;
-    {
-      // The text of form.txt is dropped once the table is read from it, before
-      // the results add their index of the teams.
-      const auto form = read_whole_file("form.txt");
-      if (!form) throw ToolError("\nFailed to open file form.txt !!");
-      results = read_results_file();
-      table = read_form_table(*form);
-    }
-    apply_form_results(table, results);
-  }
+  const std::string form =
+      read_league_file_or_fail("form.txt", "\nFailed to open file form.txt !!");
+  const std::string results = read_results_file();
+  std::vector<FormEntry> table = read_form_table(form);
+  apply_form_results(table, results);
   order_form_table(table);
   if (!replace_file("form.txt", format_form_table(table)))
     throw ToolError("\nFailed to write file form.txt !!");

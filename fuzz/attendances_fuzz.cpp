@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const league::AttendanceRow& row : rows) {
     if (row.Team != "No") kept.push_back(row);
   }
-  const auto again = league::read_attendances(league::joined_text(
-      [&](const league::PieceSink& sink) { return league::write_attendances(rows, sink); }));
+  const auto again = league::read_attendances(league::format_attendances(rows));
   if (again.size() != kept.size()) std::abort();
   for (std::size_t i = 0; i < kept.size(); ++i) {
     if (again[i].Team != kept[i].Team) std::abort();

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       list.emplace_back(name);
     return list;
   }();
-  league::TeamIndex teams(names.size());
+  league::TeamIndex teams;
   for (const std::string& name : names) teams.add(name);
 
   try {

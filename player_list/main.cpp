@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "common/console/command_line.h"
-#include "player_list/player_list.h"
+#include "player_list/run_player_list.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -5,19 +5,16 @@
 #include <vector>
 
 #include "common/roster/player.h"
-#include "common/text/pieces.h"
 
 namespace league {
 
-// Hands the all-players listing for roster layout `layout` to `sink`, piece
-// by piece: the header line with a Team column in front of the roster's own
-// columns, a dash line as long, and one row per player, in `order`: the
+// The all-players listing for roster layout `layout`: the header line with a Team column in front
+// of the roster's own columns, a dash line as long, and one row per player, in `order`: the
 // positions of the players in listing order.
 // Values longer than their column are written whole and push the rest of their
-// row to the right. Nothing for a layout outside 1..8 (no roster was read).
-// Stops and returns false as soon as `sink` refuses a piece.
-bool write_listing(const std::vector<Player>& players, const std::vector<std::size_t>& order,
-                   int layout, const PieceSink& sink);
+// row to the right. Empty for a layout outside 1..8 (no roster was read).
+std::string format_listing(const std::vector<Player>& players,
+                           const std::vector<std::size_t>& order, int layout);
 
 // Replaces all_plrs.txt with the listing; throws ToolError with "Error !
 // Unable to open file all_plrs.txt" when it cannot be written, leaving the old

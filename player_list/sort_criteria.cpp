@@ -11,7 +11,6 @@
 
 #include "common/console/tool_error.h"
 #include "common/text/spaces.h"
-#include "player_list/keyed_order.h"
 
 namespace league {
 
@@ -84,21 +83,6 @@ std::optional<std::int64_t> read_answer(std::istream& in) {
   return negative ? -value : value;
 }
 
-// The first eight bytes of a text as one number, the first byte highest and a
-// missing byte as 0. Texts whose keys differ order as their keys do (bytes as
-// unsigned, a prefix first); texts with equal keys must be compared whole.
-std::uint64_t text_key(const std::string& text) {
-  std::uint64_t key = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    key = key << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  return key;
-}
-
-// Integers sort in descending order: the greatest value gets the lowest key.
-std::uint64_t number_key(std::int32_t value) {
-  return static_cast<std::uint64_t>(std::int64_t{std::numeric_limits<std::int32_t>::max()} - value);
-}
-
 }  // namespace
 
 const SortCriterion& sort_criterion(int number) {
@@ -127,30 +111,11 @@ bool player_comes_before(const Player& a, const Player& b, const SortCriterion& 
 
 std::vector<std::size_t> sorted_positions(const std::vector<Player>& players,
                                           const SortCriterion& criterion) {
-  // The players are ordered by a key that stands for their field: for an
-  // integer the whole of it, for a text its first eight bytes, so that only
-  // runs of texts whose first bytes agree need their texts compared.
-  std::vector<KeyedPosition> keys(players.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const Player& player = players[i];
-    keys[i] = {criterion.text != nullptr ? text_key(player.*criterion.text)
-                                         : number_key(player.*criterion.number),
-               i};
-  }
-  sort_by_key(keys);
-  if (criterion.text != nullptr) {
-    const auto text_before = [&](const KeyedPosition& a, const KeyedPosition& b) {
-      return players[a.position].*criterion.text < players[b.position].*criterion.text;
-    };
-    for (auto run = keys.begin(); run != keys.end();) {
-      const auto end = std::find_if(
-          run + 1, keys.end(), [&](const KeyedPosition& item) { return item.key != run->key; });
-      if (end - run > 1) std::stable_sort(run, end, text_before);
-      run = end;
-    }
-  }
-  std::vector<std::size_t> order(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].position;
+  std::vector<std::size_t> order(players.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return player_comes_before(players[a], players[b], criterion);
+  });
   return order;
 }
 

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "common/console/tool_error.h"
+#include "common/io/whole_file.h"
 #include "common/text/columns.h"
 #include "common/text/integers.h"
 #include "common/text/lines.h"
 #include "common/text/tokens.h"
-#include "common/text/whole_file.h"
 
 namespace league {
 
@@ -28,21 +28,16 @@ constexpr std::array<std::size_t, 11> kNumberWidths{7, 7, 6, 6, 6, 6, 6, 6, 9, 9
 
 // Appends `text` left-aligned in `width` columns; a text that fills the width or
 // more gets one space after it, which keeps it apart from the next column.
-void append_column(RowWriter& out, std::string_view text, std::size_t width) {
-  out.left(text, width);
-  if (text.size() >= width) out.put(' ');
-}
-
-void append_column(RowWriter& out, std::int32_t value, std::size_t width) {
-  append_column(out, Decimal(value).text(), width);
+void append_column(std::string& out, std::string_view text, std::size_t width) {
+  append_padded_left(out, text, width);
+  if (text.size() >= width) out += ' ';
 }
 
 }  // namespace
 
 std::string read_attendances_file() {
-  auto text = read_whole_file("attendances.dat");
-  if (!text) throw ToolError("\nError. Failed to open attendances.dat file\n");
-  return std::move(*text);
+  return read_league_file_or_fail("attendances.dat",
+                                  "\nError. Failed to open attendances.dat file\n");
 }
 
 std::vector<AttendanceRow> read_attendances(std::string_view text) {
@@ -66,24 +61,18 @@ std::vector<AttendanceRow> read_attendances(std::string_view text) {
   return rows;
 }
 
-bool write_attendances(const std::vector<AttendanceRow>& rows, const PieceSink& sink) {
-  PieceOutput out(sink);
-  std::string& text = out.text();
-  text = kHeader;
+std::string format_attendances(const std::vector<AttendanceRow>& rows) {
+  std::string text(kHeader);
   for (const AttendanceRow& row : rows) {
     // A row named "No" stands for no team and is dropped on rewrite.
     if (row.Team == "No") continue;
-    {
-      RowWriter line(text);
-      line.put('\n');
-      append_column(line, row.Team, kTeamWidth);
-      for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
-        append_column(line, row.*kAttendanceNumbers[i], kNumberWidths[i]);
-      }
+    text += '\n';
+    append_column(text, row.Team, kTeamWidth);
+    for (std::size_t i = 0; i < kAttendanceNumbers.size(); ++i) {
+      append_column(text, std::to_string(row.*kAttendanceNumbers[i]), kNumberWidths[i]);
     }
-    if (!out.row_done()) return false;
   }
-  return out.finish();
+  return text;
 }
 
 }  // namespace league

@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text/pieces.h"
-
 namespace league {
 
 // One data line of attendances.dat, named by the file's header words. Only Pos,
@@ -44,12 +42,10 @@ std::string read_attendances_file();
 // physical lines from 1 at the header, so no row is silently lost on rewrite.
 std::vector<AttendanceRow> read_attendances(std::string_view text);
 
-// Hands the new contents of attendances.dat to `sink`, piece by piece: the
-// fixed header, then each row on a line of its own, left-aligned in its
-// columns, except rows named "No". No line break follows the header line or the
-// last row. A value that fills or exceeds its column is followed by one space
-// so that it never runs into the next one. Stops and returns false as soon as
-// `sink` refuses a piece.
-bool write_attendances(const std::vector<AttendanceRow>& rows, const PieceSink& sink);
+// The new contents of attendances.dat: the fixed header, then each row on a
+// line of its own, left-aligned in its columns, except rows named "No". No line
+// break follows the header line or the last row. A value that fills or exceeds
+// its column is followed by one space so that it never runs into the next one.
+std::string format_attendances(const std::vector<AttendanceRow>& rows);
 
 }  // namespace league

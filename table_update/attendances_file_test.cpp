@@ -10,7 +10,7 @@ namespace league {
 namespace {
 
 std::string attendances_text(const std::vector<AttendanceRow>& rows) {
-  return joined_text([&](const PieceSink& sink) { return write_attendances(rows, sink); });
+  return format_attendances(rows);
 }
 
 const std::string kHeader =

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "common/console/command_line.h"
-#include "table_update/table_update.h"
+#include "table_update/run_table_update.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -58,28 +58,22 @@ std::vector<TableEntry> read_league_table(std::string_view text) {
   return table;
 }
 
-bool write_league_table(const std::vector<TableEntry>& table, const PieceSink& sink) {
-  PieceOutput out(sink);
-  std::string& text = out.text();
-  text = kHeader;
+std::string format_league_table(const std::vector<TableEntry>& table) {
+  std::string text(kHeader);
   text.append(kRowWidth, '-');
   text += '\n';
   std::int32_t position = 0;
   for (const TableEntry& entry : table) {
-    {
-      RowWriter row(text);
-      row.int_left(++position, 4);
-      row.put(' ');
-      row.left(entry.Team, 23);
-      for (std::size_t c = 0; c < kTableCounters.size(); ++c) {
-        row.put(' ');
-        row.int_right(entry.*kTableCounters[c], kCounterWidths[c]);
-      }
-      row.put('\n');
+    append_int_left(text, ++position, 4);
+    text += ' ';
+    append_padded_left(text, entry.Team, 23);
+    for (std::size_t c = 0; c < kTableCounters.size(); ++c) {
+      text += ' ';
+      append_int_right(text, entry.*kTableCounters[c], kCounterWidths[c]);
     }
-    if (!out.row_done()) return false;
+    text += '\n';
   }
-  return out.finish();
+  return text;
 }
 
 }  // namespace league

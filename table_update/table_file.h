@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text/pieces.h"
 #include "table_update/table_entry.h"
 
 namespace league {
@@ -16,10 +15,9 @@ namespace league {
 // number stands ends the run with "\nError ! Invalid row %d in table.txt !!".
 std::vector<TableEntry> read_league_table(std::string_view text);
 
-// Hands the new contents of table.txt to `sink`, piece by piece: the header,
-// the dash line and one row per entry, numbered from 1 in table order. A longer
-// name or value widens its column on that row instead of being cut. Stops and
-// returns false as soon as `sink` refuses a piece.
-bool write_league_table(const std::vector<TableEntry>& table, const PieceSink& sink);
+// The new contents of table.txt: the header, the dash line and one row per
+// entry, numbered from 1 in table order. A longer name or value widens its
+// column on that row instead of being cut.
+std::string format_league_table(const std::vector<TableEntry>& table);
 
 }  // namespace league

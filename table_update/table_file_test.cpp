@@ -10,7 +10,7 @@ namespace league {
 namespace {
 
 std::string table_text(const std::vector<TableEntry>& table) {
-  return joined_text([&](const PieceSink& sink) { return write_league_table(table, sink); });
+  return format_league_table(table);
 }
 
 const std::string kHeaderLines =

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "common/roster/roster_layout.h"
 #include "common/text/lines.h"
 #include "common/text/tokens.h"
 #include "team_sheet/roster_columns.h"
@@ -11,9 +12,6 @@
 namespace league {
 namespace {
 
-// Rosters are read in pieces of at most 254 characters, line end included; the
-// rest of a longer line comes back as a line of its own.
-constexpr std::size_t kLinePiece = 254;
 constexpr std::size_t kMaxHeaderNames = 32;
 // One fewer than the header may name, so a 32nd column never receives a value.
 constexpr std::size_t kMaxRowTokens = 31;
@@ -51,7 +49,7 @@ int read_roster_by_header(std::string_view roster, SquadTable& squad, int capaci
   const std::size_t slots = static_cast<std::size_t>(std::max(capacity, 1)) + 1;
   if (squad.size() < slots) squad.resize(slots);
 
-  LineReader lines(roster, kLinePiece);
+  LineReader lines(roster, kRosterLinePiece);
   Names header = read_header(lines);
   lines.next();  // the underline, skipped by position so it is never taken for the separator
   squad[1].Sections = 1;

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "common/console/command_line.h"
-#include "team_sheet/team_sheet_run.h"
+#include "team_sheet/run_team_sheet.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -1,15 +1,14 @@
 #include "common/results/results_file.h"
 
 #include "common/console/tool_error.h"
+#include "common/io/whole_file.h"
 #include "common/text/integers.h"
-#include "common/text/whole_file.h"
 
 namespace league {
 
 std::string read_results_file() {
-  auto text = read_whole_file("results.txt");
-  if (!text) throw ToolError("\nFailed to open file results.txt !!", ToolError::Key::kWait);
-  return std::move(*text);
+  return read_league_file_or_fail("results.txt", "\nFailed to open file results.txt !!",
+                                  ToolError::Key::kWait);
 }
 
 void refuse_result(std::string_view home_team) {

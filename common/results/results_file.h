@@ -37,9 +37,6 @@ class ResultsReader {
 // "\nError ! Invalid result for team %s in results.txt !!", then a key press.
 [[noreturn]] void refuse_result(std::string_view home_team);
 
-// The rows of both sides of a result in the team table, home first.
-using MatchRows = std::array<std::size_t, 2>;
-
 // Reads every result of `text` in file order, finds both teams (home first) and
 // hands the result with their rows to `apply`. An unknown team ends the run with
 // "\nError ! Team %s not found in the table !!" after a key press, before

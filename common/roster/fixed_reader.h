@@ -5,16 +5,10 @@
 #include <vector>
 
 #include "common/roster/player.h"
+#include "common/roster/roster_layout.h"
 #include "common/text/lines.h"
 
 namespace league {
-
-// Roster lines are read in pieces of at most this many characters, the line end
-// counted; the rest of a longer line is read as a line of its own.
-constexpr std::size_t kRosterLinePiece = 254;
-
-// Players a roster may hold.
-constexpr int kRosterCapacity = 50;
 
 // Reads the player lines of a single-section roster whose layout is known
 // (1..8): skips the two header lines, then scans each line for the layout's

@@ -82,6 +82,12 @@ std::vector<RosterLayout> build_layouts() {
 
 }  // namespace
 
+int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes) {
+  // Indexed by Fitness * 4 + Conceded_Sub_Apps * 2 + Minutes.
+  constexpr std::array<int, 8> kLayouts = {1, 7, 4, 3, 6, 8, 5, 2};
+  return kLayouts[(fitness ? 4 : 0) + (conceded_sub_apps ? 2 : 0) + (minutes ? 1 : 0)];
+}
+
 const RosterLayout* find_roster_layout(int number) {
   static const std::vector<RosterLayout> layouts = build_layouts();
   if (number < kFirstRosterLayout || number > kLastRosterLayout) return nullptr;
@@ -115,16 +121,16 @@ std::string dash_line_for(std::string_view header_line) {
   return line;
 }
 
-void append_roster_values(RowWriter& out, const Player& player, const RosterLayout& layout) {
+void append_roster_values(std::string& out, const Player& player, const RosterLayout& layout) {
   for (const RosterColumn& column : layout.columns) {
     if (column.is_text()) {
       const std::string& value = player.*column.text;
       if (column.left_aligned)
-        out.left(value, column.width);
+        append_padded_left(out, value, column.width);
       else
-        out.right(value, column.width);
+        append_padded_right(out, value, column.width);
     } else {
-      out.int_right(player.*column.number, column.width);
+      append_int_right(out, player.*column.number, column.width);
     }
   }
 }

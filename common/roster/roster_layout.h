@@ -30,8 +30,20 @@ struct RosterLayout {
   std::vector<RosterColumn> columns;
 };
 
+// Roster lines are read in pieces of at most this many characters, the line end
+// counted; the rest of a longer line is read as a line of its own.
+constexpr std::size_t kRosterLinePiece = 254;
+
+// Players a roster may hold.
+constexpr int kRosterCapacity = 50;
+
 constexpr int kFirstRosterLayout = 1;
 constexpr int kLastRosterLayout = 8;
+
+// Which optional columns (Sub, Min, Mom, Con, Fit) the league's single-section
+// rosters carry, 1 to 8, chosen from the settings Fitness, Conceded_Sub_Apps and
+// Minutes.
+int roster_layout_for(bool fitness, bool conceded_sub_apps, bool minutes);
 
 // The layout of the given number, or nullptr for a number outside 1..8.
 const RosterLayout* find_roster_layout(int number);
@@ -47,6 +59,6 @@ std::string dash_line_for(std::string_view header_line);
 
 // Appends a player's values in the layout's columns, each padded to its width
 // and written whole when wider. No line end is added.
-void append_roster_values(RowWriter& out, const Player& player, const RosterLayout& layout);
+void append_roster_values(std::string& out, const Player& player, const RosterLayout& layout);
 
 }  // namespace league

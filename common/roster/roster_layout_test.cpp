@@ -13,6 +13,17 @@ std::string header_of(int layout) {
 
 // The header lines are built from the column table, so they show at once a
 // missing, misplaced or wrongly sized column of any layout.
+TEST(RosterLayout, ChosenForAllEightCombinationsOfSettings) {
+  EXPECT_EQ(roster_layout_for(false, false, false), 1);
+  EXPECT_EQ(roster_layout_for(true, true, true), 2);
+  EXPECT_EQ(roster_layout_for(false, true, true), 3);
+  EXPECT_EQ(roster_layout_for(false, true, false), 4);
+  EXPECT_EQ(roster_layout_for(true, true, false), 5);
+  EXPECT_EQ(roster_layout_for(true, false, false), 6);
+  EXPECT_EQ(roster_layout_for(false, false, true), 7);
+  EXPECT_EQ(roster_layout_for(true, false, true), 8);
+}
+
 TEST(RosterLayout, HeaderLinesOfAllEightLayouts) {
   const std::string common = "Name         Age Nat St Tk Ps Sh Ag KAb TAb PAb SAb Gam";
   EXPECT_EQ(header_of(1), common + " Sav Ktk Kps Sht Gls Ass  DP Inj Sus\n");

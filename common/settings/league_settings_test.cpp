@@ -43,17 +43,6 @@ class LeagueSettingsTest : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(LeagueSettingsTest, LayoutTableCoversAllEightCombinations) {
-  EXPECT_EQ(roster_layout_for(false, false, false), 1);
-  EXPECT_EQ(roster_layout_for(true, true, true), 2);
-  EXPECT_EQ(roster_layout_for(false, true, true), 3);
-  EXPECT_EQ(roster_layout_for(false, true, false), 4);
-  EXPECT_EQ(roster_layout_for(true, true, false), 5);
-  EXPECT_EQ(roster_layout_for(true, false, false), 6);
-  EXPECT_EQ(roster_layout_for(false, false, true), 7);
-  EXPECT_EQ(roster_layout_for(true, false, true), 8);
-}
-
 TEST_F(LeagueSettingsTest, MissingFileIgnoresInheritedSettingsInLenientMode) {
   put_setting("Fitness=1");
   EXPECT_EQ(load_league_settings(), 1);
@@ -137,35 +126,6 @@ TEST_F(LeagueSettingsTest, LongLinesAreReadInPiecesOf499Characters) {
   clear();
   write_league("#" + std::string(480, ' ') + "Fitness = 1\n");
   EXPECT_EQ(load_league_settings(), 1);
-}
-
-TEST_F(LeagueSettingsTest, ReloaderReadsTheFileAgainOnlyOnceItHasChanged) {
-  LeagueSettingsReloader settings;
-  EXPECT_EQ(settings.load(), 1);  // no league.dat yet
-  write_league("Fitness = 1\n");
-  EXPECT_EQ(settings.load(), 6);
-  // Unchanged, the file is not published again: a setting changed behind the
-  // loader's back stays as it is.
-  put_setting("Fitness=0");
-  EXPECT_EQ(settings.load(), 6);
-  EXPECT_EQ(get_setting("Fitness"), "0");
-
-  // The same size, rewritten in place: the change time tells it apart.
-  const auto stamp = file_stamp("league.dat");
-  ASSERT_TRUE(stamp.has_value());
-  do {
-    write_league("Minutes = 1\n");
-  } while (file_stamp("league.dat") == stamp);
-  EXPECT_EQ(settings.load(), 7);
-  EXPECT_EQ(get_setting("Minutes"), "1");
-
-  // Another file put in its place, and then none at all.
-  write_league("Fitness = 1\nMinutes = 1\n");
-  fs::rename("league.dat", "new.dat");
-  fs::copy_file("new.dat", "league.dat");
-  EXPECT_EQ(settings.load(), 8);
-  fs::remove("league.dat");
-  EXPECT_EQ(settings.load(), 1);
 }
 
 }  // namespace

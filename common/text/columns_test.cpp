@@ -16,13 +16,10 @@ TEST(Columns, PadLikePrintfAndNeverCut) {
 
 TEST(Columns, IntegersIncludingTheExtremes) {
   std::string out;
-  {
-    RowWriter row(out);
-    row.int_left(-5, 4);
-    row.int_right(42, 5);
-    row.int_right(-2147483647 - 1, 3);
-    row.int_left(2147483647, 0);
-  }
+  append_int_left(out, -5, 4);
+  append_int_right(out, 42, 5);
+  append_int_right(out, -2147483647 - 1, 3);
+  append_int_left(out, 2147483647, 0);
   EXPECT_EQ(out, "-5     42-21474836482147483647");
 }
 

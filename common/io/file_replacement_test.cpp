@@ -1,4 +1,4 @@
-#include "common/safe_file/file_replacement.h"
+#include "common/io/file_replacement.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -65,37 +65,6 @@ TEST_F(FileReplacementTest, OldFileSurvivesUntilCommit) {
   EXPECT_EQ(read(target_), "new");
 }
 
-TEST_F(FileReplacementTest, WrittenInStepsAndCommittedOnlyWhenComplete) {
-  std::ofstream(target_) << "old";
-  FileReplacement replacement(target_);
-  ASSERT_TRUE(replacement.open());
-  EXPECT_TRUE(replacement.write("first "));
-  EXPECT_TRUE(replacement.write("second"));
-  EXPECT_FALSE(replacement.commit()) << "committed before close";
-  ASSERT_TRUE(replacement.close());
-  EXPECT_EQ(read(target_), "old");
-  ASSERT_TRUE(replacement.commit());
-  EXPECT_EQ(read(target_), "first second");
-  EXPECT_EQ(file_count(), 1u);
-}
-
-TEST_F(FileReplacementTest, PreparedInPiecesUnlessTheWriterGivesUp) {
-  std::ofstream(target_) << "old";
-  FileReplacement replacement(target_);
-  // A writer that stops part of the way leaves no file to commit.
-  EXPECT_FALSE(replacement.prepare_in_pieces([](const PieceSink& sink) {
-    sink("half of it");
-    return false;
-  }));
-  EXPECT_FALSE(replacement.commit());
-  EXPECT_EQ(file_count(), 1u);
-  ASSERT_TRUE(replacement.prepare_in_pieces(
-      [](const PieceSink& sink) { return sink("first ") && sink("second"); }));
-  ASSERT_TRUE(replacement.commit());
-  EXPECT_EQ(read(target_), "first second");
-  EXPECT_EQ(file_count(), 1u);
-}
-
 TEST_F(FileReplacementTest, UncommittedReplacementIsRemoved) {
   std::ofstream(target_) << "old";
   {
@@ -127,18 +96,58 @@ TEST_F(FileReplacementTest, FullDiskKeepsTheOldFile) {
     small.rlim_cur = limit;
     ::setrlimit(RLIMIT_FSIZE, &small);
     const bool ok = replace_file(target_, std::string(1000, 'x'));
-    // In steps, a failed write fails every later step and the commit.
-    FileReplacement steps(target_);
-    steps.open();
-    steps.write(std::string(1000, 'x'));
-    const bool step_ok = steps.write("y") && steps.close();
     ::setrlimit(RLIMIT_FSIZE, &old_limit);
     EXPECT_FALSE(ok) << "limit " << limit;
-    EXPECT_FALSE(step_ok) << "limit " << limit;
-    EXPECT_FALSE(steps.commit()) << "limit " << limit;
   }
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(read(target_), "old");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FileReplacementTest, TargetWithTheLongestLegalNameIsWritten) {
+  const std::string target = (dir_ / std::string(255, 's')).string();
+  EXPECT_TRUE(replace_file(target, "sheet"));
+  EXPECT_EQ(read(target), "sheet");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FileReplacementTest, NameWithANulByteNamesNoFile) {
+  std::ofstream(target_) << "old";
+  EXPECT_FALSE(replace_file(target_ + std::string("\0x", 2), "new"));
+  EXPECT_EQ(read(target_), "old");
+  EXPECT_EQ(file_count(), 1u);
+}
+
+class FilesTogetherTest : public FileReplacementTest {
+ protected:
+  void TearDown() override {
+    set_rename_check_for_testing({});
+    FileReplacementTest::TearDown();
+  }
+  std::string path(const char* name) const { return (dir_ / name).string(); }
+};
+
+TEST_F(FilesTogetherTest, AFailedRenamePutsBackWhatWasAlreadyReplaced) {
+  std::ofstream(path("a")) << "old a";
+  set_rename_check_for_testing([&](const std::string& target) { return target != path("c"); });
+  const TogetherOutcome outcome =
+      replace_files_together({{path("a"), "new a"}, {path("b"), "new b"}, {path("c"), "new c"}});
+  EXPECT_EQ(outcome.failed, path("c"));
+  EXPECT_TRUE(outcome.left_new.empty());
+  EXPECT_EQ(read(path("a")), "old a");
+  EXPECT_FALSE(fs::exists(path("b"))) << "a file that was not there is removed again";
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(FilesTogetherTest, AFailedPutBackIsReported) {
+  std::ofstream(path("a")) << "old a";
+  int renames = 0;
+  // The first rename (a) succeeds, b's fails, and so does putting a back.
+  set_rename_check_for_testing([&](const std::string&) { return ++renames == 1; });
+  const TogetherOutcome outcome = replace_files_together({{path("a"), "new a"}, {path("b"), "b"}});
+  EXPECT_EQ(outcome.failed, path("b"));
+  EXPECT_EQ(outcome.left_new, std::vector<std::string>{path("a")});
+  EXPECT_EQ(read(path("a")), "new a");
   EXPECT_EQ(file_count(), 1u);
 }
 

@@ -1,4 +1,4 @@
-#include "common/text/whole_file.h"
+#include "common/io/whole_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -35,9 +35,17 @@ TEST_F(WholeFileTest, MissingDirectoryAndPipeCountAsUnopenable) {
   ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
   EXPECT_EQ(read_whole_file(dir_ / "pipe"), std::nullopt);
   EXPECT_EQ(read_whole_file("/dev/zero"), std::nullopt);
-  for (const char* name : {"missing", "sub", "pipe"}) {
-    EXPECT_EQ(file_stamp(dir_ / name), std::nullopt) << name;
-  }
+  std::ofstream(dir_ / "f") << "text";
+  EXPECT_EQ(read_whole_file((dir_ / "f").string() + std::string("\0zz", 3)), std::nullopt);
+}
+
+TEST_F(WholeFileTest, LeagueFilesReadWithoutAByteOrderMarkAtTheStart) {
+  std::ofstream(dir_ / "f", std::ios::binary) << "\xEF\xBB\xBF"
+                                                 "Ashford \xEF\xBB\xBF";
+  EXPECT_EQ(read_league_file(dir_ / "f"), "Ashford \xEF\xBB\xBF");
+  EXPECT_EQ(read_whole_file(dir_ / "f"),
+            "\xEF\xBB\xBF"
+            "Ashford \xEF\xBB\xBF");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/text/pieces.h"
+#include <vector>
 
 namespace league {
 
@@ -16,7 +16,7 @@ namespace league {
 class FileReplacement {
  public:
   explicit FileReplacement(std::string path) : path_(std::move(path)) {}
-  ~FileReplacement();
+  ~FileReplacement() { discard(); }
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
@@ -24,16 +24,6 @@ class FileReplacement {
   // the permission bits of the file it will replace, checking every write, the
   // flush to disk and the close. On failure removes it and returns false.
   bool prepare(std::string_view contents);
-
-  // The same in steps, for contents too large to hold whole in memory: open()
-  // starts the temporary file, write() adds to it and close() completes it.
-  // Each returns false once any step has failed; close() then removes the file.
-  bool open();
-  bool write(std::string_view data);
-  bool close();
-
-  // prepare() for a writer that hands its text on in pieces (see PieceOutput).
-  bool prepare_in_pieces(const std::function<bool(const PieceSink&)>& writer);
 
   // Renames the prepared file over the target. False when that fails (the
   // temporary file is then removed and the target keeps its old contents).
@@ -44,13 +34,34 @@ class FileReplacement {
 
   std::string path_;
   std::string temp_path_;
-  int fd_ = -1;
-  std::uint64_t written_ = 0;  // bytes written to the temporary file
-  std::uint64_t flushed_ = 0;  // of those, handed to the disk ahead of close()
-  bool failed_ = false;
 };
 
 // Prepares and commits in one step.
 bool replace_file(const std::string& path, std::string_view contents);
+
+// New versions of several files that must change together.
+struct FileUpdate {
+  std::string path;
+  std::string contents;
+};
+
+// How replacing several files together ended.
+struct TogetherOutcome {
+  // The file that could not be written; nothing when every file was replaced.
+  std::optional<std::string> failed;
+  // Files that hold their new version although the update failed, because
+  // putting the old version back failed too.
+  std::vector<std::string> left_new;
+};
+
+// Replaces every file or none: all new versions are written before any is put
+// in place, and should a later rename fail, the files already replaced get
+// their old contents back (a file that did not exist is removed again).
+TogetherOutcome replace_files_together(const std::vector<FileUpdate>& updates);
+
+// For tests: a check asked before every rename with the target's path; when it
+// returns false the rename fails as if the system had refused it. An empty
+// function ends the injection.
+void set_rename_check_for_testing(std::function<bool(const std::string& target)> check);
 
 }  // namespace league

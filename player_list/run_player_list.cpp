@@ -1,4 +1,4 @@
-#include "player_list/player_list.h"
+#include "player_list/run_player_list.h"
 
 #include <algorithm>
 #include <istream>
@@ -6,9 +6,9 @@
 
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
+#include "common/io/whole_file.h"
 #include "common/roster/fixed_reader.h"
 #include "common/settings/league_settings.h"
-#include "common/text/whole_file.h"
 #include "player_list/player_listing.h"
 #include "player_list/sort_criteria.h"
 #include "player_list/teams_dir.h"
@@ -23,36 +23,25 @@ constexpr ToolInfo kTool = {
     "(in the column layout that league.dat selects) and writes all players of the\n"
     "league, each with its team, to all_plrs.txt in that order.\n"};
 
-// Rosters for which room is made before any is read: far more than a league
-// holds, at about 40 MB of players.
-constexpr std::size_t kReservedRosters = 4096;
-
 // Reads every roster named in teams.dir, in order, and gathers their players
 // in reading order. Returns the roster layout of the last roster read, 0 when
 // there was none.
 int gather_players(std::vector<Player>& players, std::ostream& out) {
-  const auto teams = read_whole_file("teams.dir");
-  if (!teams) throw ToolError("Error ! Unable to open file teams.dir");
+  const std::string teams =
+      read_league_file_or_fail("teams.dir", "Error ! Unable to open file teams.dir");
 
   // Reused for every roster without clearing: a field the layout lacks is
   // never written and stays 0 for every player.
   std::vector<Player> roster_buffer(kRosterCapacity);
-  // Room for full rosters, so that gathering never moves the players. Only for
-  // as many rosters as a league can plausibly have: a teams.dir of millions of
-  // names must not claim memory for players that no roster holds.
-  const std::vector<std::string_view> names = roster_names(*teams);
-  players.reserve(std::min(names.size(), kReservedRosters) * kRosterCapacity);
-
-  LeagueSettingsReloader settings;
   int layout = 0;
-  for (const std::string_view name : names) {
+  for (const std::string_view name : roster_names(teams)) {
     out << "\nProcessing " << name;
-    const auto roster = read_whole_file(std::string(name));
-    if (!roster) throw ToolError("\nFailed to open file " + std::string(name) + "\n !!");
+    const std::string roster = read_league_file_or_fail(
+        std::string(name), "\nFailed to open file " + std::string(name) + "\n !!");
     // Loaded for each roster, after it was opened, so the layout is the one
     // league.dat gives at the time each roster is read.
-    layout = settings.load();
-    const int count = read_roster_fixed(*roster, roster_buffer, kRosterCapacity, layout);
+    layout = load_league_settings();
+    const int count = read_roster_fixed(roster, roster_buffer, kRosterCapacity, layout);
     const std::string_view team = team_of(name);
     // Moved, not copied: the reader assigns every text field of a slot it
     // fills, so a moved-from text never reaches a player.

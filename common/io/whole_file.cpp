@@ -1,4 +1,6 @@
-#include "common/text/whole_file.h"
+#include "common/io/whole_file.h"
+
+#include <string_view>
 
 #ifdef _WIN32
 #include <filesystem>
@@ -18,6 +20,7 @@ namespace league {
 #ifdef _WIN32
 
 std::optional<std::string> read_whole_file(const std::string& path) {
+  if (path.find('\0') != std::string::npos) return std::nullopt;
   // Only a regular file is opened: a device would never end.
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
@@ -26,10 +29,6 @@ std::optional<std::string> read_whole_file(const std::string& path) {
   std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) return std::nullopt;
   return contents;
-}
-
-std::optional<FileStamp> file_stamp(const std::string&) {
-  return std::nullopt;
 }
 
 #else
@@ -54,6 +53,7 @@ class Descriptor {
 }  // namespace
 
 std::optional<std::string> read_whole_file(const std::string& path) {
+  if (path.find('\0') != std::string::npos) return std::nullopt;
   // O_NONBLOCK keeps a named pipe without a writer from blocking the open; the
   // regular-file test right after refuses it, and a device that never ends.
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -79,27 +79,20 @@ std::optional<std::string> read_whole_file(const std::string& path) {
   return contents;
 }
 
-std::optional<FileStamp> file_stamp(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  FileStamp stamp;
-  stamp.device = static_cast<std::uint64_t>(info.st_dev);
-  stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-  stamp.size = static_cast<std::int64_t>(info.st_size);
-#ifdef __APPLE__
-  const struct timespec& modified = info.st_mtimespec;
-  const struct timespec& changed = info.st_ctimespec;
-#else
-  const struct timespec& modified = info.st_mtim;
-  const struct timespec& changed = info.st_ctim;
 #endif
-  stamp.modified_s = static_cast<std::int64_t>(modified.tv_sec);
-  stamp.modified_ns = static_cast<std::int64_t>(modified.tv_nsec);
-  stamp.changed_s = static_cast<std::int64_t>(changed.tv_sec);
-  stamp.changed_ns = static_cast<std::int64_t>(changed.tv_nsec);
-  return stamp;
+
+std::optional<std::string> read_league_file(const std::string& path) {
+  auto contents = read_whole_file(path);
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (contents && std::string_view(*contents).substr(0, 3) == kByteOrderMark) contents->erase(0, 3);
+  return contents;
 }
 
-#endif
+std::string read_league_file_or_fail(const std::string& path, const std::string& message,
+                                     ToolError::Key key) {
+  auto contents = read_league_file(path);
+  if (!contents) throw ToolError(message, key);
+  return std::move(*contents);
+}
 
 }  // namespace league

@@ -1,4 +1,4 @@
-#include "team_sheet/team_sheet_run.h"
+#include "team_sheet/run_team_sheet.h"
 
 #include <istream>
 #include <optional>
@@ -6,10 +6,11 @@
 
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
-#include "common/safe_file/file_replacement.h"
+#include "common/io/file_replacement.h"
+#include "common/io/whole_file.h"
+#include "common/roster/roster_layout.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
-#include "common/text/whole_file.h"
 #include "team_sheet/extended_player.h"
 #include "team_sheet/header_reader.h"
 #include "team_sheet/line_up.h"
@@ -26,7 +27,6 @@ constexpr ToolInfo kTool{
     "neither injured nor suspended (and fit enough when the league uses Fitness).\n"
     "Without a roster name it asks for one. A second argument is accepted and ignored.\n"};
 
-constexpr int kSquadCapacity = 50;
 constexpr std::int32_t kDefaultMinimumFitness = 60;
 
 // The roster name: the first argument, or one token typed at the prompt.
@@ -45,14 +45,14 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   const std::string name = roster_name_from(args, in, out);
 
   const std::string roster_file = name + ".txt";
-  const std::optional<std::string> roster = read_whole_file(roster_file);
-  if (!roster) throw ToolError("Failed to open file " + roster_file + "\n");
+  const std::string roster =
+      read_league_file_or_fail(roster_file, "Failed to open file " + roster_file + "\n");
 
   load_league_settings();
   const std::int32_t minimum_fitness = setting_number("Fit_ZEP", kDefaultMinimumFitness);
 
-  SquadTable squad(kSquadCapacity + 1);
-  const int count = read_roster_by_header(*roster, squad, kSquadCapacity);
+  SquadTable squad(kRosterCapacity + 1);
+  const int count = read_roster_by_header(roster, squad, kRosterCapacity);
   const std::int32_t fitness_switch = setting_number("Fitness");
   const TeamSheet sheet = choose_line_up(squad, count, fitness_switch, minimum_fitness);
 

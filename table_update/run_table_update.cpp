@@ -1,4 +1,4 @@
-#include "table_update/table_update.h"
+#include "table_update/run_table_update.h"
 
 #include <istream>
 #include <optional>
@@ -7,11 +7,11 @@
 
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
+#include "common/io/file_replacement.h"
+#include "common/io/whole_file.h"
 #include "common/results/results_file.h"
-#include "common/safe_file/file_replacement.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
-#include "common/text/whole_file.h"
 #include "table_update/attendance_update.h"
 #include "table_update/attendances_file.h"
 #include "table_update/table_file.h"
@@ -30,15 +30,8 @@ const ToolInfo kTool{"table_update", "",
 constexpr const char* kTableFile = "table.txt";
 constexpr const char* kAttendancesFile = "attendances.dat";
 
-std::string read_table_file() {
-  auto text = read_whole_file(kTableFile);
-  if (!text) throw ToolError("\nFailed to open file table.txt !!");
-  return std::move(*text);
-}
-
 // The league's files after the round, read and computed in memory.
 struct League {
-  std::string old_table;  // kept to put table.txt back should a later step fail
   std::vector<TableEntry> table;
   std::optional<std::vector<AttendanceRow>> attendances;  // only with attendances maintained
 };
@@ -50,42 +43,34 @@ League read_and_update() {
   // table is even opened.
   if (setting_number("Attendances_Pack") != 0)
     league.attendances = read_attendances(read_attendances_file());
-  league.old_table = read_table_file();
-  {
-    const std::string results = read_results_file();
-    league.table = read_league_table(league.old_table);
-    apply_round(league.table, results);
-  }
+  const std::string table =
+      read_league_file_or_fail(kTableFile, "\nFailed to open file table.txt !!");
+  const std::string results = read_results_file();
+  league.table = read_league_table(table);
+  apply_round(league.table, results);
   order_league_table(league.table);
   return league;
 }
 
 // Writes the new files and puts them in place; returns the table teams without
 // an attendance row. Both files are written completely before either replaces
-// its old version, so a failed write changes neither file; the new texts go to
-// the files piece by piece instead of being held in memory. Should
-// the final rename of attendances.dat fail after table.txt was replaced, the old
-// table is put back.
+// its old version, and should attendances.dat fail to take its place after
+// table.txt did, the old table is put back: a failed run changes neither file.
 std::vector<std::string> write_league_files(League& league) {
-  FileReplacement table(kTableFile);
-  if (!table.prepare_in_pieces(
-          [&](const PieceSink& sink) { return write_league_table(league.table, sink); }))
-    throw ToolError("\nFailed to write file table.txt !!");
-  FileReplacement attendances(kAttendancesFile);
+  std::vector<FileUpdate> updates{{kTableFile, format_league_table(league.table)}};
   std::vector<std::string> missing;
   if (league.attendances) {
     for (const std::string_view team : update_position_factors(*league.attendances, league.table))
       missing.emplace_back(team);
-    if (!attendances.prepare_in_pieces(
-            [&](const PieceSink& sink) { return write_attendances(*league.attendances, sink); }))
-      throw ToolError("\nFailed to write file attendances.dat !!");
+    updates.push_back({kAttendancesFile, format_attendances(*league.attendances)});
   }
-  if (!table.commit()) throw ToolError("\nFailed to write file table.txt !!");
-  if (league.attendances && !attendances.commit()) {
-    replace_file(kTableFile, league.old_table);
-    throw ToolError("\nFailed to write file attendances.dat !!");
-  }
-  return missing;
+  const TogetherOutcome outcome = replace_files_together(updates);
+  if (!outcome.failed) return missing;
+  std::string message = "\nFailed to write file " + *outcome.failed + " !!";
+  // Putting the old table back failed as well: the round is half applied.
+  if (!outcome.left_new.empty())
+    message += "\ntable.txt holds the updated table; attendances.dat was not updated\n";
+  throw ToolError(message);
 }
 
 int update_league_files(std::istream& in, std::ostream& out) {

@@ -1,0 +1,71 @@
+#include "league/run_league.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <ostream>
+
+#include "common/console/tool_error.h"
+#include "league/commands.h"
+
+namespace league {
+
+int run_league(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CLI::App app{
+      "Keeps a league's season around the four tools: starts it, plays each round\n"
+      "safely with a history to undo it, checks the files and publishes the standings.",
+      "league"};
+  app.set_version_flag("--version", std::string("league ") + LEAGUE_VERSION);
+  app.require_subcommand(1);
+
+  NewSeasonOptions new_options;
+  CLI::App* new_command = app.add_subcommand(
+      "new", "Write table.txt and form.txt for a new season with these teams, in this order");
+  new_command->add_option("NAME", new_options.teams, "The teams");
+  new_command->add_option("--teams", new_options.teams_file,
+                          "A file of team names, one per line (blank lines skipped)");
+
+  RoundOptions round_options;
+  CLI::App* round_command = app.add_subcommand(
+      "round", "Check results.txt, then apply it to table.txt, form.txt and attendances.dat");
+  round_command->add_flag("--again", round_options.again,
+                          "Apply a results.txt that is the same as the last round's");
+
+  UndoOptions undo_options;
+  CLI::App* undo_command =
+      app.add_subcommand("undo", "Put the files back as they were before the last round");
+  undo_command->add_flag("--force", undo_options.force,
+                         "Undo even when a file was changed after that round");
+
+  CLI::App* check_command =
+      app.add_subcommand("check", "Read every file of the league and list each problem");
+
+  PublishOptions publish_options;
+  CLI::App* publish_command =
+      app.add_subcommand("publish", "Write the standings as a web page (and as JSON)");
+  publish_command->add_option("--out", publish_options.page, "The page (default: league.html)");
+  publish_command->add_option("--json", publish_options.json, "Also write the standings as JSON");
+
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    // --help and --version end here with 0; a mistake in the arguments with 1.
+    return app.exit(error, out, err) == 0 ? 0 : 1;
+  }
+
+  try {
+    if (*new_command) return start_season(new_options, out);
+    if (*round_command) return play_round(round_options, out);
+    if (*undo_command) return undo_round(undo_options, out);
+    if (*check_command) return check_league(out);
+    if (*publish_command) return publish_standings(publish_options, out);
+  } catch (const ToolError& error) {
+    out.flush();
+    err << error.message() << '\n';
+    return 1;
+  }
+  return 1;
+}
+
+}  // namespace league

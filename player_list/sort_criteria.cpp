@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "common/console/tool_error.h"
+#include "common/text/integers.h"
 #include "common/text/spaces.h"
 
 namespace league {
@@ -67,20 +68,34 @@ void print_menu(std::ostream& out) {
   out << "\n--> ";
 }
 
-// Reads a decimal integer as a formatted scan does. Nothing when no digit
-// follows the white space and sign; a value beyond the range of int is held at
-// its limit, which is out of the menu's range either way.
-std::optional<std::int64_t> read_answer(std::istream& in) {
+// Reads a decimal integer as a formatted scan does: white space skipped, then
+// an optional sign and digits, the first other character left unread. Nothing
+// when no digit follows; a value beyond 32 bits is held at its limit, which is
+// out of the menu's range either way.
+std::optional<std::int32_t> read_answer(std::istream& in) {
   using Traits = std::istream::traits_type;
-  while (in.peek() != Traits::eof() && is_space(Traits::to_char_type(in.peek()))) in.get();
-  bool negative = false;
-  if (in.peek() == '+' || in.peek() == '-') negative = in.get() == '-';
-  if (in.peek() == Traits::eof() || !is_digit(Traits::to_char_type(in.peek()))) return std::nullopt;
-  constexpr std::int64_t kLimit = 1'000'000'000'000;
-  std::int64_t value = 0;
-  while (in.peek() != Traits::eof() && is_digit(Traits::to_char_type(in.peek())))
-    value = std::min(kLimit, value * 10 + (in.get() - '0'));
-  return negative ? -value : value;
+  const auto next_is = [&](auto test) {
+    const auto c = in.peek();
+    return c != Traits::eof() && test(Traits::to_char_type(c));
+  };
+  while (next_is(is_space)) in.get();
+  std::string answer;
+  if (next_is([](char c) { return c == '+' || c == '-'; })) answer += static_cast<char>(in.get());
+  bool any_digit = false;
+  std::string digits;
+  while (next_is(is_digit)) {
+    const char digit = static_cast<char>(in.get());
+    any_digit = true;
+    // Leading zeros add nothing, and digits past the twelfth cannot bring the
+    // value back into range: neither is kept.
+    if ((digits.empty() && digit == '0') || digits.size() >= 12) continue;
+    digits += digit;
+  }
+  if (!any_digit) return std::nullopt;
+  answer += digits.empty() ? "0" : digits;
+  const auto prefix = read_int_prefix(answer);
+  if (!prefix) return std::nullopt;
+  return prefix->value;
 }
 
 }  // namespace
@@ -93,7 +108,7 @@ const SortCriterion& sort_criterion(int number) {
 int choose_sort_criterion(std::istream& in, std::ostream& out) {
   print_menu(out);
   out.flush();
-  const std::optional<std::int64_t> answer = read_answer(in);
+  const std::optional<std::int32_t> answer = read_answer(in);
   if (answer && *answer >= 1 && *answer <= kCriterionCount) return static_cast<int>(*answer);
   // The character after the answer, normally its line end, so that the run
   // ends at once instead of leaving it for the shell.

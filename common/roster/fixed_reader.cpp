@@ -1,10 +1,10 @@
 #include "common/roster/fixed_reader.h"
 
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "common/roster/roster_layout.h"
+#include "common/text/integers.h"
 #include "common/text/spaces.h"
 
 namespace league {
@@ -31,30 +31,11 @@ class ValueScanner {
   // without digits, or when the value does not fit 32 bits.
   bool read_int(std::int32_t& into) {
     skip_space();
-    bool negative = false;
-    if (pos_ < line_.size() && (line_[pos_] == '+' || line_[pos_] == '-')) {
-      negative = line_[pos_] == '-';
-      ++pos_;
-    }
-    if (pos_ == line_.size() || !is_digit(line_[pos_])) return false;
-    // Accumulated as a negative number so that the lowest 32-bit value fits.
-    constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
-    std::int64_t value = 0;
-    bool fits = true;
-    while (pos_ < line_.size() && is_digit(line_[pos_])) {
-      if (fits) {
-        value = value * 10 - (line_[pos_] - '0');
-        fits = value >= kLowest;
-      }
-      ++pos_;
-    }
-    if (!negative) {
-      value = -value;
-      fits = fits && value <= std::numeric_limits<std::int32_t>::max();
-    }
-    if (!fits) return false;
-    into = static_cast<std::int32_t>(value);
-    return true;
+    const auto prefix = read_int_prefix(line_.substr(pos_));
+    if (!prefix) return false;
+    pos_ += prefix->length;
+    into = prefix->value;
+    return prefix->in_range;
   }
 
  private:

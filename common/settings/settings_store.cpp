@@ -61,7 +61,9 @@ std::vector<std::string> matching_names(std::string_view name) {
 bool put_setting(std::string_view text) {
   const std::size_t equals = text.find('=');
   const std::string name(text.substr(0, equals));
-  if (name.empty()) return false;
+  // A name is its whole byte string: one holding a NUL byte could only be
+  // stored cut short, as another setting, so it is refused.
+  if (name.empty() || name.find('\0') != std::string::npos) return false;
   const std::string value(equals == std::string_view::npos ? std::string_view()
                                                            : text.substr(equals + 1));
   for (const std::string& old : matching_names(name)) remove_variable(old);

@@ -12,7 +12,8 @@ namespace league {
 // parent process count exactly like settings published from league.dat.
 
 // Publishes "name=value": the name is the text before the first '=', the value
-// everything after it. An empty name is refused (returns false, nothing changes).
+// everything after it. An empty name, or one holding a NUL byte, is refused
+// (returns false, nothing changes).
 // A variable whose name matches without regard to case is replaced, the new
 // name's letter case included. An empty value removes the variable.
 bool put_setting(std::string_view text);

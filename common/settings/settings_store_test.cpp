@@ -36,9 +36,12 @@ TEST_F(SettingsStoreTest, FurtherEqualsSignsBelongToTheValue) {
   EXPECT_EQ(setting_number("Color"), 1);
 }
 
-TEST_F(SettingsStoreTest, EmptyNameIsRefusedAndEmptyValueRemoves) {
+TEST_F(SettingsStoreTest, EmptyNameOrANulByteIsRefusedAndEmptyValueRemoves) {
   EXPECT_FALSE(put_setting("=5"));
   EXPECT_FALSE(put_setting(""));
+  // Stored cut at the NUL, it would be the setting "Color".
+  EXPECT_FALSE(put_setting(std::string("Color\0x=1", 9)));
+  EXPECT_EQ(get_setting("Color"), std::nullopt);
   ::setenv("COLOR", "red", 1);
   EXPECT_TRUE(put_setting("color="));
   EXPECT_EQ(get_setting("Color"), std::nullopt);

@@ -2,41 +2,31 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string_view>
 
-#include "common/text/spaces.h"
-
 namespace league {
 
-// A whole token that is an integer: an optional sign and at least one decimal
-// digit, nothing else, within the signed 32-bit range. Anything else gives
-// nothing. Inline: every number of every league file is read through it.
-inline std::optional<std::int32_t> parse_whole_int(std::string_view token) {
-  std::size_t i = 0;
-  const bool negative = !token.empty() && token[0] == '-';
-  if (!token.empty() && (token[0] == '+' || negative)) i = 1;
-  if (i == token.size()) return std::nullopt;
-  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-  std::int64_t magnitude = 0;
-  for (; i < token.size(); ++i) {
-    const char c = token[i];
-    if (!is_digit(c)) return std::nullopt;
-    magnitude = magnitude * 10 + (c - '0');
-    if (magnitude > kLimit) return std::nullopt;
-  }
-  if (!negative && magnitude == kLimit) return std::nullopt;
-  return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-}
+// The integer a text starts with: an optional sign and at least one decimal
+// digit, up to the first other character. Every number of every league file
+// is read through it.
+struct IntPrefix {
+  std::int32_t value = 0;  // held at the nearest 32-bit limit when out of range
+  bool in_range = true;    // false when the digits' value lies beyond 32 bits
+  std::size_t length = 0;  // characters taken: the sign and every digit
+};
+std::optional<IntPrefix> read_int_prefix(std::string_view text);
+
+// A whole token that is an integer within the signed 32-bit range, nothing
+// else: no white space, no trailing characters.
+std::optional<std::int32_t> parse_whole_int(std::string_view token);
 
 // The number at the start of a text, as settings and header-driven roster values
-// are read: leading white space skipped, an optional sign, then decimal digits up
-// to the first other character. No leading digits gives 0; a value beyond the
-// 32-bit range saturates at the nearest limit instead of wrapping.
+// are read: leading white space skipped, then read_int_prefix. No leading digits
+// gives 0; a value beyond the 32-bit range saturates at the nearest limit.
 std::int32_t leading_int(std::string_view text);
 
-// Saturating addition for counters that must never wrap: nothing on overflow.
+// Addition for counters that must never wrap: nothing on overflow.
 std::optional<std::int32_t> checked_add(std::int32_t a, std::int32_t b);
 
 }  // namespace league

@@ -1,17 +1,16 @@
 #include "common/text/lines.h"
 
-#include <algorithm>
-
 namespace league {
 
 std::optional<std::string_view> LineReader::next() {
   if (pos_ >= text_.size()) return std::nullopt;
   if (at_line_start_) ++line_number_;
-  std::size_t end = text_.find('\n', pos_);
-  end = end == std::string_view::npos ? text_.size() : end + 1;
-  if (piece_ != kWhole) end = std::min(end, pos_ + piece_);
-  const std::string_view line = text_.substr(pos_, end - pos_);
-  pos_ = end;
+  // The line end is looked for within the piece only: searching the rest of a
+  // long line for every piece of it would cost the square of its length.
+  const std::string_view rest = text_.substr(pos_, piece_);
+  const std::size_t end = rest.find('\n');
+  const std::string_view line = end == std::string_view::npos ? rest : rest.substr(0, end + 1);
+  pos_ += line.size();
   at_line_start_ = line.back() == '\n';
   return line;
 }

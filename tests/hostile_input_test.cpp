@@ -294,5 +294,25 @@ TEST(HugeLines, TeamSheetSkipsAHugeRosterLine) {
   EXPECT_NE(read_file(league.dir.path() / "Eaglessht.txt").find("GK Adler\n"), std::string::npos);
 }
 
+// Lines are read in pieces; a line of 60 MB without a single line end once
+// cost the square of its length. These runs must end, with the usual result.
+TEST(HugeLines, SixtyMegabyteSingleLineSettingsAndRostersEnd) {
+  const std::string line(60 << 20, 'x');
+  League league({{"league.dat", line},
+                 {"Eagles.txt", line},
+                 {"Ash.txt", kRosterHeader + line},
+                 {"teams.dir", "Ash.txt"}});
+
+  const ToolOutcome sheet = league.run("team_sheet", "", {"Eagles"});
+  EXPECT_EQ(sheet.status, 0);
+  EXPECT_EQ(sheet.output, "Eaglessht.txt created successfully\n");
+
+  const ToolOutcome listing = league.run("player_list", "1\n");
+  EXPECT_EQ(listing.status, 0);
+  EXPECT_NE(
+      listing.output.find("\nProcessing Ash.txt\n\nFile <all_plrs.txt> created successfully\n"),
+      std::string::npos);
+}
+
 }  // namespace
 }  // namespace league::testing

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/roster/roster_layout.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
 

@@ -12,7 +12,7 @@ std::vector<std::string_view> update_position_factors(std::vector<AttendanceRow>
                                                       const std::vector<TableEntry>& table) {
   // The table's names, bottom up: when a name stands twice in the table, the
   // lower entry is found, as its factor is the one a top-down pass leaves.
-  TeamIndex bottom_up;
+  TeamIndex bottom_up(table.size());
   // For each entry, the position of the lowest entry of its name (1 at the top).
   std::vector<std::size_t> lowest(table.size());
   for (std::size_t i = table.size(); i-- > 0;)

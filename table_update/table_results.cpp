@@ -61,7 +61,7 @@ void apply_result(std::vector<TableEntry>& table, const MatchResult& result,
 
 void apply_round(std::vector<TableEntry>& table, std::string_view results_text) {
   // The index views the names in the table, which applying leaves in place.
-  TeamIndex teams;
+  TeamIndex teams(table.size());
   for (const TableEntry& entry : table) teams.add(entry.Team);
   apply_results(results_text, teams, [&](const MatchResult& result, const MatchRows& rows) {
     apply_result(table, result, rows);

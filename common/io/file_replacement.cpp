@@ -189,9 +189,11 @@ TogetherOutcome replace_files_together(const std::vector<FileUpdate>& updates) {
     prepared.push_back(std::make_unique<FileReplacement>(update.path));
     if (!prepared.back()->prepare(update.contents)) return {update.path, {}};
   }
-  // The old versions, to put back should a later rename fail.
+  // The old versions, to put back should a later rename fail; the last file's
+  // is never needed.
   std::vector<std::optional<std::string>> old_versions;
-  for (const FileUpdate& update : updates) old_versions.push_back(read_whole_file(update.path));
+  for (std::size_t i = 0; i + 1 < updates.size(); ++i)
+    old_versions.push_back(read_whole_file(updates[i].path));
   for (std::size_t i = 0; i < updates.size(); ++i) {
     if (prepared[i]->commit()) continue;
     TogetherOutcome outcome{updates[i].path, {}};

@@ -14,6 +14,9 @@ namespace league {
 // would find it. The index keeps views of the names: they must outlive it.
 class TeamIndex {
  public:
+  // Room for `rows` names, so that adding them never rebuilds the index.
+  explicit TeamIndex(std::size_t rows = 0) { rows_.reserve(rows); }
+
   // Adds the next row; returns the row the name is found at from now on (this
   // one, or an earlier row of the same name).
   std::size_t add(std::string_view name) { return rows_.try_emplace(name, added_++).first->second; }

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <filesystem>
+#include <iomanip>
+#include <sstream>
 #include <system_error>
 
 #include "common/io/whole_file.h"
@@ -36,6 +39,53 @@ std::optional<std::string> round_applied_at(int round) {
   if (!text) return std::nullopt;
   while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();
   return text;
+}
+
+std::optional<std::string> read_round_file(int round, const std::string& name) {
+  return read_whole_file(round_dir(round) + "/" + name);
+}
+
+namespace {
+
+bool write_kept_files(const std::string& folder, const std::vector<FileUpdate>& files) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) return false;
+  return std::all_of(files.begin(), files.end(), [&](const FileUpdate& file) {
+    return replace_file(folder + "/" + file.path, file.contents);
+  });
+}
+
+}  // namespace
+
+bool write_round_record(int round, const RoundRecord& record) {
+  const std::string dir = round_dir(round);
+  std::error_code error;
+  fs::remove_all(dir, error);
+  const bool written = !error && write_kept_files(dir + "/before", record.before) &&
+                       write_kept_files(dir + "/after", record.after) &&
+                       replace_file(dir + "/results.txt", record.results);
+  if (!written) fs::remove_all(dir, error);
+  return written;
+}
+
+std::string applied_stamp_now() {
+  const std::time_t now = std::time(nullptr);
+  std::ostringstream stamp;
+  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
+  return stamp.str();
+}
+
+bool mark_round_applied(int round, const std::string& stamp) {
+  return replace_file(round_dir(round) + "/applied", stamp);
+}
+
+bool remove_round(int round) {
+  const std::string dir = round_dir(round);
+  std::error_code error;
+  if (fs::exists(dir + "/applied", error) && !fs::remove(dir + "/applied", error)) return false;
+  fs::remove_all(dir, error);
+  return true;
 }
 
 }  // namespace league

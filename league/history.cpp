@@ -47,26 +47,32 @@ std::optional<std::string> read_round_file(int round, const std::string& name) {
 
 namespace {
 
-bool write_kept_files(const std::string& folder, const std::vector<FileUpdate>& files) {
+// Writes the files into `folder`; the first path that fails, if any.
+std::optional<std::string> write_kept_files(const std::string& folder,
+                                            const std::vector<FileUpdate>& files) {
   std::error_code error;
   fs::create_directories(folder, error);
-  if (error) return false;
-  return std::all_of(files.begin(), files.end(), [&](const FileUpdate& file) {
-    return replace_file(folder + "/" + file.path, file.contents);
-  });
+  if (error) return folder;
+  for (const FileUpdate& file : files) {
+    const std::string path = folder + "/" + file.path;
+    if (!replace_file(path, file.contents)) return path;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
-bool write_round_record(int round, const RoundRecord& record) {
+std::optional<std::string> write_round_record(int round, const RoundRecord& record) {
   const std::string dir = round_dir(round);
   std::error_code error;
   fs::remove_all(dir, error);
-  const bool written = !error && write_kept_files(dir + "/before", record.before) &&
-                       write_kept_files(dir + "/after", record.after) &&
-                       replace_file(dir + "/results.txt", record.results);
-  if (!written) fs::remove_all(dir, error);
-  return written;
+  std::optional<std::string> failed;
+  if (error) failed = dir;
+  if (!failed) failed = write_kept_files(dir + "/before", record.before);
+  if (!failed) failed = write_kept_files(dir + "/after", record.after);
+  if (!failed && !replace_file(dir + "/results.txt", record.results)) failed = dir + "/results.txt";
+  if (failed) fs::remove_all(dir, error);
+  return failed;
 }
 
 std::string applied_stamp_now() {

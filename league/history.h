@@ -50,9 +50,9 @@ struct RoundRecord {
 };
 
 // Writes round n's folder without `applied`, so that it does not count yet.
-// A folder of that number left by an interrupted run is replaced. False when
-// anything cannot be written; the folder is then removed again.
-bool write_round_record(int round, const RoundRecord& record);
+// A folder of that number left by an interrupted run is replaced. Returns the
+// path that could not be written, if any; the folder is then removed again.
+std::optional<std::string> write_round_record(int round, const RoundRecord& record);
 
 // The text of an `applied` file for the present moment, local time.
 std::string applied_stamp_now();

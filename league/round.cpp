@@ -147,8 +147,8 @@ int play_round(const RoundOptions& options, std::ostream& out) {
   // which makes the round count: a failure at any step leaves the league as
   // it was and no round in history.
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  if (!write_round_record(round, record))
-    throw ToolError(round_dir(round) + ": cannot be written; nothing changed.");
+  if (const auto failed = write_round_record(round, record))
+    throw ToolError("Failed to write file " + *failed + "; nothing changed.");
   const TogetherOutcome outcome = replace_files_together(record.after);
   if (outcome.failed) {
     if (!outcome.left_new.empty()) {

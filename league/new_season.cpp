@@ -93,14 +93,7 @@ void refuse_existing_season() {
 std::vector<std::string> teams_without_attendances(const std::vector<std::string>& teams) {
   const auto text = read_league_file("attendances.dat");
   if (!text) return teams;
-  std::vector<AttendanceRow> rows;
-  try {
-    rows = read_attendances(*text);
-  } catch (const ToolError& error) {
-    throw ToolError(plain_message(error) +
-                    "\ntable.txt and form.txt are written; mend attendances.dat before the "
-                    "first round");
-  }
+  const std::vector<AttendanceRow> rows = read_attendances(*text);
   std::vector<std::string> missing;
   for (const std::string& team : teams) {
     if (std::none_of(rows.begin(), rows.end(),
@@ -131,10 +124,16 @@ int start_season(const NewSeasonOptions& options, std::ostream& out) {
 
   load_league_settings();
   if (setting_number("Attendances_Pack") != 0) {
-    const std::vector<std::string> missing = teams_without_attendances(teams);
-    if (!missing.empty()) {
-      out << "Attendances_Pack is on: attendances.dat needs a row (stadium and ticket data) for "
-          << name_list(missing) << ".\n";
+    // The season is written by now: a damaged attendances.dat is for the
+    // administrator to mend before the first round, not a failure of this one.
+    try {
+      const std::vector<std::string> missing = teams_without_attendances(teams);
+      if (!missing.empty()) {
+        out << "Attendances_Pack is on: attendances.dat needs a row (stadium and ticket data) for "
+            << name_list(missing) << ".\n";
+      }
+    } catch (const ToolError& error) {
+      out << plain_message(error) << "; mend it before the first round.\n";
     }
   }
   return 0;

@@ -29,7 +29,6 @@ constexpr const char* kAttendancesFile = "attendances.dat";
 // A league file as it is on disk (kept in history to be put back byte for
 // byte) and as the tools read it.
 struct LeagueFile {
-  std::string name;
   std::string bytes;
   std::string text;
 };
@@ -38,7 +37,7 @@ LeagueFile read_league(const char* name) {
   auto bytes = read_whole_file(name);
   auto text = read_league_file(name);
   if (!bytes || !text) throw ToolError(std::string(name) + ": cannot be opened; nothing changed");
-  return {name, std::move(*bytes), std::move(*text)};
+  return {std::move(*bytes), std::move(*text)};
 }
 
 // Runs one of the shared readers or updates; its error, which names the file

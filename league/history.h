@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/io/file_replacement.h"
+
 namespace league {
 
 // The rounds that `league round` applied, kept in the league folder so that a
@@ -34,5 +36,32 @@ std::string round_dir(int round);
 
 // When round n was applied, as its `applied` file says (line end dropped).
 std::optional<std::string> round_applied_at(int round);
+
+// A file kept for round n, by its path inside the round's folder:
+// "results.txt", "before/table.txt", "after/form.txt" and so on.
+std::optional<std::string> read_round_file(int round, const std::string& name);
+
+// What `league round` keeps of one round. The paths of `before` and `after`
+// are the league files' names ("table.txt").
+struct RoundRecord {
+  std::string results;
+  std::vector<FileUpdate> before;
+  std::vector<FileUpdate> after;
+};
+
+// Writes round n's folder without `applied`, so that it does not count yet.
+// A folder of that number left by an interrupted run is replaced. Returns the
+// path that could not be written, if any; the folder is then removed again.
+std::optional<std::string> write_round_record(int round, const RoundRecord& record);
+
+// The text of an `applied` file for the present moment, local time.
+std::string applied_stamp_now();
+
+// Writes `applied`, which completes round n's folder.
+bool mark_round_applied(int round, const std::string& stamp);
+
+// Removes round n's folder; `applied` goes first, so that an interrupted
+// removal leaves no round behind. False when `applied` cannot be removed.
+bool remove_round(int round);
 
 }  // namespace league

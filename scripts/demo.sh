@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Builds the tools and runs one round of the example league on a scratch copy
 # of examples/league (the shipped files are never touched), then shows what
-# each tool printed and what it changed.
+# each tool printed and what it changed; then plays the same round with
+# `league round` on a second copy, and takes it back with `league undo`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S . -B build "${generator[@]}" >/dev/null
-cmake --build build -j "$(nproc)" --target player_list team_sheet table_update form_update >/dev/null
+cmake --build build -j "$(nproc)" --target player_list team_sheet table_update form_update league >/dev/null
 bin="$root/build/bin"
 
 league=$(mktemp -d "${TMPDIR:-/tmp}/league-demo-XXXXXX")
 cp -R examples/league/. "$league"
 cp -R examples/league "$league.before"
-trap 'rm -rf "$league" "$league.before"' EXIT
+cp -R examples/league "$league.round"
+trap 'rm -rf "$league" "$league.before" "$league.round"' EXIT
 cd "$league"
 
 step() { printf '\n\033[1m== %s\033[0m\n' "$*"; }
@@ -44,5 +46,16 @@ echo | "$bin/form_update"
 step "what changed in form.txt"
 diff -u "$league.before/form.txt" form.txt || true
 
+step "league round on a second copy: checks results.txt, applies it, keeps history/1"
+(cd "$league.round" && "$bin/league" round)
+for file in table.txt form.txt attendances.dat; do
+  cmp -s "$league/$file" "$league.round/$file" && echo "$file: the same bytes as the two tools wrote"
+done
+step "league round again on the same results.txt is refused"
+(cd "$league.round" && "$bin/league" round) || true
+step "league undo puts the files back as they were before round 1"
+(cd "$league.round" && "$bin/league" undo)
+diff -r -x history "$league.before" "$league.round" && echo "the second copy is as shipped again"
+
 echo
-echo "The demo ran in a scratch copy that is now removed; examples/league is unchanged."
+echo "The demo ran in scratch copies that are now removed; examples/league is unchanged."

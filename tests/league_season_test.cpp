@@ -1,0 +1,213 @@
+// Plays whole seasons with `league round` beside table_update and form_update
+// and compares the files byte for byte after every round; then every refusal
+// of `league new`, `round` and `undo` (nothing may change), and undo across
+// several rounds and after an edit.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "case_run.h"
+
+namespace league::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below a folder with its contents.
+using Snapshot = std::map<std::string, std::string>;
+
+Snapshot snapshot(const fs::path& dir) {
+  Snapshot files;
+  for (const std::string& name : list_files(dir)) files[name] = read_file(dir / name);
+  return files;
+}
+
+// Runs a program in `dir`; standard error is joined to the output.
+ToolOutcome run_in(const fs::path& dir, const std::string& program,
+                   const std::vector<std::string>& args, const std::string& input = "") {
+  ToolRun run;
+  run.program = "/bin/sh";
+  run.args = {"-c", "exec \"$0\" \"$@\" 2>&1", (fs::path(TOOLS_DIR) / program).string()};
+  run.args.insert(run.args.end(), args.begin(), args.end());
+  run.directory = dir;
+  run.input = input;
+  return run_tool(run);
+}
+
+ToolOutcome league(const fs::path& dir, const std::vector<std::string>& args) {
+  return run_in(dir, "league", args);
+}
+
+// A round in which every team plays once (one plays twice when the count is
+// odd, and in every third round one more match repeats a team).
+std::string random_round(std::vector<std::string> teams, std::mt19937& random) {
+  std::shuffle(teams.begin(), teams.end(), random);
+  if (teams.size() % 2 == 1) teams.push_back(teams.front() == teams[1] ? teams[2] : teams[1]);
+  std::uniform_int_distribution<int> goals(0, 4);
+  std::string results;
+  for (std::size_t i = 0; i + 1 < teams.size(); i += 2) {
+    results += teams[i] + " " + std::to_string(goals(random)) + " - " +
+               std::to_string(goals(random)) + " " + teams[i + 1] + "\n";
+  }
+  if (random() % 3 == 0) results += teams[1] + " 1 v 0 " + teams[2] + "\n";
+  return results;
+}
+
+// Plays `rounds` rounds in `dir` with league round and in a copy with the two
+// tools, comparing the league files after each.
+void play_season_beside_tools(const fs::path& dir, const std::vector<std::string>& teams,
+                              int rounds) {
+  ScratchDir tools("season-tools");
+  fs::copy(dir, tools.path(), fs::copy_options::recursive);
+  std::mt19937 random(2026);
+  for (int round = 1; round <= rounds; ++round) {
+    const std::string results = random_round(teams, random);
+    write_file(dir / "results.txt", results);
+    write_file(tools.path() / "results.txt", results);
+    const ToolOutcome played = league(dir, {"round"});
+    ASSERT_EQ(played.status, 0) << played.output;
+    EXPECT_NE(played.output.find("Round " + std::to_string(round) + ": "), std::string::npos);
+    ASSERT_EQ(run_in(tools.path(), "table_update", {}, "\n").status, 0);
+    ASSERT_EQ(run_in(tools.path(), "form_update", {}, "\n").status, 0);
+    for (const char* file : {"table.txt", "form.txt", "attendances.dat"}) {
+      EXPECT_EQ(read_file(dir / file), read_file(tools.path() / file))
+          << file << " after round " << round << "\n"
+          << results;
+    }
+  }
+}
+
+const std::vector<std::string> kExampleTeams{"Harwood",  "Ashford",  "Fenwick", "Glenvale",
+                                             "Marston",  "Norbury",  "Carrow",  "Dunmore",
+                                             "Elmfield", "Brackley", "Kestrel", "Lowther"};
+
+void copy_example_league(const fs::path& to) {
+  fs::copy(fs::path(EXAMPLES_DIR) / "league", to, fs::copy_options::recursive);
+}
+
+TEST(LeagueSeasonTest, RoundsGiveTheBytesOfTableUpdateAndFormUpdate) {
+  ScratchDir dir("league-season");
+  copy_example_league(dir.path());
+  play_season_beside_tools(dir.path(), kExampleTeams, 8);
+}
+
+TEST(LeagueSeasonTest, ANewSeasonIsWhatTheToolsWriteAndPlaysLikeThem) {
+  ScratchDir dir("league-new");
+  write_file(dir.path() / "league.dat", "Attendances_Pack = 0\n");
+  write_file(dir.path() / "teams", "Avon\n\nBure\r\n  Colne  \nDee\nEden\nFrome\nGlaze\n");
+  const ToolOutcome started = league(dir.path(), {"new", "--teams", "teams"});
+  ASSERT_EQ(started.status, 0) << started.output;
+
+  // The tools read and rewrite the new files unchanged when no result is applied.
+  ScratchDir tools("league-new-tools");
+  fs::copy(dir.path(), tools.path(), fs::copy_options::recursive);
+  write_file(tools.path() / "results.txt", "");
+  ASSERT_EQ(run_in(tools.path(), "table_update", {}, "\n").status, 0);
+  ASSERT_EQ(run_in(tools.path(), "form_update", {}, "\n").status, 0);
+  EXPECT_EQ(read_file(tools.path() / "table.txt"), read_file(dir.path() / "table.txt"));
+  EXPECT_EQ(read_file(tools.path() / "form.txt"), read_file(dir.path() / "form.txt"));
+  EXPECT_NE(read_file(dir.path() / "table.txt").find("\n7    Glaze "), std::string::npos);
+
+  play_season_beside_tools(dir.path(), {"Avon", "Bure", "Colne", "Dee", "Eden", "Frome", "Glaze"},
+                           5);
+}
+
+struct Refusal {
+  std::vector<std::string> args;
+  std::string says;
+};
+
+// Runs each refusal in `dir`: exit 1, the message, and no file changed.
+void expect_refusals(const fs::path& dir, const std::vector<Refusal>& refusals) {
+  for (const Refusal& refusal : refusals) {
+    const Snapshot before = snapshot(dir);
+    const ToolOutcome outcome = league(dir, refusal.args);
+    EXPECT_EQ(outcome.status, 1) << refusal.says;
+    EXPECT_NE(outcome.output.find(refusal.says), std::string::npos) << outcome.output;
+    EXPECT_EQ(snapshot(dir), before) << refusal.says;
+  }
+}
+
+TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
+  ScratchDir dir("league-season");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  expect_refusals(path, {{{"undo"}, "history/ holds no round to undo"},
+                         {{"new", "Avon", "Bure"}, "table.txt exists already"}});
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+  expect_refusals(path, {{{"round"}, "results.txt is the same as round 1's, applied 20"}});
+
+  write_file(path / "results.txt",
+             "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-1 Dunmore\n");
+  expect_refusals(
+      path, {{{"round"},
+              "results.txt, line 1: Kestral is not a team of table.txt; did you mean Kestrel?"},
+             {{"round"}, "results.txt, line 2: Lowther plays itself"},
+             {{"round"}, "results.txt, line 3: \"Ashford 2-1 Dunmore\" is not a result"}});
+
+  write_file(path / "results.txt", "Kestrel 1 - 0 Ashford\n");
+  const std::string league_dat = read_file(path / "league.dat");
+  fs::remove(path / "league.dat");
+  expect_refusals(path, {{{"round"}, "league.dat: cannot be opened"}});
+  write_file(path / "league.dat", league_dat);
+  const std::string attendances = read_file(path / "attendances.dat");
+  write_file(path / "attendances.dat", attendances + "\nBroken row\n");
+  expect_refusals(path, {{{"round"}, "Invalid line 14 in attendances.dat"}});
+  write_file(path / "attendances.dat", attendances);
+
+  fs::remove(path / "table.txt");
+  fs::remove(path / "form.txt");
+  expect_refusals(path,
+                  {{{"new", "Avon", "Bure"}, "history/ holds the rounds of an earlier season"}});
+  fs::remove_all(path / "history");
+  expect_refusals(path, {{{"new", "Avon", "Bure", "Avon"}, "Avon is given twice"},
+                         {{"new", "Avon", "Bure Cam"}, "\"Bure Cam\" holds white space"},
+                         {{"new"}, "no teams given"}});
+}
+
+TEST(LeagueSeasonTest, TheSameResultsAgainAreAppliedOnlyWhenAsked) {
+  ScratchDir dir("league-season");
+  copy_example_league(dir.path());
+  ASSERT_EQ(league(dir.path(), {"round"}).status, 0);
+  const std::string once = read_file(dir.path() / "table.txt");
+  const ToolOutcome again = league(dir.path(), {"round", "--again"});
+  EXPECT_EQ(again.status, 0) << again.output;
+  EXPECT_NE(read_file(dir.path() / "table.txt"), once);
+  EXPECT_NE(again.output.find("Round 2: 6 results"), std::string::npos) << again.output;
+}
+
+TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
+  ScratchDir dir("league-season");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  std::mt19937 random(7);
+  std::vector<Snapshot> before_round;
+  for (int round = 1; round <= 3; ++round) {
+    write_file(path / "results.txt", random_round(kExampleTeams, random));
+    before_round.push_back(snapshot(path));
+    ASSERT_EQ(league(path, {"round"}).status, 0);
+  }
+
+  // An edit after round 3 is named and blocks the undo until --force.
+  std::string table = read_file(path / "table.txt");
+  write_file(path / "form.txt", read_file(path / "form.txt") + "\n");
+  expect_refusals(path, {{{"undo"}, "form.txt was changed after round 3 was applied"}});
+  const ToolOutcome forced = league(path, {"undo", "--force"});
+  EXPECT_EQ(forced.status, 0) << forced.output;
+
+  for (int round = 3; round >= 1; --round) {
+    if (round < 3) {
+      ASSERT_EQ(league(path, {"undo"}).status, 0);
+    }
+    Snapshot now = snapshot(path);
+    now.erase("results.txt");
+    Snapshot expected = before_round[static_cast<std::size_t>(round - 1)];
+    expected.erase("results.txt");
+    EXPECT_EQ(now, expected) << "after undoing round " << round;
+  }
+  expect_refusals(path, {{{"undo"}, "history/ holds no round to undo"}});
+}
+
+}  // namespace
+}  // namespace league::testing

@@ -22,6 +22,7 @@ void check_attendances(std::string_view text, const CheckedTable* table, CheckRe
   LineReader lines(text);
   lines.next();
   std::vector<std::string> teams;
+  bool damaged = false;
   while (const auto line = lines.next()) {
     try {
       for (const AttendanceRow& row : read_attendances(std::string(1, '\n').append(*line))) {
@@ -31,9 +32,11 @@ void check_attendances(std::string_view text, const CheckedTable* table, CheckRe
       report.problem(kFile, lines.line_number(),
                      "does not read as a team and eleven whole numbers; table_update refuses "
                      "the file");
+      damaged = true;
     }
   }
-  if (table == nullptr) return;
+  // A team whose line does not read may well be there: it is not named.
+  if (table == nullptr || damaged) return;
   for (const TableEntry& row : table->rows) {
     if (std::find(teams.begin(), teams.end(), row.Team) == teams.end()) {
       report.problem(kFile, 0, "no row for " + row.Team + ", a team of table.txt");

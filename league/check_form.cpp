@@ -49,6 +49,7 @@ void check_form(std::string_view text, const CheckedTable* table, CheckReport& r
   }
   std::map<std::string, std::size_t> first_line;
   std::size_t rows = 0;
+  bool damaged = false;
   while (const auto line = lines.next()) {
     if (split_tokens(*line, 1).empty()) continue;
     ++rows;
@@ -59,6 +60,7 @@ void check_form(std::string_view text, const CheckedTable* table, CheckReport& r
       report.problem(kFile, lines.line_number(),
                      "row " + std::to_string(rows) +
                          " does not read as a position and a team; form_update refuses the table");
+      damaged = true;
       continue;
     }
     for (const FormEntry& entry : read) {
@@ -78,7 +80,8 @@ void check_form(std::string_view text, const CheckedTable* table, CheckReport& r
       }
     }
   }
-  if (table == nullptr) return;
+  // A team whose row does not read may well be there: it is not named.
+  if (table == nullptr || damaged) return;
   for (const TableEntry& row : table->rows) {
     if (first_line.count(row.Team) == 0) {
       report.problem(kFile, 0, "no row for " + row.Team + ", a team of table.txt");

@@ -1,6 +1,7 @@
 #include "league/check_rosters.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/roster/fixed_reader.h"
@@ -66,21 +67,28 @@ void check_roster(const std::string& name, std::string_view text, const RosterLa
       first_unread = pieces.line_number();
     }
   }
+  std::vector<CheckFinding> findings;
   if (unread > 0) {
-    report.problem(name, first_unread,
-                   unread == 1 ? std::string("does not read as a player in the columns league.dat "
-                                             "selects; player_list passes it over")
-                               : "does not read as a player in the columns league.dat selects, "
-                                 "nor do " +
-                                     std::to_string(unread - 1) +
-                                     " more lines; player_list passes them over");
+    findings.push_back(
+        {name, first_unread, false,
+         unread == 1
+             ? std::string("does not read as a player in the columns league.dat "
+                           "selects; player_list passes it over")
+             : "does not read as a player in the columns league.dat selects, nor do " +
+                   std::to_string(unread - 1) + " more lines; player_list passes them over"});
   }
   if (players > kRosterCapacity) {
-    report.problem(name, first_beyond,
-                   "player " + std::to_string(kRosterCapacity + 1) + " of " +
-                       std::to_string(players) + "; a roster holds at most " +
-                       std::to_string(kRosterCapacity) +
-                       " players, and player_list reads no further");
+    findings.push_back({name, first_beyond, false,
+                        "player " + std::to_string(kRosterCapacity + 1) + " of " +
+                            std::to_string(players) + "; a roster holds at most " +
+                            std::to_string(kRosterCapacity) +
+                            " players, and player_list reads no further"});
+  }
+  if (findings.size() == 2 && findings[1].line < findings[0].line) {
+    std::swap(findings[0], findings[1]);
+  }
+  for (CheckFinding& finding : findings) {
+    report.problem(std::move(finding.file), finding.line, std::move(finding.text));
   }
 }
 

@@ -100,21 +100,15 @@ std::optional<CheckedTable> check_table(std::string_view text, CheckReport& repo
   // Row by row, so that a damaged row is found with its line; the rows that
   // read before it are still checked.
   CheckedTable table;
-  bool damaged = false;
-  for (std::size_t i = 0; i < pieces.rows.size(); ++i) {
-    const std::string_view piece = pieces.rows[i];
+  std::optional<std::size_t> damaged;  // the index of the row that does not read
+  for (std::size_t i = 0; i < pieces.rows.size() && !damaged; ++i) {
     try {
-      for (TableEntry& row : read_league_table(std::string(pieces.header).append(piece))) {
+      for (TableEntry& row : read_league_table(std::string(pieces.header).append(pieces.rows[i]))) {
         table.rows.push_back(std::move(row));
-        table.lines.push_back(line_of(text, piece));
+        table.lines.push_back(line_of(text, pieces.rows[i]));
       }
     } catch (const ToolError&) {
-      report.problem(kFile, line_of(text, piece),
-                     "row " + std::to_string(i + 1) +
-                         " does not read as a position, a team and eight whole numbers; "
-                         "table_update refuses the table, and the rows after it are not checked");
-      damaged = true;
-      break;
+      damaged = i;
     }
   }
 
@@ -128,6 +122,12 @@ std::optional<CheckedTable> check_table(std::string_view text, CheckReport& repo
                      row.Team + " stands in the table a second time (first on line " +
                          std::to_string(seen->second) + ")");
     }
+  }
+  if (damaged) {
+    report.problem(kFile, line_of(text, pieces.rows[*damaged]),
+                   "row " + std::to_string(*damaged + 1) +
+                       " does not read as a position, a team and eight whole numbers; "
+                       "table_update refuses the table, and the rows after it are not checked");
   }
   if (!whole && !damaged) report.problem(kFile, 0, "does not read; table_update refuses it");
   if (!whole) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/settings/league_settings.h"
+#include "common/settings/settings_store.h"
 #include "common/text/integers.h"
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
@@ -21,16 +22,6 @@ const std::vector<std::string>& tool_settings() {
   static const std::vector<std::string> keys{"Fitness", "Conceded_Sub_Apps", "Minutes",
                                              "Attendances_Pack", "Fit_ZEP"};
   return keys;
-}
-
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Setting keys are matched without regard to letter case.
-bool same_key(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The line as written, without the white space around it.
@@ -55,8 +46,9 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
   if (name.empty()) return;
 
   const auto match = near_match(name, tool_settings());
-  const bool known = std::any_of(tool_settings().begin(), tool_settings().end(),
-                                 [&](const std::string& key) { return same_key(key, name); });
+  const bool known =
+      std::any_of(tool_settings().begin(), tool_settings().end(),
+                  [&](const std::string& key) { return same_setting_name(key, name); });
   if (!known && !match) return;  // another program's key
 
   const bool well_formed = own.size() == 3 && own[1] == "=" && first.find('=') == first.npos;

@@ -1,3 +1,4 @@
+#include <optional>
 #include <ostream>
 #include <string>
 

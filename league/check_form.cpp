@@ -72,11 +72,11 @@ void check_form(std::string_view text, const CheckedTable* table, CheckReport& r
                            std::to_string(seen->second) + ")");
       } else if (table != nullptr && std::find(table_teams.begin(), table_teams.end(),
                                                entry.Team) == table_teams.end()) {
-        std::string text = entry.Team + " is not a team of table.txt";
+        std::string message = entry.Team + " is not a team of table.txt";
         if (const auto match = near_match(entry.Team, table_teams)) {
-          text += "; did you mean " + *match + "?";
+          message += "; did you mean " + *match + "?";
         }
-        report.problem(kFile, lines.line_number(), text);
+        report.problem(kFile, lines.line_number(), message);
       }
     }
   }

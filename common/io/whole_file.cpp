@@ -81,10 +81,14 @@ std::optional<std::string> read_whole_file(const std::string& path) {
 
 #endif
 
+std::size_t byte_order_mark_length(std::string_view contents) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  return contents.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
+}
+
 std::optional<std::string> read_league_file(const std::string& path) {
   auto contents = read_whole_file(path);
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (contents && std::string_view(*contents).substr(0, 3) == kByteOrderMark) contents->erase(0, 3);
+  if (contents) contents->erase(0, byte_order_mark_length(*contents));
   return contents;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/console/tool_error.h"
 
@@ -17,6 +19,10 @@ std::optional<std::string> read_whole_file(const std::string& path);
 // that Windows editors put at the start, so that such a file reads exactly
 // like one saved without it.
 std::optional<std::string> read_league_file(const std::string& path);
+
+// The length of the UTF-8 byte-order mark at the start of `contents`: 3, or 0
+// when it has none. read_league_file drops these bytes.
+std::size_t byte_order_mark_length(std::string_view contents);
 
 // read_league_file, or ends the run with `message` (waiting for a key as `key`
 // says) when the file cannot be opened.

@@ -25,7 +25,8 @@ constexpr std::string_view kAbbreviationMarker = "Abbrevations:";
 
 }  // namespace
 
-void publish_league_settings(std::string_view text) {
+void scan_league_settings(std::string_view text,
+                          const std::function<void(const LeagueSettingLine&)>& visit) {
   enum { kKey, kSeparator, kValue };
   std::array<std::string, 3> slots;
   bool abbreviations = false;
@@ -34,9 +35,17 @@ void publish_league_settings(std::string_view text) {
     const auto tokens = split_tokens(*line, slots.size());
     for (std::size_t i = 0; i < tokens.size(); ++i) slots[i] = tokens[i];
     if (slots[kKey] == kAbbreviationMarker) abbreviations = true;
-    if (slots[kSeparator] != "=") continue;
-    put_setting((abbreviations ? "abbr_" : "") + slots[kKey] + "=" + slots[kValue]);
+    visit({lines.line_number(), *line, tokens.size(), slots[kKey], slots[kSeparator], slots[kValue],
+           abbreviations});
   }
+}
+
+void publish_league_settings(std::string_view text) {
+  scan_league_settings(text, [](const LeagueSettingLine& line) {
+    if (!line.is_setting()) return;
+    put_setting((line.abbreviation ? "abbr_" : "") + std::string(line.key) + "=" +
+                std::string(line.value));
+  });
 }
 
 int load_league_settings() {

@@ -1,8 +1,30 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string_view>
 
 namespace league {
+
+// One line of a league file's text as the settings loader reads it, with the
+// key, separator and value slots as they stand after the line was scanned.
+struct LeagueSettingLine {
+  std::size_t number = 0;      // the physical line the piece starts on, from 1
+  std::string_view text;       // the piece read (at most 499 characters), line end included
+  std::size_t own_tokens = 0;  // how many slots this line itself filled, 0 to 3
+  std::string_view key;
+  std::string_view separator;
+  std::string_view value;
+  bool abbreviation = false;  // at or below the "Abbrevations:" line
+
+  // Whether the loader publishes a setting for this line.
+  bool is_setting() const { return separator == "="; }
+};
+
+// Scans a league file's text line by line as the loader does and hands every
+// line to `visit`; the views are valid only during the call.
+void scan_league_settings(std::string_view text,
+                          const std::function<void(const LeagueSettingLine&)>& visit);
 
 // Publishes the setting lines of a league file's text into the settings store.
 // The key, separator and value slots carry over from line to line: a line with

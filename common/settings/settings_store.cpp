@@ -33,7 +33,20 @@ bool set_variable(const std::string& name, const std::string& value) {
 }
 #endif
 
-bool same_name(std::string_view a, std::string_view b) {
+// The names of all variables that match `name` without regard to case.
+std::vector<std::string> matching_names(std::string_view name) {
+  std::vector<std::string> names;
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    const std::string_view text(*entry);
+    const std::string_view entry_name = text.substr(0, text.find('='));
+    if (same_setting_name(entry_name, name)) names.emplace_back(entry_name);
+  }
+  return names;
+}
+
+}  // namespace
+
+bool same_setting_name(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     char x = a[i];
@@ -44,19 +57,6 @@ bool same_name(std::string_view a, std::string_view b) {
   }
   return true;
 }
-
-// The names of all variables that match `name` without regard to case.
-std::vector<std::string> matching_names(std::string_view name) {
-  std::vector<std::string> names;
-  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
-    const std::string_view text(*entry);
-    const std::string_view entry_name = text.substr(0, text.find('='));
-    if (same_name(entry_name, name)) names.emplace_back(entry_name);
-  }
-  return names;
-}
-
-}  // namespace
 
 bool put_setting(std::string_view text) {
   const std::size_t equals = text.find('=');
@@ -75,7 +75,7 @@ std::optional<std::string> get_setting(std::string_view name) {
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     const std::string_view text(*entry);
     const std::size_t equals = text.find('=');
-    if (equals != std::string_view::npos && same_name(text.substr(0, equals), name)) {
+    if (equals != std::string_view::npos && same_setting_name(text.substr(0, equals), name)) {
       return std::string(text.substr(equals + 1));
     }
   }

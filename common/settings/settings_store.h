@@ -11,6 +11,9 @@ namespace league {
 // without regard to letter case (A-Z equal a-z). Variables inherited from the
 // parent process count exactly like settings published from league.dat.
 
+// Whether two setting names are the same, letter case aside (A-Z equal a-z).
+bool same_setting_name(std::string_view a, std::string_view b);
+
 // Publishes "name=value": the name is the text before the first '=', the value
 // everything after it. An empty name, or one holding a NUL byte, is refused
 // (returns false, nothing changes).

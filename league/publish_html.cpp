@@ -31,7 +31,8 @@ th, td { padding: 6px 8px; text-align: right; white-space: nowrap;
 thead th { font-size: 0.75rem; font-weight: 600; color: var(--muted); background: var(--band);
   border-bottom: 2px solid #cfd5de; }
 tbody tr:nth-child(even) { background: #fafbfc; }
-.name { text-align: left; width: 100%; }
+.name { text-align: left; }
+.grow { width: 100%; }
 td.name { font-weight: 500; }
 .swatch { display: inline-block; width: 0.6em; height: 0.6em; margin-right: 0.55em;
   border-radius: 50%; vertical-align: 0.05em; }
@@ -43,8 +44,9 @@ td.pos { color: var(--muted); }
 .form .w { background: var(--win); }
 .form .d { background: var(--draw); }
 .form .l { background: var(--loss); }
-.columns { display: grid; gap: 0 32px; }
-svg.chart { display: block; width: 100%; height: auto; min-width: 520px; font-size: 11px;
+.columns { display: grid; grid-template-columns: minmax(0, 1fr); gap: 0 32px; }
+.columns > * { min-width: 0; }
+svg.chart { display: block; width: 100%; height: auto; min-width: 520px; font-size: 12.5px;
   font-family: inherit; }
 .chart .grid line { stroke: var(--rule); }
 .chart .grid text { fill: var(--muted); }
@@ -65,8 +67,11 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
 }
 @media (max-width: 560px) {
   body { font-size: 14px; }
+  main { padding: 4px 10px 24px; }
   .wide { display: none; }
-  th, td { padding: 5px 5px; }
+  th, td { padding: 5px 4px; }
+  .form { padding-left: 8px; }
+  .form span { width: 1.3em; line-height: 1.3em; margin-right: 1px; font-size: 0.62rem; }
 }
 @page { size: A4 portrait; margin: 12mm; }
 @media print {
@@ -131,7 +136,7 @@ void league_table(std::string& html, const Standings& standings) {
   html +=
       "<section id=\"table\">\n<h2>League table</h2>\n<div class=\"scroll\">\n"
       "<table class=\"standings\">\n<thead><tr>"
-      "<th title=\"Position\">Pl</th><th class=\"name\">Team</th>"
+      "<th title=\"Position\">Pl</th><th class=\"name grow\">Team</th>"
       "<th title=\"Played\">P</th><th class=\"wide\" title=\"Won\">W</th>"
       "<th class=\"wide\" title=\"Drawn\">D</th><th class=\"wide\" title=\"Lost\">L</th>"
       "<th class=\"wide\" title=\"Goals for\">GF</th>"
@@ -143,7 +148,7 @@ void league_table(std::string& html, const Standings& standings) {
     const TableEntry& entry = standings.table[place].entry;
     html += "<tr data-team=\"" + html_escape(entry.Team) + "\">";
     cell(html, "pos", std::to_string(place + 1));
-    cell(html, "name",
+    cell(html, "name grow",
          "<span class=\"swatch\" style=\"background:" + std::string(team_colour(place)) +
              "\"></span>" + display_name(entry.Team));
     cell(html, "", std::to_string(entry.P));
@@ -179,7 +184,7 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
   }
   html +=
       "<table class=\"scorers\">\n<thead><tr><th title=\"Rank\">#</th>"
-      "<th class=\"name\">Player</th><th class=\"name\">Team</th>"
+      "<th class=\"name grow\">Player</th><th class=\"name\">Team</th>"
       "<th title=\"Goals\">Gls</th><th title=\"Assists\">Ass</th></tr></thead>\n<tbody>\n";
   std::size_t rank = 0;
   for (std::size_t i = 0; i < scorers.size(); ++i) {
@@ -189,7 +194,7 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
       rank = i + 1;
     html += "<tr>";
     cell(html, "pos", std::to_string(rank));
-    cell(html, "name", display_name(scorer.name));
+    cell(html, "name grow", display_name(scorer.name));
     cell(html, "name", display_name(scorer.team));
     cell(html, "pts", std::to_string(scorer.goals));
     cell(html, "", std::to_string(scorer.assists));

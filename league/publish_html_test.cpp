@@ -43,7 +43,7 @@ TEST(StandingsPage, TeamsInTableOrderWithFormAndNoRawMarkupFromNames) {
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
   EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
   const auto first = page.find(
-      "<td class=\"name\"><span class=\"swatch\" style=\"background:#1f77b4\"></span>Bayern "
+      "<td class=\"name grow\"><span class=\"swatch\" style=\"background:#1f77b4\"></span>Bayern "
       "München</td>");
   const auto second = page.find("&lt;b&gt;&amp;&#39;Co&quot;</td>");
   const auto third = page.find("Ash</td>");
@@ -73,11 +73,11 @@ TEST(StandingsPage, ScorersShareRanksAndNoRoundGivesANote) {
   EXPECT_NE(page.find("No round played yet"), std::string::npos);
   EXPECT_EQ(page.find("<svg"), std::string::npos);
   EXPECT_NE(page.find("No round has been played yet"), std::string::npos);
-  EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name\">A Keane</td>"),
+  EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name grow\">A Keane</td>"),
             std::string::npos);
-  EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name\">B Brody</td>"),
+  EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name grow\">B Brody</td>"),
             std::string::npos);
-  EXPECT_NE(page.find("<td class=\"pos\">3</td><td class=\"name\">C Tully</td>"),
+  EXPECT_NE(page.find("<td class=\"pos\">3</td><td class=\"name grow\">C Tully</td>"),
             std::string::npos);
 
   standings.scorers->clear();

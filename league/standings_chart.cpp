@@ -20,8 +20,8 @@ constexpr std::array<std::string_view, 20> kPalette{
 constexpr double kLeft = 34;  // room for the position numbers
 constexpr double kTop = 14;
 constexpr double kPlotWidth = 500;
-constexpr double kRowStep = 18;     // from one position to the next
-constexpr double kLabelRoom = 150;  // team names after the last round
+constexpr double kRowStep = 20;     // from one position to the next
+constexpr double kLabelRoom = 160;  // team names after the last round
 constexpr double kBottom = 34;      // room for the round numbers and the axis title
 
 std::string number(double value) {
@@ -39,8 +39,11 @@ std::size_t label_stride(std::size_t count, std::size_t most) {
   return count <= most ? 1 : (count + most - 1) / most;
 }
 
+// Marks 0, stride, 2 * stride ... and the last, leaving out the one that
+// would stand too close before the last.
 bool labelled(std::size_t index, std::size_t count, std::size_t stride) {
-  return index % stride == 0 || index + 1 == count;
+  if (index + 1 == count) return true;
+  return index % stride == 0 && count - 1 - index >= stride;
 }
 
 }  // namespace

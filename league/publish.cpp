@@ -26,7 +26,7 @@ int publish_standings(const PublishOptions& options, std::ostream& out) {
   write_or_fail(options.page, page);
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
       << (standings.round > 0 ? "after round " + std::to_string(standings.round)
-                              : std::string("no round yet"))
+                              : std::string("no round recorded yet"))
       << ")\n";
   if (!options.json.empty()) {
     write_or_fail(options.json, json);

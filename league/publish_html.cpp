@@ -169,7 +169,9 @@ void chart_section(std::string& html, const Standings& standings) {
   html += "<section id=\"positions\">\n<h2>Positions round by round</h2>\n";
   const std::string chart = position_chart(standings);
   if (chart.empty()) {
-    html += "<p class=\"note\">No round has been played yet: the chart starts after round 1.</p>\n";
+    html +=
+        "<p class=\"note\">No round recorded yet: the chart shows every round that "
+        "<code>league round</code> applies.</p>\n";
   } else {
     html += "<div class=\"scroll\">\n" + chart + "</div>\n";
   }
@@ -219,7 +221,7 @@ std::string standings_page(const Standings& standings) {
     if (!standings.date.empty())
       html += " &middot; <time>" + html_escape(standings.date) + "</time>";
   } else {
-    html += "No round played yet";
+    html += "No round recorded yet";
   }
   html += "</p>\n</header>\n<main>\n";
   league_table(html, standings);

@@ -70,9 +70,9 @@ TEST(StandingsPage, ScorersShareRanksAndNoRoundGivesANote) {
   standings.scorers = std::vector<Scorer>{
       {"A_Keane", "ASH", 5, 2}, {"B_Brody", "BRA", 5, 2}, {"C_Tully", "CAR", 4, 9}};
   const std::string page = standings_page(standings);
-  EXPECT_NE(page.find("No round played yet"), std::string::npos);
+  EXPECT_NE(page.find("<p class=\"when\">No round recorded yet</p>"), std::string::npos);
   EXPECT_EQ(page.find("<svg"), std::string::npos);
-  EXPECT_NE(page.find("No round has been played yet"), std::string::npos);
+  EXPECT_NE(page.find("<p class=\"note\">No round recorded yet"), std::string::npos);
   EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name grow\">A Keane</td>"),
             std::string::npos);
   EXPECT_NE(page.find("<td class=\"pos\">1</td><td class=\"name grow\">B Brody</td>"),

@@ -46,3 +46,9 @@ diff -u "$league.before/form.txt" form.txt || true
 
 echo
 echo "The demo ran in a scratch copy that is now removed; examples/league is unchanged."
+
+step "league publish: the standings as a web page and as JSON"
+cmake --build "$root/build" -j "$(nproc)" --target league >/dev/null
+mkdir -p "$root/build/demo"
+"$bin/league" publish --out "$root/build/demo/league.html" --json "$root/build/demo/league.json"
+echo "Open build/demo/league.html in a browser; build/demo/league.json holds the same standings."

@@ -9,29 +9,20 @@
 
 namespace league {
 
-namespace {
-
-void write_or_fail(const std::string& path, const std::string& contents) {
-  if (!replace_file(path, contents)) throw ToolError("league publish: cannot write " + path);
-}
-
-}  // namespace
-
 int publish_standings(const PublishOptions& options, std::ostream& out) {
   const Standings standings = gather_standings();
-  // Both texts are made before either file is written.
-  const std::string page = standings_page(standings);
-  const std::string json = options.json.empty() ? std::string() : standings_json(standings);
 
-  write_or_fail(options.page, page);
+  // The page and the JSON are replaced together: both or neither.
+  std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
+  if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
+  const TogetherOutcome outcome = replace_files_together(files);
+  if (outcome.failed) throw ToolError("league publish: cannot write " + *outcome.failed);
+
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
       << (standings.round > 0 ? "after round " + std::to_string(standings.round)
                               : std::string("no round recorded yet"))
       << ")\n";
-  if (!options.json.empty()) {
-    write_or_fail(options.json, json);
-    out << "Wrote " << options.json << "\n";
-  }
+  if (!options.json.empty()) out << "Wrote " << options.json << "\n";
   return 0;
 }
 

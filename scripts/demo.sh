@@ -2,7 +2,8 @@
 # Builds the tools and runs one round of the example league on a scratch copy
 # of examples/league (the shipped files are never touched), then shows what
 # each tool printed and what it changed; then plays the same round with
-# `league round` on a second copy, and takes it back with `league undo`.
+# `league round` on a second copy, takes it back with `league undo`, and
+# publishes the standings after the round with `league publish`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -56,6 +57,14 @@ step "league round again on the same results.txt is refused"
 step "league undo puts the files back as they were before round 1"
 (cd "$league.round" && "$bin/league" undo)
 diff -r -x history "$league.before" "$league.round" && echo "the second copy is as shipped again"
+
+echo
+step "league publish on the second copy after a round: the standings as a web page and as JSON"
+(cd "$league.round" && "$bin/league" round >/dev/null)
+mkdir -p "$root/build/demo"
+(cd "$league.round" && "$bin/league" publish --out "$root/build/demo/league.html" \
+  --json "$root/build/demo/league.json")
+echo "Open build/demo/league.html in a browser; build/demo/league.json holds the same standings."
 
 echo
 echo "The demo ran in scratch copies that are now removed; examples/league is unchanged."

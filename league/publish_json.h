@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "league/standings_data.h"
+
+namespace league {
+
+// The standings as a JSON document (shape in README, "Publish the standings"):
+// the round and its date, the table rows with their forms, the table order
+// after each recorded round and the top scorers. Names are kept as the files
+// write them, underscores included.
+std::string standings_json(const Standings& standings);
+
+}  // namespace league

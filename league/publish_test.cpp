@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "common/io/whole_file.h"
+#include "league/publish_test_league.h"
+#include "league/run_league.h"
+
+namespace league {
+namespace {
+
+namespace fs = std::filesystem;
+
+int run(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  std::ostringstream out_stream;
+  std::ostringstream err_stream;
+  const int status = run_league(args, out_stream, err_stream);
+  out = out_stream.str();
+  err = err_stream.str();
+  return status;
+}
+
+TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
+  ScratchFolder folder("publish_test");
+  write_test_league({"Lions", "Tigers"}, 2, false);
+  std::string out;
+  std::string err;
+  ASSERT_EQ(run({"publish"}, out, err), 0) << err;
+  EXPECT_EQ(out, "Wrote league.html (2 teams, after round 2)\n");
+  EXPECT_TRUE(fs::exists("league.html"));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
+
+  ASSERT_EQ(run({"publish", "--out", "site/page.html", "--json", "standings.json"}, out, err), 1);
+  EXPECT_EQ(err, "league publish: cannot write site/page.html\n");
+  EXPECT_FALSE(fs::exists("standings.json"));
+
+  fs::create_directory("site");
+  ASSERT_EQ(run({"publish", "--out", "site/page.html", "--json", "standings.json"}, out, err), 0);
+  EXPECT_NE(read_whole_file("standings.json")->find("\"order\""), std::string::npos);
+  EXPECT_NE(read_whole_file("site/page.html")->find("<polyline"), std::string::npos);
+}
+
+TEST(LeaguePublish, MissingTableWritesNothing) {
+  ScratchFolder folder("publish_test");
+  std::string out;
+  std::string err;
+  EXPECT_EQ(run({"publish", "--json", "standings.json"}, out, err), 1);
+  EXPECT_EQ(err, "league publish: cannot read table.txt\n");
+  EXPECT_TRUE(fs::is_empty("."));
+}
+
+}  // namespace
+}  // namespace league

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace league {
+
+// Test support for the publishing tests: a scratch folder that is the current
+// directory for its lifetime and removed afterwards.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name);
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path old_;
+  std::filesystem::path path_;
+};
+
+// Writes a file of the test league, creating its folder; fails the test when
+// it cannot.
+void write_test_file(const std::string& path, const std::string& text);
+
+// Writes a league into the current directory: a season of `rounds` rounds
+// between `teams` (an even number), with made-up but fixed results, each round
+// recorded in history/ as `league round` records it, and table.txt and form.txt
+// as the last round left them. With `rosters`, also league.dat, teams.dir and a
+// three-player roster per team, named R01.txt, R02.txt, ...
+void write_test_league(const std::vector<std::string>& teams, int rounds, bool rosters);
+
+// Twenty team names, among them a UTF-8 one, one with an ampersand and
+// apostrophe, and names with underscores.
+const std::vector<std::string>& twenty_test_teams();
+
+}  // namespace league

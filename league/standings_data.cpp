@@ -1,0 +1,121 @@
+#include "league/standings_data.h"
+
+#include <algorithm>
+#include <tuple>
+#include <unordered_map>
+
+#include "common/console/tool_error.h"
+#include "common/io/whole_file.h"
+#include "common/roster/fixed_reader.h"
+#include "common/roster/roster_layout.h"
+#include "common/settings/league_settings.h"
+#include "form_update/form_table.h"
+#include "league/history.h"
+#include "player_list/teams_dir.h"
+#include "table_update/table_file.h"
+
+namespace league {
+
+namespace {
+
+std::string read_or_fail(const std::string& path) {
+  auto text = read_league_file(path);
+  if (!text) throw ToolError("league publish: cannot read " + path);
+  return std::move(*text);
+}
+
+// Runs a reader of the shared file formats; its error, which names the file
+// as the tools know it, is given the path the file was read from.
+template <typename Reader>
+auto read_named(const std::string& path, const std::string& text, Reader reader) {
+  try {
+    return reader(text);
+  } catch (const ToolError& error) {
+    std::string message = error.message();
+    message.erase(0, message.find_first_not_of('\n'));
+    throw ToolError("league publish: " + path + ": " + message);
+  }
+}
+
+std::vector<TableEntry> read_table_at(const std::string& path) {
+  return read_named(path, read_or_fail(path), read_league_table);
+}
+
+std::string letters_of(const FormString& form) {
+  std::string letters(form.text());
+  letters.erase(0, letters.find_first_not_of(' '));
+  return letters;
+}
+
+std::vector<StandingsRow> current_table() {
+  std::vector<StandingsRow> rows;
+  for (TableEntry& entry : read_table_at("table.txt")) rows.push_back({std::move(entry), {}});
+
+  if (const auto text = read_league_file("form.txt")) {
+    std::unordered_map<std::string, std::string> forms;
+    for (const FormEntry& entry : read_named("form.txt", *text, read_form_table))
+      forms.emplace(entry.Team, letters_of(entry.form));
+    for (StandingsRow& row : rows) {
+      if (const auto found = forms.find(row.entry.Team); found != forms.end())
+        row.form = found->second;
+    }
+  }
+  return rows;
+}
+
+std::vector<RoundOrder> recorded_orders() {
+  std::vector<RoundOrder> orders;
+  for (const int round : recorded_rounds()) {
+    RoundOrder order{round, round_applied_at(round).value_or(""), {}};
+    for (TableEntry& entry : read_table_at(round_dir(round) + "/after/table.txt"))
+      order.teams.push_back(std::move(entry.Team));
+    orders.push_back(std::move(order));
+  }
+  return orders;
+}
+
+std::optional<std::vector<Scorer>> roster_scorers() {
+  const auto teams = read_league_file("teams.dir");
+  if (!teams) return std::nullopt;
+  const int layout = load_league_settings();
+  std::vector<Player> players;
+  for (const std::string_view name : roster_names(*teams)) {
+    const std::string roster = read_or_fail(std::string(name));
+    std::vector<Player> buffer(kRosterCapacity);
+    const int count = read_roster_fixed(roster, buffer, kRosterCapacity, layout);
+    for (int i = 0; i < count; ++i) {
+      Player& player = buffer[static_cast<std::size_t>(i)];
+      player.Team = team_of(name);
+      players.push_back(std::move(player));
+    }
+  }
+  return top_scorers(players, kTopScorers);
+}
+
+}  // namespace
+
+std::vector<Scorer> top_scorers(const std::vector<Player>& players, std::size_t count) {
+  std::vector<Scorer> scorers;
+  for (const Player& player : players) {
+    if (player.Gls > 0) scorers.push_back({player.Name, player.Team, player.Gls, player.Ass});
+  }
+  std::stable_sort(scorers.begin(), scorers.end(), [](const Scorer& a, const Scorer& b) {
+    return std::tie(b.goals, b.assists, a.name) < std::tie(a.goals, a.assists, b.name);
+  });
+  if (scorers.size() > count) scorers.resize(count);
+  return scorers;
+}
+
+Standings gather_standings() {
+  Standings standings;
+  standings.table = current_table();
+  standings.rounds = recorded_orders();
+  if (!standings.rounds.empty()) {
+    standings.round = standings.rounds.back().round;
+    standings.date = standings.rounds.back().applied;
+  }
+  standings.scorers = roster_scorers();
+  return standings;
+}
+
+}  // namespace league

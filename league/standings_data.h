@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/roster/player.h"
+#include "table_update/table_entry.h"
+
+namespace league {
+
+// What `league publish` shows, gathered from the files of a league folder.
+
+// One row of the league table with the team's form.
+struct StandingsRow {
+  TableEntry entry;
+  std::string form;  // W, D and L, oldest first; empty when form.txt lacks the team
+};
+
+// The table order that one recorded round left.
+struct RoundOrder {
+  int round = 0;
+  std::string applied;             // when it was applied ("2026-12-07 18:20")
+  std::vector<std::string> teams;  // position 1 first
+};
+
+// A player among the league's top scorers; `team` is the roster's team (ASH).
+struct Scorer {
+  std::string name;
+  std::string team;
+  int goals = 0;
+  int assists = 0;
+};
+
+struct Standings {
+  int round = 0;                    // the last recorded round, 0 before the first
+  std::string date;                 // when that round was applied; empty before the first
+  std::vector<StandingsRow> table;  // table.txt's order
+  std::vector<RoundOrder> rounds;   // every recorded round, ascending
+  // From the rosters in teams.dir; nothing when the league has no teams.dir.
+  std::optional<std::vector<Scorer>> scorers;
+};
+
+// How many top scorers the standings list.
+inline constexpr std::size_t kTopScorers = 10;
+
+// Reads table.txt, form.txt (when present), the tables of every round in
+// history/ and, when teams.dir is present, every roster it names, from the
+// current directory. A file that is missing (table.txt, a round's table, a
+// named roster) or damaged ends the run with a ToolError naming it.
+Standings gather_standings();
+
+// The players who scored, most goals first, then most assists, then by name;
+// at most `count` of them.
+std::vector<Scorer> top_scorers(const std::vector<Player>& players, std::size_t count);
+
+}  // namespace league

@@ -55,7 +55,8 @@ StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seco
   const fs::path in_path = io_.path() / "stdin";
   write_file(in_path, run.input);
 
-  std::vector<std::string> words{run.program.string()};
+  std::vector<std::string> words = run.launcher;
+  words.push_back(run.program.string());
   words.insert(words.end(), run.args.begin(), run.args.end());
   std::vector<std::string> env{"PATH=/usr/bin:/bin"};
   env.insert(env.end(), run.env.begin(), run.env.end());

@@ -8,6 +8,7 @@ namespace league::testing {
 
 // How to start one tool for a whole-tool test.
 struct ToolRun {
+  std::vector<std::string> launcher;  // words put before the program, e.g. {"/usr/bin/wine"}
   std::filesystem::path program;
   std::vector<std::string> args;
   std::filesystem::path directory;  // the working directory: a scratch league

@@ -13,8 +13,18 @@
 //   expect/removed optional, files of in/ that the run removes, one per line
 // Every other file of in/ must be left exactly as it was, and any other file left
 // in the directory fails the case.
+//
+// The cases run against the tools built beside this test unless the environment
+// names other programs, such as the Windows build run through Wine:
+//   LEAGUE_TOOLS_DIR       the folder of the programs
+//   LEAGUE_TOOLS_LAUNCHER  words put before each program, split at blanks
+//                          (e.g. "/usr/bin/env WINEDEBUG=-all /usr/lib/wine/wine64")
+//   LEAGUE_TOOLS_WINDOWS   set: the programs are NAME.exe and write CR LF for each LF
+//                          to the console, turned back before comparing. Under Wine
+//                          the file-size limit holds as on Linux: no case is skipped.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -34,6 +44,35 @@ struct Case {
 // Shown by the test framework for a failing case instead of the object's bytes.
 void PrintTo(const Case& c, std::ostream* out) {
   *out << c.dir.string();
+}
+
+struct Programs {
+  fs::path dir = TOOLS_DIR;
+  std::vector<std::string> launcher;
+  bool windows = false;
+};
+
+const Programs& programs() {
+  static const Programs chosen = [] {
+    Programs p;
+    if (const char* dir = std::getenv("LEAGUE_TOOLS_DIR")) p.dir = dir;
+    if (const char* launcher = std::getenv("LEAGUE_TOOLS_LAUNCHER")) {
+      std::istringstream words(launcher);
+      for (std::string word; words >> word;) p.launcher.push_back(word);
+    }
+    p.windows = std::getenv("LEAGUE_TOOLS_WINDOWS") != nullptr;
+    return p;
+  }();
+  return chosen;
+}
+
+// The output with every CR LF turned into the LF it was written as.
+std::string without_carriage_returns(const std::string& text) {
+  std::string lf;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') lf += text[i];
+  }
+  return lf;
 }
 
 std::vector<Case> all_cases() {
@@ -69,14 +108,16 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
   }
 
   ToolRun run;
-  run.program = fs::path(TOOLS_DIR) / c.tool;
+  run.launcher = programs().launcher;
+  run.program = programs().dir / (c.tool + (programs().windows ? ".exe" : ""));
   run.args = lines_of(c.dir / "args");
   run.directory = league.path();
   if (fs::exists(c.dir / "stdin")) run.input = read_file(c.dir / "stdin");
   run.env = lines_of(c.dir / "env");
   if (fs::exists(c.dir / "fsize")) run.file_size_limit = std::stoll(read_file(c.dir / "fsize"));
 
-  const ToolOutcome outcome = run_tool(run);
+  ToolOutcome outcome = run_tool(run);
+  if (programs().windows) outcome.output = without_carriage_returns(outcome.output);
   EXPECT_EQ(outcome.status, std::stoi(read_file(c.dir / "expect" / "status")));
   EXPECT_EQ(outcome.output, read_file(c.dir / "expect" / "stdout"));
 

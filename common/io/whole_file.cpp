@@ -3,10 +3,10 @@
 #include <string_view>
 
 #ifdef _WIN32
-#include <filesystem>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
-#include <system_error>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,9 +21,13 @@ namespace league {
 
 std::optional<std::string> read_whole_file(const std::string& path) {
   if (path.find('\0') != std::string::npos) return std::nullopt;
-  // Only a regular file is opened: a device would never end.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  // Only a regular file is opened: a device would never end. The name goes to
+  // the runtime's narrow functions, which take it in the program's code page
+  // (UTF-8, set by its manifest), as every other file function of the tools does.
+  struct _stat64 info {};
+  if (::_stat64(path.c_str(), &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) {
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

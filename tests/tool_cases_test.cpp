@@ -77,7 +77,7 @@ std::string without_carriage_returns(const std::string& text) {
 
 std::vector<Case> all_cases() {
   std::vector<Case> cases;
-  for (const char* tool : {"table_update", "form_update", "player_list", "team_sheet"}) {
+  for (const char* tool : {PROGRAMS}) {
     const fs::path root = fs::path(CASES_DIR) / tool;
     if (!fs::is_directory(root)) continue;
     for (const auto& entry : fs::directory_iterator(root)) {

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Checks the Windows programs under Wine (Debian package wine64; tmux for the
 # console): every whole-tool case, then what only a console window shows.
-#   bash scripts/wine-check.sh [LINUX_BUILD [WINDOWS_BUILD [RUNNER OPTIONS...]]]
-# The folders default to build and build-windows. The cases run through the
-# case runner built for Linux, which starts each NAME.exe with wine64 and
-# compares its console output with CR LF turned back into LF.
+#   bash scripts/wine-check.sh [LINUX_BUILD [PROGRAMS [RUNNER OPTIONS...]]]
+# LINUX_BUILD (default build) holds the case runner built for Linux, which
+# starts each NAME.exe of the folder PROGRAMS (default build-windows/bin) with
+# wine64 and compares its console output with CR LF turned back into LF.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 runner=${1:-build}/tests/tool_cases_test
-programs=$(realpath "${2:-build-windows}/bin")
+programs=$(realpath "${2:-build-windows/bin}")
 shift $(($# < 2 ? $# : 2))
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64

@@ -67,15 +67,17 @@ StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seco
   for (auto& entry : env) envp.push_back(entry.data());
   envp.push_back(nullptr);
 
-  // Standard output goes through a pipe, not a file, so that a file-size limit
-  // set for the tool's own files never cuts its console output.
+  // Standard output and standard error go through one pipe, not a file, so
+  // that a file-size limit set for the tool's own files never cuts its console
+  // output; the four tools print only to standard output, league's errors go
+  // to standard error.
   int pipe_fds[2];
   if (::pipe2(pipe_fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     const int in = ::open(in_path.c_str(), O_RDONLY);
-    if (in < 0 || ::dup2(in, 0) < 0 || ::dup2(pipe_fds[1], 1) < 0 ||
+    if (in < 0 || ::dup2(in, 0) < 0 || ::dup2(pipe_fds[1], 1) < 0 || ::dup2(pipe_fds[1], 2) < 0 ||
         ::chdir(run.directory.c_str()) != 0) {
       ::_exit(127);
     }

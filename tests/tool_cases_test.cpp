@@ -8,7 +8,7 @@
 //   fsize          optional, a file-size limit in bytes for the run (SIGXFSZ ignored),
 //                  to make every write beyond it fail as on a full disk
 //   expect/status  the exit status
-//   expect/stdout  the exact standard output
+//   expect/stdout  the exact console output (standard output and standard error)
 //   expect/files/  every file the run creates or changes, byte for byte
 //   expect/removed optional, files of in/ that the run removes, one per line
 // Every other file of in/ must be left exactly as it was, and any other file left

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "tests/case_run.h"
+#include "tests/support/case_run.h"
 
 namespace league::testing {
 namespace {

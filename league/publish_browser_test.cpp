@@ -16,6 +16,7 @@
 #include "league/publish_test_league.h"
 #include "league/run_league.h"
 #include "table_update/table_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -50,7 +51,7 @@ TEST(PublishInBrowser, TeamsStandInTableOrderAndTheChartIsDrawn) {
   const fs::path screenshot = output / "league.png";
   fs::remove(screenshot);
 
-  ScratchFolder folder("publish_browser_test");
+  testing::ScratchWorkDir folder("publish_browser_test");
   constexpr int kRounds = 8;
   write_test_league(twenty_test_teams(), kRounds, true);
   std::ostringstream out;

@@ -6,6 +6,7 @@
 #include "common/io/whole_file.h"
 #include "league/publish_test_league.h"
 #include "league/run_league.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -22,7 +23,7 @@ int run(const std::vector<std::string>& args, std::string& out, std::string& err
 }
 
 TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
-  ScratchFolder folder("publish_test");
+  testing::ScratchWorkDir folder("publish_test");
   write_test_league({"Lions", "Tigers"}, 2, false);
   std::string out;
   std::string err;
@@ -42,7 +43,7 @@ TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
 }
 
 TEST(LeaguePublish, MissingTableWritesNothing) {
-  ScratchFolder folder("publish_test");
+  testing::ScratchWorkDir folder("publish_test");
   std::string out;
   std::string err;
   EXPECT_EQ(run({"publish", "--json", "standings.json"}, out, err), 1);

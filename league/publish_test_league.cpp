@@ -17,20 +17,6 @@ namespace league {
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder(const std::string& name)
-    : old_(fs::current_path()),
-      path_(fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()))) {
-  fs::remove_all(path_);
-  fs::create_directories(path_);
-  fs::current_path(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  fs::current_path(old_);
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
 void write_test_file(const std::string& path, const std::string& text) {
   const fs::path parent = fs::path(path).parent_path();
   if (!parent.empty()) fs::create_directories(parent);

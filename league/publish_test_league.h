@@ -6,22 +6,6 @@
 
 namespace league {
 
-// Test support for the publishing tests: a scratch folder that is the current
-// directory for its lifetime and removed afterwards.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name);
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path old_;
-  std::filesystem::path path_;
-};
-
 // Writes a file of the test league, creating its folder; fails the test when
 // it cannot.
 void write_test_file(const std::string& path, const std::string& text);

@@ -13,6 +13,7 @@
 #include "common/io/whole_file.h"
 #include "league/history.h"
 #include "league/run_league.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -24,17 +25,9 @@ using Snapshot = std::map<std::string, std::string>;
 class RoundFailureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("round_failure_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::copy(fs::path(EXAMPLES_DIR) / "league", dir_, fs::copy_options::recursive);
-    fs::current_path(dir_);
+    fs::copy(fs::path(EXAMPLES_DIR) / "league", dir_.path(), fs::copy_options::recursive);
   }
-  void TearDown() override {
-    set_rename_check_for_testing({});
-    fs::current_path(home_);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { set_rename_check_for_testing({}); }
 
   static int run(const std::vector<std::string>& args) {
     std::ostringstream out;
@@ -54,8 +47,7 @@ class RoundFailureTest : public ::testing::Test {
   }
 
   static inline std::string last_error_;
-  fs::path home_;
-  fs::path dir_;
+  testing::ScratchWorkDir dir_{"round_failure_test"};
 };
 
 TEST_F(RoundFailureTest, HistoryKeepsTheFilesBeforeAndAfterAndWhen) {

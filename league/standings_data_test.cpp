@@ -4,6 +4,7 @@
 
 #include "common/console/tool_error.h"
 #include "league/publish_test_league.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -22,7 +23,7 @@ std::string error_of_gather() {
 }
 
 TEST(GatherStandings, TableFormRoundsAndScorersFromTheirFiles) {
-  ScratchFolder folder("standings_data_test");
+  testing::ScratchWorkDir folder("standings_data_test");
   write_test_league({"Lions", "Tigers", "Bears", "Wolves"}, 3, true);
   // form.txt lists teams in its own order and lacks one: forms go by name.
   write_test_file("table.txt", kTableHead +
@@ -54,7 +55,7 @@ TEST(GatherStandings, TableFormRoundsAndScorersFromTheirFiles) {
 }
 
 TEST(GatherStandings, NoHistoryNoFormNoTeamsDir) {
-  ScratchFolder folder("standings_data_test");
+  testing::ScratchWorkDir folder("standings_data_test");
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 0\n");
   const Standings standings = gather_standings();
   EXPECT_EQ(standings.round, 0);
@@ -65,7 +66,7 @@ TEST(GatherStandings, NoHistoryNoFormNoTeamsDir) {
 }
 
 TEST(GatherStandings, MissingOrDamagedFilesAreNamed) {
-  ScratchFolder folder("standings_data_test");
+  testing::ScratchWorkDir folder("standings_data_test");
   EXPECT_EQ(error_of_gather(), "league publish: cannot read table.txt");
 
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 x\n");

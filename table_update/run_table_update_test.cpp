@@ -8,6 +8,7 @@
 
 #include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -19,21 +20,13 @@ namespace fs = std::filesystem;
 class TableUpdateRollbackTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_dir_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("table_update_rollback_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
     const fs::path league = fs::path(CASES_DIR) / "attendances_factors_three_teams_all_found/in";
     for (const char* name : {"league.dat", "table.txt", "attendances.dat", "results.txt"})
       fs::copy_file(league / name, name);
     old_table_ = *read_whole_file("table.txt");
     old_attendances_ = *read_whole_file("attendances.dat");
   }
-  void TearDown() override {
-    set_rename_check_for_testing({});
-    fs::current_path(old_dir_);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { set_rename_check_for_testing({}); }
 
   // Runs table_update; renames to attendances.dat fail, and renames to
   // table.txt after the first one fail when `putting_back_fails`.
@@ -50,11 +43,10 @@ class TableUpdateRollbackTest : public ::testing::Test {
   }
 
   std::size_t file_count() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator("."), {}));
   }
 
-  fs::path old_dir_;
-  fs::path dir_;
+  testing::ScratchWorkDir dir_{"table_update_rollback"};
   std::string old_table_;
   std::string old_attendances_;
 };

@@ -8,7 +8,7 @@
 #include <random>
 #include <thread>
 
-#include "case_run.h"
+#include "tests/support/case_run.h"
 
 namespace league::testing {
 namespace {

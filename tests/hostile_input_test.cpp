@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <map>
 
-#include "case_run.h"
+#include "tests/support/case_run.h"
 
 namespace league::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <map>
 #include <random>
 
-#include "case_run.h"
+#include "tests/support/case_run.h"
 
 namespace league::testing {
 namespace {

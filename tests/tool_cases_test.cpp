@@ -29,7 +29,7 @@
 #include <map>
 #include <sstream>
 
-#include "case_run.h"
+#include "tests/support/case_run.h"
 
 namespace league::testing {
 namespace {

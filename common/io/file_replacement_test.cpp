@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/scratch_dir.h"
+
 namespace league {
 namespace {
 
@@ -17,14 +19,6 @@ namespace fs = std::filesystem;
 
 class FileReplacementTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("file_replacement_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    target_ = (dir_ / "table.txt").string();
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   static std::string read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -35,8 +29,9 @@ class FileReplacementTest : public ::testing::Test {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
   }
 
-  fs::path dir_;
-  std::string target_;
+  testing::ScratchDir scratch_{"file_replacement_test"};
+  const fs::path& dir_ = scratch_.path();
+  std::string target_ = (dir_ / "table.txt").string();
 };
 
 TEST_F(FileReplacementTest, CreatesAndReplacesLeavingNoTemporaryFile) {
@@ -120,10 +115,7 @@ TEST_F(FileReplacementTest, NameWithANulByteNamesNoFile) {
 
 class FilesTogetherTest : public FileReplacementTest {
  protected:
-  void TearDown() override {
-    set_rename_check_for_testing({});
-    FileReplacementTest::TearDown();
-  }
+  void TearDown() override { set_rename_check_for_testing({}); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
 };
 

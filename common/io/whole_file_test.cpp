@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/scratch_dir.h"
+
 namespace league {
 namespace {
 
@@ -14,12 +16,8 @@ namespace fs = std::filesystem;
 
 class WholeFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("whole_file_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
+  testing::ScratchDir scratch_{"whole_file_test"};
+  const fs::path& dir_ = scratch_.path();
 };
 
 TEST_F(WholeFileTest, ReadsEveryByteIncludingNulAndCarriageReturn) {

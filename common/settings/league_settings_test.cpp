@@ -9,6 +9,7 @@
 
 #include "common/console/tool_error.h"
 #include "common/settings/settings_store.h"
+#include "tests/support/scratch_dir.h"
 
 namespace league {
 namespace {
@@ -19,18 +20,8 @@ namespace fs = std::filesystem;
 // in the environment, whatever letter case they were inherited in.
 class LeagueSettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    old_dir_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("league_settings_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-    clear();
-  }
-  void TearDown() override {
-    clear();
-    fs::current_path(old_dir_);
-    fs::remove_all(dir_);
-  }
+  void SetUp() override { clear(); }
+  void TearDown() override { clear(); }
   static void clear() {
     for (const char* name : {"Fitness", "Conceded_Sub_Apps", "Minutes", "abbr_Fitness",
                              "abbr_Abbrevations:", "Colour", "Key"}) {
@@ -39,8 +30,7 @@ class LeagueSettingsTest : public ::testing::Test {
   }
   static void write_league(const std::string& text) { std::ofstream("league.dat") << text; }
 
-  fs::path old_dir_;
-  fs::path dir_;
+  testing::ScratchWorkDir dir_{"league_settings_test"};
 };
 
 TEST_F(LeagueSettingsTest, MissingFileIgnoresInheritedSettingsInLenientMode) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
+
 namespace league::testing {
 
 // How to start one tool for a whole-tool test.
@@ -16,19 +18,6 @@ struct ToolRun {
   std::vector<std::string> env;     // NAME=VALUE; PATH is always added
   long long file_size_limit = -1;   // bytes a file may grow to (SIGXFSZ ignored); -1 none
   int timeout_seconds = 20;
-};
-
-// A fresh empty directory that is removed with the object.
-class ScratchDir {
- public:
-  explicit ScratchDir(const std::string& label);
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 struct ToolOutcome {

@@ -1,4 +1,4 @@
-#include "case_run.h"
+#include "tests/support/case_run.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -38,17 +38,6 @@ std::vector<std::string> list_files(const fs::path& root) {
   }
   std::sort(files.begin(), files.end());
   return files;
-}
-
-ScratchDir::ScratchDir(const std::string& label) {
-  std::string pattern = (fs::temp_directory_path() / (label + "-XXXXXX")).string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
 }
 
 StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seconds) {

@@ -81,3 +81,20 @@ fi
 wait_for "exit status 0"
 console_end
 echo "console checks passed"
+
+# Windows refuses to rename over a read-only file, and a read-only temporary
+# file could not be removed: a read-only league file must still be replaced,
+# stay read-only, and leave no temporary file behind.
+echo "-- a read-only table.txt is replaced and stays read-only"
+league=$scratch/read-only
+cp -R "$root/examples/league" "$league"
+chmod a-w "$league/table.txt"
+before=$(cat "$league/table.txt")
+(cd "$league" && echo | "$wine" "$programs/table_update.exe" >/dev/null)
+[ "$(cat "$league/table.txt")" != "$before" ] || { echo "table.txt was not replaced"; exit 1; }
+case $(stat -c %A "$league/table.txt") in
+  *w*) echo "table.txt is no longer read-only"; exit 1 ;;
+esac
+leftover=$(find "$league" -name '.tmp-*')
+[ -z "$leftover" ] || { echo "temporary files left: $leftover"; exit 1; }
+echo "read-only check passed"

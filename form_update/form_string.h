@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -28,6 +29,12 @@ class FormString {
 
   // The six places, blanks in front included.
   std::string_view text() const { return {places_.data(), places_.size()}; }
+
+  // The letters alone, without the blanks in front.
+  std::string_view letters() const {
+    const std::string_view places = text();
+    return places.substr(std::min(places.find_first_not_of(' '), places.size()));
+  }
 
  private:
   std::array<char, kPlaces> places_;

@@ -23,9 +23,7 @@ constexpr const char* kFile = "form.txt";
 constexpr int kHeaderLines = 2;
 
 void check_letters(const FormEntry& entry, std::size_t line, CheckReport& report) {
-  const std::string_view places = entry.form.text();
-  const std::string_view letters =
-      places.substr(std::min(places.find_first_not_of(' '), places.size()));
+  const std::string_view letters = entry.form.letters();
   std::string wrong;
   for (const char c : letters) {
     if (c != 'W' && c != 'D' && c != 'L' && wrong.find(c) == std::string::npos) wrong += c;

@@ -24,13 +24,6 @@ const std::vector<std::string>& tool_settings() {
   return keys;
 }
 
-// The line as written, without the white space around it.
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::string quoted(std::string_view text) {
   std::string out(1, '"');
   out.append(text);

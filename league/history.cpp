@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "common/io/whole_file.h"
+#include "common/text/spaces.h"
 
 namespace league {
 
@@ -34,15 +35,14 @@ std::vector<int> recorded_rounds() {
   return rounds;
 }
 
-std::optional<std::string> round_applied_at(int round) {
-  auto text = read_whole_file(round_dir(round) + "/applied");
-  if (!text) return std::nullopt;
-  while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();
-  return text;
-}
-
 std::optional<std::string> read_round_file(int round, const std::string& name) {
   return read_whole_file(round_dir(round) + "/" + name);
+}
+
+std::optional<std::string> round_applied_at(int round) {
+  const auto text = read_round_file(round, "applied");
+  if (!text) return std::nullopt;
+  return std::string(trimmed(*text));
 }
 
 namespace {

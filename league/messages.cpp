@@ -5,11 +5,7 @@
 namespace league {
 
 std::string plain_message(const ToolError& error) {
-  std::string text = error.message();
-  while (!text.empty() && is_space(text.back())) text.pop_back();
-  std::size_t start = 0;
-  while (start < text.size() && is_space(text[start])) ++start;
-  return text.substr(start);
+  return std::string(trimmed(error.message()));
 }
 
 std::string name_list(const std::vector<std::string>& names) {

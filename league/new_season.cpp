@@ -28,12 +28,6 @@ struct Name {
   std::string where;  // "" for the command line, else "FILE, line N"
 };
 
-std::string trimmed(std::string_view text) {
-  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
-
 std::string located(const Name& name, const std::string& text) {
   return name.where.empty() ? text : name.where + ": " + text;
 }
@@ -43,7 +37,7 @@ std::vector<Name> names_from_file(const std::string& path) {
   std::vector<Name> names;
   LineReader lines(text);
   while (const auto line = lines.next()) {
-    std::string name = trimmed(*line);
+    std::string name(trimmed(*line));
     if (!name.empty())
       names.push_back({std::move(name), path + ", line " + std::to_string(lines.line_number())});
   }

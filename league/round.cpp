@@ -35,9 +35,9 @@ struct LeagueFile {
 
 LeagueFile read_league(const char* name) {
   auto bytes = read_whole_file(name);
-  auto text = read_league_file(name);
-  if (!bytes || !text) throw ToolError(std::string(name) + ": cannot be opened; nothing changed");
-  return {std::move(*bytes), std::move(*text)};
+  if (!bytes) throw ToolError(std::string(name) + ": cannot be opened; nothing changed");
+  std::string text = bytes->substr(byte_order_mark_length(*bytes));
+  return {std::move(*bytes), std::move(text)};
 }
 
 // Runs one of the shared readers or updates; its error, which names the file

@@ -11,6 +11,7 @@
 #include "common/settings/league_settings.h"
 #include "form_update/form_table.h"
 #include "league/history.h"
+#include "league/messages.h"
 #include "player_list/teams_dir.h"
 #include "table_update/table_file.h"
 
@@ -19,9 +20,7 @@ namespace league {
 namespace {
 
 std::string read_or_fail(const std::string& path) {
-  auto text = read_league_file(path);
-  if (!text) throw ToolError("league publish: cannot read " + path);
-  return std::move(*text);
+  return read_league_file_or_fail(path, "league publish: cannot read " + path);
 }
 
 // Runs a reader of the shared file formats; its error, which names the file
@@ -31,20 +30,12 @@ auto read_named(const std::string& path, const std::string& text, Reader reader)
   try {
     return reader(text);
   } catch (const ToolError& error) {
-    std::string message = error.message();
-    message.erase(0, message.find_first_not_of('\n'));
-    throw ToolError("league publish: " + path + ": " + message);
+    throw ToolError("league publish: " + path + ": " + plain_message(error));
   }
 }
 
 std::vector<TableEntry> read_table_at(const std::string& path) {
   return read_named(path, read_or_fail(path), read_league_table);
-}
-
-std::string letters_of(const FormString& form) {
-  std::string letters(form.text());
-  letters.erase(0, letters.find_first_not_of(' '));
-  return letters;
 }
 
 std::vector<StandingsRow> current_table() {
@@ -54,7 +45,7 @@ std::vector<StandingsRow> current_table() {
   if (const auto text = read_league_file("form.txt")) {
     std::unordered_map<std::string, std::string> forms;
     for (const FormEntry& entry : read_named("form.txt", *text, read_form_table))
-      forms.emplace(entry.Team, letters_of(entry.form));
+      forms.emplace(entry.Team, entry.form.letters());
     for (StandingsRow& row : rows) {
       if (const auto found = forms.find(row.entry.Team); found != forms.end())
         row.form = found->second;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 namespace league {
 
@@ -22,6 +23,13 @@ constexpr bool is_space(char c) {
 
 constexpr bool is_digit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// The text without the white space around it.
+constexpr std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 }  // namespace league

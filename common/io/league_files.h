@@ -1,0 +1,21 @@
+#pragma once
+
+namespace league {
+
+// The names of the files a league folder holds. Every program takes them from
+// here, so that a name is spelled once.
+inline constexpr const char* kSettingsFile = "league.dat";
+inline constexpr const char* kTableFile = "table.txt";
+inline constexpr const char* kFormFile = "form.txt";
+inline constexpr const char* kAttendancesFile = "attendances.dat";
+inline constexpr const char* kResultsFile = "results.txt";
+inline constexpr const char* kTeamsDirFile = "teams.dir";
+inline constexpr const char* kListingFile = "all_plrs.txt";
+inline constexpr const char* kFixturesFile = "fixtures.txt";
+// league's own: the rounds it applied, its journal and its lock.
+inline constexpr const char* kHistoryDir = "history";
+
+// A team sheet's file: the roster's name followed by "sht.txt" (ASHsht.txt).
+inline constexpr const char* kSheetSuffix = "sht.txt";
+
+}  // namespace league

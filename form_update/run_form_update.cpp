@@ -7,9 +7,11 @@
 #include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
+#include "common/form/form_table.h"
+#include "common/io/league_files.h"
 #include "common/results/results_file.h"
-#include "form_update/form_results.h"
-#include "form_update/form_table.h"
+#include "common/round/round_console.h"
+#include "common/round/round_update.h"
 
 namespace league {
 
@@ -21,14 +23,20 @@ constexpr ToolInfo kTool{
     "last six results), orders the teams by form points and rewrites form.txt.\n"};
 
 void update_form_table() {
-  const std::string form =
-      read_league_file_or_fail("form.txt", "\nFailed to open file form.txt !!");
-  const std::string results = read_results_file();
-  std::vector<FormEntry> table = read_form_table(form);
-  apply_form_results(table, results);
-  order_form_table(table);
-  if (!replace_file("form.txt", format_form_table(table)))
-    throw ToolError("\nFailed to write file form.txt !!");
+  const std::string form = read_league_file_or_fail(
+      kFormFile, "\nFailed to open file " + std::string(kFormFile) + " !!");
+  const std::string results = read_results_file_or_fail();
+  FormRead read = read_form_table(form);
+  if (read.problem) {
+    throw ToolError("\nError ! Invalid row " + std::to_string(read.rows.size() + 1) + " in " +
+                    kFormFile + " !!");
+  }
+  RoundTables tables;
+  tables.form = std::move(read.rows);
+  if (const RoundUpdate update = apply_round(tables, read_results(results)); update.failure)
+    refuse_round(*update.failure);
+  if (!replace_file(kFormFile, format_form_table(*tables.form)))
+    throw ToolError("\nFailed to write file " + std::string(kFormFile) + " !!");
 }
 
 }  // namespace

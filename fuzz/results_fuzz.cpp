@@ -1,6 +1,6 @@
-// Feeds arbitrary text to results reading and team matching. The first line
-// lists the teams of the table (one name per token), the rest is results.txt.
-// Refusing a result or an unknown team is an expected outcome.
+// Feeds arbitrary text to results reading and a round's application. The
+// first line lists the teams of the table (one name per token), the rest is
+// results.txt. Refusing a result or an unknown team is an expected outcome.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,9 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/console/tool_error.h"
 #include "common/results/results_file.h"
-#include "common/results/team_index.h"
+#include "common/round/round_update.h"
 #include "common/text/tokens.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -26,19 +25,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       list.emplace_back(name);
     return list;
   }();
-  league::TeamIndex teams;
-  for (const std::string& name : names) teams.add(name);
-
-  try {
-    league::apply_results(results, teams,
-                          [&](const league::MatchResult& result, const league::MatchRows& rows) {
-                            for (std::size_t k = 0; k < rows.size(); ++k) {
-                              if (rows[k] >= names.size() || names[rows[k]] != result.sides[k].team)
-                                std::abort();
-                              (void)league::points_for(league::match_outcome(result, k));
-                            }
-                          });
-  } catch (const league::ToolError&) {
+  league::RoundTables tables;
+  tables.table.emplace();
+  tables.form.emplace();
+  for (const std::string& name : names) {
+    tables.table->push_back({name});
+    tables.form->push_back({name, league::FormString()});
+  }
+  const std::vector<league::ResultsEntry> entries = league::read_results(results);
+  const league::RoundUpdate update = league::apply_round(tables, entries);
+  if (!update.failure) {
+    // Every result was counted: two games a result in the table.
+    std::int64_t games = 0;
+    for (const league::TableEntry& entry : *tables.table) games += entry.P;
+    if (games != 2 * static_cast<std::int64_t>(entries.size())) std::abort();
   }
   return 0;
 }

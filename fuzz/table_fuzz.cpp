@@ -6,8 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/console/tool_error.h"
-#include "table_update/table_file.h"
+#include "common/table/table_file.h"
 
 namespace {
 
@@ -26,13 +25,11 @@ bool same_rows(const std::vector<league::TableEntry>& a, const std::vector<leagu
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  std::vector<league::TableEntry> table;
-  try {
-    table = league::read_league_table(text);
-  } catch (const league::ToolError&) {
-    return 0;
-  }
-  if (!same_rows(league::read_league_table(league::format_league_table(table)), table))
-    std::abort();
+  const league::TableRead read = league::read_league_table(text, "table.txt");
+  if (read.lines.size() != read.rows.size()) std::abort();
+  if (read.problem) return 0;
+  const league::TableRead again =
+      league::read_league_table(league::format_league_table(read.rows), "table.txt");
+  if (again.problem || !same_rows(again.rows, read.rows)) std::abort();
   return 0;
 }

@@ -1,63 +1,108 @@
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "common/results/results_file.h"
 #include "common/settings/league_settings.h"
-#include "common/settings/settings_store.h"
 #include "league/check_attendances.h"
 #include "league/check_files.h"
 #include "league/check_form.h"
 #include "league/check_league_dat.h"
 #include "league/check_report.h"
-#include "league/check_results.h"
 #include "league/check_rosters.h"
 #include "league/check_table.h"
 #include "league/commands.h"
+#include "league/round_check.h"
 
 namespace league {
 
+namespace {
+
+// Checks results.txt as `league round` does before it applies a round; the
+// problems and notes in file order.
+void check_results_file(std::string_view text, const TableRead& table, CheckReport& report) {
+  std::vector<std::string> teams;
+  for (const TableEntry& row : table.rows) teams.push_back(row.Team);
+  const RoundCheck check = check_round(read_results(text), teams);
+  std::vector<CheckFinding> findings;
+  for (const Diagnostic& problem : check.problems) findings.push_back({problem, false});
+  for (const Diagnostic& note : check.notes) findings.push_back({note, true});
+  std::stable_sort(findings.begin(), findings.end(), [](const auto& a, const auto& b) {
+    return a.diagnostic.line < b.diagnostic.line;
+  });
+  for (CheckFinding& finding : findings) {
+    if (finding.note)
+      report.note(std::move(finding.diagnostic));
+    else
+      report.problem(std::move(finding.diagnostic));
+  }
+}
+
+// Temporary files that a killed run of one of the programs left behind.
+void check_leftovers(CheckReport& report) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(".", error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (is_temporary_name(name)) {
+      report.note(name, 0, "a temporary file an interrupted run left behind; it can be removed");
+    }
+  }
+}
+
+}  // namespace
+
 // Reads every file of the league in the current directory, as the tools read
-// them, and lists what is wrong; it writes no file. The settings of league.dat
-// are loaded as the tools load them, so the process environment counts too.
+// them, and lists what is wrong; it writes no file.
 int check_league(std::ostream& out) {
   CheckReport report;
 
-  if (const auto text = read_checked_file("league.dat", report)) {
+  LeagueSettings settings;
+  if (const auto text = read_checked_file(kSettingsFile, report)) {
     check_league_dat(*text, report);
+    settings = read_league_settings(*text);
   } else {
-    report.problem("league.dat", 0, "missing; table_update does not run without it");
+    report.problem(kSettingsFile, 0, "missing; table_update does not run without it");
   }
-  const int layout = load_league_settings();
 
-  std::optional<CheckedTable> table;
-  if (const auto text = read_checked_file("table.txt", report)) {
+  std::optional<TableRead> table;
+  if (const auto text = read_checked_file(kTableFile, report)) {
     table = check_table(*text, report);
   } else {
-    report.problem("table.txt", 0, "missing; table_update and league round need it");
+    report.problem(kTableFile, 0, "missing; table_update and league round need it");
   }
-  const CheckedTable* teams = table ? &*table : nullptr;
+  const TableRead* teams = table ? &*table : nullptr;
 
-  if (const auto text = read_checked_file("form.txt", report)) check_form(*text, teams, report);
+  if (const auto text = read_checked_file(kFormFile, report)) {
+    check_form(*text, teams, report);
+  } else {
+    report.problem(kFormFile, 0, "missing or unreadable; form_update and league round need it");
+  }
 
-  if (setting_number("Attendances_Pack") != 0) {
-    if (const auto text = read_checked_file("attendances.dat", report)) {
+  if (settings.number("Attendances_Pack") != 0) {
+    if (const auto text = read_checked_file(kAttendancesFile, report)) {
       check_attendances(*text, teams, report);
     } else {
-      report.problem("attendances.dat", 0,
+      report.problem(kAttendancesFile, 0,
                      "missing, but Attendances_Pack is on; table_update does not run without it");
     }
   }
 
-  if (const auto text = read_checked_file("results.txt", report)) {
+  if (const auto text = read_checked_file(kResultsFile, report)) {
     if (teams != nullptr)
-      check_results(*text, *teams, report);
+      check_results_file(*text, *teams, report);
     else
-      report.note("results.txt", 0, "not checked, as table.txt does not read");
+      report.note(kResultsFile, 0, std::string("not checked, as ") + kTableFile + " does not read");
   }
 
-  if (const auto text = read_checked_file("teams.dir", report)) {
-    check_rosters(*text, layout, report);
+  if (const auto text = read_checked_file(kTeamsDirFile, report)) {
+    check_rosters(*text, settings.roster_layout(), report);
   }
+  check_leftovers(report);
 
   report.print(out);
   return report.problems() == 0 ? 0 : 1;

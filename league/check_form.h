@@ -2,14 +2,14 @@
 
 #include <string_view>
 
+#include "common/table/table_file.h"
 #include "league/check_report.h"
-#include "league/check_table.h"
 
 namespace league {
 
-// Checks the text of form.txt: rows form_update refuses, form letters other
-// than W, D and L, a team with two rows and, when `table` is given, teams
-// that are not those of table.txt.
-void check_form(std::string_view text, const CheckedTable* table, CheckReport& report);
+// Checks the text of form.txt: the row where form_update stops reading, form
+// letters other than W, D and L, a team with two rows and, when `table` is
+// given, teams that are not those of table.txt.
+void check_form(std::string_view text, const TableRead* table, CheckReport& report);
 
 }  // namespace league

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/io/league_files.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
 #include "common/text/integers.h"
@@ -15,7 +16,7 @@ namespace league {
 
 namespace {
 
-constexpr const char* kFile = "league.dat";
+constexpr const char* kFile = kSettingsFile;
 
 // The settings that the tools read.
 const std::vector<std::string>& tool_settings() {
@@ -35,7 +36,9 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
   const std::vector<std::string_view> own = split_tokens(line.text, 3);
   if (own.empty()) return;
   const std::string_view first = own[0];
-  const std::string_view name = first.substr(0, first.find('='));
+  std::string_view name = first.substr(0, first.find('='));
+  const bool colon = !name.empty() && name.back() == ':';  // "Fitness: 1"
+  if (colon) name.remove_suffix(1);
   if (name.empty()) return;
 
   const auto match = near_match(name, tool_settings());
@@ -57,7 +60,11 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
 
   const bool looks_like_setting = line.is_setting() || first.find('=') != first.npos ||
                                   (own.size() > 1 && own[1].front() == '=');
-  if (!looks_like_setting) return;
+  // "Fitness: 1" and "Fitness 1" are meant as settings but read as none;
+  // "Fitness decides ..." is prose.
+  const bool meant_as_setting =
+      known && (colon || (own.size() > 1 && read_int_prefix(own[1]).has_value()));
+  if (!looks_like_setting && !meant_as_setting) return;
   if (!well_formed) {
     const std::string fix = "; write it as key = value, with a blank on each side of =";
     if (line.is_setting()) {

@@ -14,7 +14,7 @@ std::vector<std::string> faults(std::string_view text) {
   check_league_dat(text, report);
   std::vector<std::string> lines;
   for (const CheckFinding& finding : report.findings()) {
-    lines.push_back(std::to_string(finding.line) + ": " + finding.text);
+    lines.push_back(std::to_string(finding.diagnostic.line) + ": " + finding.diagnostic.what);
   }
   return lines;
 }
@@ -24,6 +24,12 @@ TEST(CheckLeagueDat, EqualsSignWithoutABlankOnEitherSide) {
   EXPECT_EQ(faults("Comment line\nFitness =1\nMinutes= 1\nfit_zep == 60\n"),
             (std::vector<std::string>{"2: \"Fitness =1\"" + fix, "3: \"Minutes= 1\"" + fix,
                                       "4: \"fit_zep == 60\"" + fix}));
+}
+
+TEST(CheckLeagueDat, ASettingWithoutEqualsSign) {
+  const std::string fix = " is no setting; write it as key = value, with a blank on each side of =";
+  EXPECT_EQ(faults("Attendances_Pack: 1\nFitness 1\n"),
+            (std::vector<std::string>{"1: \"Attendances_Pack: 1\"" + fix, "2: \"Fitness 1\"" + fix}));
 }
 
 TEST(CheckLeagueDat, ProseAndOtherProgramsKeysAreLeftAlone) {

@@ -12,20 +12,20 @@ std::string counted(std::size_t count, const char* word) {
 
 }  // namespace
 
-void CheckReport::problem(std::string file, std::size_t line, std::string text) {
-  findings_.push_back({std::move(file), line, false, std::move(text)});
+void CheckReport::problem(Diagnostic diagnostic) {
+  findings_.push_back({std::move(diagnostic), false});
   ++problems_;
 }
 
-void CheckReport::note(std::string file, std::size_t line, std::string text) {
-  findings_.push_back({std::move(file), line, true, std::move(text)});
+void CheckReport::note(Diagnostic diagnostic) {
+  findings_.push_back({std::move(diagnostic), true});
 }
 
 void CheckReport::print(std::ostream& out) const {
   for (const CheckFinding& finding : findings_) {
-    out << finding.file;
-    if (finding.line != 0) out << ':' << finding.line;
-    out << ": " << (finding.note ? "note: " : "") << finding.text << '\n';
+    Diagnostic shown = finding.diagnostic;
+    if (finding.note) shown.what.insert(0, "note: ");
+    out << describe(shown) << '\n';
   }
   out << counted(problems_, "problem") << ", " << counted(findings_.size() - problems_, "note")
       << '\n';

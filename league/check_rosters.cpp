@@ -4,17 +4,19 @@
 #include <utility>
 #include <vector>
 
+#include "common/io/league_files.h"
 #include "common/roster/fixed_reader.h"
 #include "common/roster/roster_layout.h"
+#include "common/roster/teams_dir.h"
 #include "common/text/lines.h"
 #include "common/text/tokens.h"
 #include "league/check_files.h"
-#include "league/check_lines.h"
-#include "player_list/teams_dir.h"
 
 namespace league {
 
 namespace {
+
+constexpr auto kCapacity = static_cast<std::size_t>(kRosterCapacity);
 
 // The labels of the layout's columns, separated by single spaces.
 std::string column_labels(const RosterLayout& layout) {
@@ -37,69 +39,56 @@ bool header_fits(std::string_view header, const RosterLayout& layout) {
   return true;
 }
 
-// Whether one piece of a roster reads as a player: read by itself behind two
-// empty header lines, it reads as it does in the whole roster.
-bool reads_as_player(std::string_view piece, int layout) {
-  std::vector<Player> player;
-  return read_roster_fixed(std::string(2, '\n').append(piece), player, 1, layout) == 1;
-}
-
 void check_roster(const std::string& name, std::string_view text, const RosterLayout& layout,
                   CheckReport& report) {
-  LineReader pieces(text, kRosterLinePiece);
-  const auto header = pieces.next();
-  if (header && !header_fits(*header, layout)) {
+  LineReader header(text, kRosterLinePiece);
+  if (const auto line = header.next(); line && !header_fits(*line, layout)) {
     report.problem(
         name, 1,
-        "the header does not name the columns league.dat selects: " + column_labels(layout));
+        "the header does not name the columns " + std::string(kSettingsFile) + " selects: " +
+            column_labels(layout));
   }
-  pieces.next();  // the dash line
-
-  int players = 0;
-  std::size_t first_beyond = 0;  // the line of the first player past the capacity
-  std::size_t first_unread = 0;
-  int unread = 0;
-  while (const auto piece = pieces.next()) {
-    if (split_tokens(*piece, 1).empty()) continue;
-    if (reads_as_player(*piece, layout.number)) {
-      if (++players == kRosterCapacity + 1) first_beyond = pieces.line_number();
-    } else if (++unread == 1) {
-      first_unread = pieces.line_number();
-    }
+  // One player more than a roster holds, to tell whether there are more.
+  std::vector<Player> players(kRosterCapacity + 1);
+  RosterLines lines;
+  read_roster_fixed(text, players, kRosterCapacity + 1, layout.number, &lines);
+  const std::size_t beyond =
+      lines.players.size() > kCapacity ? lines.players[kCapacity] : 0;
+  std::vector<std::size_t> unread;
+  for (const std::size_t line : lines.passed_over) {
+    if (beyond == 0 || line < beyond) unread.push_back(line);
   }
-  std::vector<CheckFinding> findings;
-  if (unread > 0) {
-    findings.push_back(
-        {name, first_unread, false,
-         unread == 1
-             ? std::string("does not read as a player in the columns league.dat "
-                           "selects; player_list passes it over")
-             : "does not read as a player in the columns league.dat selects, nor do " +
-                   std::to_string(unread - 1) + " more lines; player_list passes them over"});
+  std::vector<Diagnostic> found;
+  if (!unread.empty()) {
+    found.push_back(
+        {name, unread.front(),
+         unread.size() == 1
+             ? "does not read as a player in the columns " + std::string(kSettingsFile) +
+                   " selects; player_list passes it over"
+             : "does not read as a player in the columns " + std::string(kSettingsFile) +
+                   " selects, nor do " +
+                   std::to_string(unread.size() - 1) + " more lines; player_list passes them over"});
   }
-  if (players > kRosterCapacity) {
-    findings.push_back({name, first_beyond, false,
-                        "player " + std::to_string(kRosterCapacity + 1) + " of " +
-                            std::to_string(players) + "; a roster holds at most " +
-                            std::to_string(kRosterCapacity) +
-                            " players, and player_list reads no further"});
+  if (beyond != 0) {
+    found.push_back({name, beyond,
+                     "player " + std::to_string(kRosterCapacity + 1) + "; a roster holds at most " +
+                         std::to_string(kRosterCapacity) +
+                         " players, and player_list reads no further"});
   }
-  if (findings.size() == 2 && findings[1].line < findings[0].line) {
-    std::swap(findings[0], findings[1]);
-  }
-  for (CheckFinding& finding : findings) {
-    report.problem(std::move(finding.file), finding.line, std::move(finding.text));
-  }
+  if (found.size() == 2 && found[1].line < found[0].line) std::swap(found[0], found[1]);
+  for (Diagnostic& diagnostic : found) report.problem(std::move(diagnostic));
 }
 
 }  // namespace
 
 void check_rosters(std::string_view teams_dir, int layout, CheckReport& report) {
   const RosterLayout* columns = find_roster_layout(layout);
+  LineCounter lines(teams_dir);
   for (const std::string_view name : roster_names(teams_dir)) {
+    const std::size_t line = lines.line_of(name);
     const auto roster = read_checked_file(std::string(name), report);
     if (!roster) {
-      report.problem("teams.dir", line_of(teams_dir, name),
+      report.problem(kTeamsDirFile, line,
                      "the roster " + std::string(name) + " is missing; player_list stops there");
       continue;
     }

@@ -29,6 +29,8 @@ class LeagueCheck : public ::testing::Test {
 
   void remove(const std::string& file) { ASSERT_TRUE(fs::remove(dir_.path() / file)) << file; }
 
+  ScratchDir dir_{"league-check"};
+
   // Runs `league check` and makes sure it left every file as it was.
   ToolOutcome check() {
     const auto before = contents();
@@ -48,8 +50,6 @@ class LeagueCheck : public ::testing::Test {
       files[name] = read_file(dir_.path() / name);
     return files;
   }
-
-  ScratchDir dir_{"league-check"};
 };
 
 TEST_F(LeagueCheck, ExampleLeagueIsClean) {
@@ -58,8 +58,7 @@ TEST_F(LeagueCheck, ExampleLeagueIsClean) {
   EXPECT_EQ(outcome.status, 0);
 }
 
-TEST_F(LeagueCheck, OptionalFilesMayBeMissingButNotTheTable) {
-  remove("form.txt");
+TEST_F(LeagueCheck, OptionalFilesMayBeMissingButNotTheTableOrTheForm) {
   remove("results.txt");
   remove("teams.dir");
   edit("league.dat", "Attendances_Pack = 1", "Attendances_Pack = 0");
@@ -67,10 +66,13 @@ TEST_F(LeagueCheck, OptionalFilesMayBeMissingButNotTheTable) {
   EXPECT_EQ(check().output, "0 problems, 0 notes\n");
 
   remove("table.txt");
+  remove("form.txt");
+  fs::create_directory(dir_.path() / "form.txt");
   const ToolOutcome outcome = check();
   EXPECT_EQ(outcome.output,
             "table.txt: missing; table_update and league round need it\n"
-            "1 problem, 0 notes\n");
+            "form.txt: missing or unreadable; form_update and league round need it\n"
+            "2 problems, 0 notes\n");
   EXPECT_EQ(outcome.status, 1);
 }
 
@@ -83,7 +85,7 @@ TEST_F(LeagueCheck, TableRowsThatDisagreeAndTotalsThatCannotBe) {
        "Lowther                   5    1   1   3     3   11   -8     4");
   // Kestrel written as Dunmore.
   edit("table.txt", "11   Kestrel", "11   Dunmore");
-  remove("form.txt");
+  edit("form.txt", "11   Kestrel", "11   Dunmore");
   remove("results.txt");
   const ToolOutcome outcome = check();
   EXPECT_EQ(
@@ -94,7 +96,10 @@ TEST_F(LeagueCheck, TableRowsThatDisagreeAndTotalsThatCannotBe) {
       "table.txt:13: Dunmore stands in the table a second time (first on line 10)\n"
       "table.txt: all W add up to 29, but all L to 28; every win is another team's loss\n"
       "table.txt: all GF add up to 117, but all GA to 116; every goal scored is one conceded\n"
-      "5 problems, 1 note\n");
+      "table.txt:3: note: the table is out of order here: by points, goal difference and goals "
+      "for, Ashford stands above Harwood; the next round puts it in order\n"
+      "form.txt:13: Dunmore has a second row (the first is on line 11)\n"
+      "6 problems, 2 notes\n");
   EXPECT_EQ(outcome.status, 1);
 }
 
@@ -104,8 +109,19 @@ TEST_F(LeagueCheck, PointDeductionAloneIsANote) {
   const ToolOutcome outcome = check();
   EXPECT_EQ(outcome.output,
             "table.txt:3: note: Harwood: Pts is 9, not 3W+D = 12 (points deducted?)\n"
-            "0 problems, 1 note\n");
+            "table.txt:3: note: the table is out of order here: by points, goal difference and "
+            "goals for, Ashford stands above Harwood; the next round puts it in order\n"
+            "0 problems, 2 notes\n");
   EXPECT_EQ(outcome.status, 0);
+}
+
+TEST_F(LeagueCheck, TotalsOfDrawsOrGamesCountedForOneSideOnly) {
+  edit("table.txt", "Harwood                   6    4   0   2     9    7    2    12",
+       "Harwood                   7    4   1   2     9    7    2    13");
+  EXPECT_EQ(check().output,
+            "table.txt: all D add up to 15, an odd number; every draw counts for both teams\n"
+            "table.txt: all P add up to 73, an odd number; every game counts for both teams\n"
+            "2 problems, 0 notes\n");
 }
 
 TEST_F(LeagueCheck, DamagedTableRowEndsTheTableChecks) {
@@ -135,15 +151,14 @@ TEST_F(LeagueCheck, FormRowsLettersAndTeams) {
             "5 problems, 0 notes\n");
   EXPECT_EQ(outcome.status, 1);
 
-  // Once a row does not read, a team of the table missing may be in it.
+  // Reading stops at a row that does not read, as form_update's does; a team
+  // of the table missing may be in it.
   edit("form.txt", "9    Dunmore", "x    Dunmore");
   EXPECT_EQ(
       check().output,
       "form.txt:3: Harwood: the form WWLwWX holds wX; only W, D and L stand for results\n"
       "form.txt:11: row 9 does not read as a position and a team; form_update refuses the table\n"
-      "form.txt:13: Carrow has a second row (the first is on line 10)\n"
-      "form.txt:14: Lowthr is not a team of table.txt; did you mean Lowther?\n"
-      "4 problems, 0 notes\n");
+      "2 problems, 0 notes\n");
 }
 
 TEST_F(LeagueCheck, AttendancesOnlyWithTheirSettingOn) {
@@ -214,8 +229,8 @@ TEST_F(LeagueCheck, RostersAsPlayerListReadsThem) {
             "teams.dir:4: the roster XYZ.txt is missing; player_list stops there\n"
             "DUN.txt:51: does not read as a player in the columns league.dat selects; player_list "
             "passes it over\n"
-            "DUN.txt:54: player 51 of 72; a roster holds at most 50 players, and player_list reads "
-            "no further\n"
+            "DUN.txt:54: player 51; a roster holds at most 50 players, and player_list reads no "
+            "further\n"
             "5 problems, 0 notes\n");
   EXPECT_EQ(outcome.status, 1);
 }
@@ -231,6 +246,14 @@ TEST_F(LeagueCheck, ResultsAsTheRoundChecksThem) {
   EXPECT_EQ(outcome.status, 1);
 }
 
+TEST_F(LeagueCheck, TemporaryFilesLeftBehindAreANote) {
+  write_file(dir_.path() / ".tmp-123456", "half a table");
+  EXPECT_EQ(check().output,
+            ".tmp-123456: note: a temporary file an interrupted run left behind; it can be "
+            "removed\n"
+            "0 problems, 1 note\n");
+}
+
 TEST_F(LeagueCheck, ByteOrderMarksAndCarriageReturnsAlone) {
   edit("league.dat", "League settings", "\xEF\xBB\xBFLeague settings");
   std::string teams = read_file(fs::path(EXAMPLE_LEAGUE) / "teams.dir");
@@ -240,11 +263,11 @@ TEST_F(LeagueCheck, ByteOrderMarksAndCarriageReturnsAlone) {
   edit("teams.dir", read_file(fs::path(EXAMPLE_LEAGUE) / "teams.dir"), teams);
   const ToolOutcome outcome = check();
   EXPECT_EQ(outcome.output,
-            "league.dat:1: starts with a byte-order mark; the tools skip it, but other programs "
-            "may read it as part of the first word\n"
+            "league.dat:1: note: starts with a byte-order mark; the tools skip it, but other "
+            "programs may read it as part of the first word\n"
             "teams.dir:1: a line ends in a carriage return alone; the tools end lines only at a "
             "line feed, so they read this line and the next as one\n"
-            "2 problems, 0 notes\n");
+            "1 problem, 1 note\n");
   EXPECT_EQ(outcome.status, 1);
 }
 

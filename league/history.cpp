@@ -70,7 +70,8 @@ std::optional<std::string> write_round_record(int round, const RoundRecord& reco
   if (error) failed = dir;
   if (!failed) failed = write_kept_files(dir + "/before", record.before);
   if (!failed) failed = write_kept_files(dir + "/after", record.after);
-  if (!failed && !replace_file(dir + "/results.txt", record.results)) failed = dir + "/results.txt";
+  if (!failed && !replace_file(dir + "/" + kResultsFile, record.results))
+    failed = dir + "/" + kResultsFile;
   if (failed) fs::remove_all(dir, error);
   return failed;
 }

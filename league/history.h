@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
 
 namespace league {
 
@@ -20,11 +21,9 @@ namespace league {
 // A round's folder is complete once it holds `applied`, which is written last;
 // a folder without it is what an interrupted run left, and counts as no round.
 
-inline constexpr const char* kHistoryDir = "history";
-
 // The league files a round changes, in the order they are written.
 inline const std::vector<std::string>& round_files() {
-  static const std::vector<std::string> files{"table.txt", "form.txt", "attendances.dat"};
+  static const std::vector<std::string> files{kTableFile, kFormFile, kAttendancesFile};
   return files;
 }
 

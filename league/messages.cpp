@@ -1,11 +1,11 @@
 #include "league/messages.h"
 
-#include "common/text/spaces.h"
+#include "common/console/tool_error.h"
 
 namespace league {
 
-std::string plain_message(const ToolError& error) {
-  return std::string(trimmed(error.message()));
+void fail(const Diagnostic& diagnostic) {
+  throw ToolError(describe(diagnostic));
 }
 
 std::string name_list(const std::vector<std::string>& names) {

@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "common/console/tool_error.h"
+#include "common/io/diagnostic.h"
 
 namespace league {
 
-// A message of the shared readers ("\nError ! Invalid row 3 in table.txt !!")
-// without the blank lines the four tools print around it.
-std::string plain_message(const ToolError& error);
+// Ends a command with the diagnostic as its message (see describe()).
+[[noreturn]] void fail(const Diagnostic& diagnostic);
 
 // "a", "a and b", "a, b and c".
 std::string name_list(const std::vector<std::string>& names);

@@ -3,19 +3,19 @@
 #include <optional>
 #include <ostream>
 
+#include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
+#include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
 #include "common/io/whole_file.h"
-#include "common/settings/league_settings.h"
-#include "common/settings/settings_store.h"
+#include "common/table/table_file.h"
 #include "common/text/lines.h"
 #include "common/text/spaces.h"
-#include "form_update/form_table.h"
 #include "league/commands.h"
 #include "league/history.h"
 #include "league/messages.h"
-#include "table_update/attendances_file.h"
-#include "table_update/table_file.h"
+#include "league/reading.h"
 
 namespace league {
 
@@ -23,74 +23,130 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The league.dat a new season gets when it has none: the settings the tools
+// read, all off, with what each one does.
+constexpr std::string_view kNewSettings =
+    "League settings of the league tools. Lines of the form key = value (a blank\n"
+    "on each side of the equals sign) are settings; all other lines are comments.\n"
+    "A setting is on when its value is a number other than 0.\n"
+    "\n"
+    "Rosters carry a Fit column; team sheets pick players at least Fit_ZEP fit:\n"
+    "Fitness = 0\n"
+    "Fit_ZEP = 60\n"
+    "Rosters carry the Sub and Con columns:\n"
+    "Conceded_Sub_Apps = 0\n"
+    "Rosters carry the Min column:\n"
+    "Minutes = 0\n"
+    "table_update also keeps attendances.dat (stadium and ticket data per team):\n"
+    "Attendances_Pack = 0\n";
+
 struct Name {
   std::string text;
-  std::string where;  // "" for the command line, else "FILE, line N"
+  std::string file;      // empty for the command line
+  std::size_t line = 0;  // in `file`
 };
 
-std::string located(const Name& name, const std::string& text) {
-  return name.where.empty() ? text : name.where + ": " + text;
-}
-
 std::vector<Name> names_from_file(const std::string& path) {
-  const std::string text = read_league_file_or_fail(path, path + ": cannot be opened");
+  const auto text = read_league_file(path);
+  if (!text) fail({path, 0, "cannot be opened"});
   std::vector<Name> names;
-  LineReader lines(text);
+  LineReader lines(*text);
   while (const auto line = lines.next()) {
     std::string name(trimmed(*line));
-    if (!name.empty())
-      names.push_back({std::move(name), path + ", line " + std::to_string(lines.line_number())});
+    if (!name.empty()) names.push_back({std::move(name), path, lines.line_number()});
   }
   return names;
 }
 
-std::vector<Name> team_names(const NewSeasonOptions& options) {
-  if (!options.teams.empty() && !options.teams_file.empty())
-    throw ToolError("league new: give the teams either as names or with --teams, not both");
+// Every name that cannot be a team, each with its line.
+std::vector<Diagnostic> bad_names(const std::vector<Name>& names) {
+  std::vector<Diagnostic> problems;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const Name& name = names[i];
+    const auto problem = [&](std::string what) {
+      problems.push_back({name.file.empty() ? "league new" : name.file, name.line, std::move(what)});
+    };
+    const std::string& team = name.text;
+    if (std::any_of(team.begin(), team.end(), is_space)) {
+      std::string joined;
+      for (const char c : trimmed(team)) {
+        if (!is_space(c))
+          joined += c;
+        else if (joined.back() != '_')
+          joined += '_';
+      }
+      problem('"' + team + "\" holds white space; a team name is one word (write " + joined + ")");
+    } else if (team == "No") {
+      problem(std::string("a team cannot be named No: table_update drops that name's row from ") +
+              kAttendancesFile);
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (names[j].text == team) {
+        problem(team + " is given twice");
+        break;
+      }
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> team_names(const NewSeasonOptions& options) {
   std::vector<Name> names;
   if (!options.teams_file.empty()) {
     names = names_from_file(options.teams_file);
   } else {
-    for (const std::string& team : options.teams) names.push_back({team, ""});
+    for (const std::string& team : options.teams) names.push_back({team, "", 0});
   }
   if (names.empty())
-    throw ToolError("league new: no teams given (league new NAME... or league new --teams FILE)");
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    const std::string& team = names[i].text;
-    if (team.empty() || std::any_of(team.begin(), team.end(), is_space))
-      throw ToolError(located(names[i], "\"" + team +
-                                            "\" holds white space; a team name is one word "
-                                            "(Kings_Lynn, not Kings Lynn)"));
-    for (std::size_t j = 0; j < i; ++j) {
-      if (names[j].text == team) throw ToolError(located(names[i], team + " is given twice"));
-    }
+    fail({"league new", 0, "no teams given (league new NAME... or league new --teams FILE)"});
+  const std::vector<Diagnostic> problems = bad_names(names);
+  if (!problems.empty()) {
+    std::string message;
+    for (const Diagnostic& problem : problems) message += describe(problem) + '\n';
+    message += "league new: nothing written";
+    throw ToolError(message);
   }
-  return names;
+  if (names.size() < 2) {
+    fail({"league new", 0,
+          "a season needs two teams at least, and " + names.front().text + " is the only one"});
+  }
+  std::vector<std::string> teams;
+  for (Name& name : names) teams.push_back(std::move(name.text));
+  return teams;
 }
 
 void refuse_existing_season() {
-  for (const char* file : {"table.txt", "form.txt"}) {
+  for (const char* file : {kTableFile, kFormFile}) {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(file, error)))
-      throw ToolError(std::string(file) +
-                      " exists already; league new starts a season only in a folder without "
-                      "table.txt and form.txt. Nothing written.");
+    if (fs::exists(fs::symlink_status(file, error))) {
+      fail({file, 0,
+            std::string("exists already; league new starts a season only in a folder without ") +
+                kTableFile + " and " + kFormFile + ". Nothing written"});
+    }
   }
-  if (!recorded_rounds().empty())
-    throw ToolError(std::string(kHistoryDir) +
-                    "/ holds the rounds of an earlier season; move it away before starting a "
-                    "new one. Nothing written.");
+  if (!recorded_rounds().empty()) {
+    fail({kHistoryDir, 0,
+          "holds the rounds of an earlier season; move it away before starting a new one. "
+          "Nothing written"});
+  }
 }
 
 // The teams that attendances.dat has no row for, or all of them when it does
-// not exist yet.
-std::vector<std::string> teams_without_attendances(const std::vector<std::string>& teams) {
-  const auto text = read_league_file("attendances.dat");
+// not exist yet; nothing when it does not read.
+std::optional<std::vector<std::string>> teams_without_attendances(
+    const std::vector<std::string>& teams, std::ostream& out) {
+  const auto text = read_league_file(kAttendancesFile);
   if (!text) return teams;
-  const std::vector<AttendanceRow> rows = read_attendances(*text);
+  const AttendancesRead read = read_attendances(*text);
+  if (read.problem) {
+    // The season is written by now: a damaged attendances.dat is for the
+    // administrator to mend before the first round, not a failure of this one.
+    out << describe(*read.problem) << "; mend it before the first round.\n";
+    return std::nullopt;
+  }
   std::vector<std::string> missing;
   for (const std::string& team : teams) {
-    if (std::none_of(rows.begin(), rows.end(),
+    if (std::none_of(read.rows.begin(), read.rows.end(),
                      [&](const AttendanceRow& row) { return row.Team == team; }))
       missing.push_back(team);
   }
@@ -100,8 +156,7 @@ std::vector<std::string> teams_without_attendances(const std::vector<std::string
 }  // namespace
 
 int start_season(const NewSeasonOptions& options, std::ostream& out) {
-  std::vector<std::string> teams;
-  for (Name& name : team_names(options)) teams.push_back(std::move(name.text));
+  const std::vector<std::string> teams = team_names(options);
   refuse_existing_season();
 
   std::vector<TableEntry> table;
@@ -110,24 +165,26 @@ int start_season(const NewSeasonOptions& options, std::ostream& out) {
     table.push_back(TableEntry{team});
     form.push_back(FormEntry{team, FormString()});
   }
-  const TogetherOutcome outcome = replace_files_together(
-      {{"table.txt", format_league_table(table)}, {"form.txt", format_form_table(form)}});
-  if (outcome.failed)
-    throw ToolError("Failed to write file " + *outcome.failed + "; nothing written");
-  out << "New season with " << teams.size() << " teams: table.txt and form.txt written.\n";
+  std::vector<FileUpdate> files{{kTableFile, format_league_table(table)},
+                                {kFormFile, format_form_table(form)}};
+  std::optional<LeagueSettings> settings = read_settings();
+  if (!settings) {
+    files.push_back({kSettingsFile, std::string(kNewSettings)});
+    settings = read_league_settings(kNewSettings);
+  }
+  const TogetherOutcome outcome = replace_files_together(files);
+  if (outcome.failed) fail({*outcome.failed, 0, "cannot be written; nothing written"});
+  out << "New season with " << teams.size() << " teams: " << kTableFile << " and " << kFormFile
+      << " written.\n";
+  if (files.size() == 3) {
+    out << kSettingsFile << " written with the settings the tools read, all off; "
+        << "edit it to turn one on.\n";
+  }
 
-  load_league_settings();
-  if (setting_number("Attendances_Pack") != 0) {
-    // The season is written by now: a damaged attendances.dat is for the
-    // administrator to mend before the first round, not a failure of this one.
-    try {
-      const std::vector<std::string> missing = teams_without_attendances(teams);
-      if (!missing.empty()) {
-        out << "Attendances_Pack is on: attendances.dat needs a row (stadium and ticket data) for "
-            << name_list(missing) << ".\n";
-      }
-    } catch (const ToolError& error) {
-      out << plain_message(error) << "; mend it before the first round.\n";
+  if (settings->number("Attendances_Pack") != 0) {
+    if (const auto missing = teams_without_attendances(teams, out); missing && !missing->empty()) {
+      out << "Attendances_Pack is on: " << kAttendancesFile
+          << " needs a row (stadium and ticket data) for " << name_list(*missing) << ".\n";
     }
   }
   return 0;

@@ -1,22 +1,63 @@
+#include <algorithm>
+#include <filesystem>
 #include <ostream>
 
-#include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/roster/teams_dir.h"
 #include "league/commands.h"
+#include "league/messages.h"
 #include "league/publish_html.h"
 #include "league/publish_json.h"
 #include "league/standings_data.h"
 
 namespace league {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path where(const std::string& path) {
+  std::error_code error;
+  fs::path found = fs::weakly_canonical(fs::absolute(path), error);
+  return error ? fs::absolute(path).lexically_normal() : found;
+}
+
+// Refuses an output that would overwrite a file the league keeps, or that
+// names the same file as the other output.
+void refuse_league_files(const PublishOptions& options) {
+  std::vector<std::string> kept{kSettingsFile, kTableFile,    kFormFile,    kAttendancesFile,
+                                kResultsFile,  kTeamsDirFile, kFixturesFile};
+  if (const auto teams = read_league_file(kTeamsDirFile)) {
+    for (const std::string_view roster : roster_names(*teams)) kept.emplace_back(roster);
+  }
+  const fs::path history = where(kHistoryDir);
+  std::vector<std::string> outputs{options.page};
+  if (!options.json.empty()) outputs.push_back(options.json);
+  for (const std::string& output : outputs) {
+    const fs::path target = where(output);
+    const auto [inside, rest] = std::mismatch(history.begin(), history.end(), target.begin(),
+                                              target.end());
+    bool league_file = inside == history.end();
+    for (const std::string& file : kept) league_file = league_file || where(file) == target;
+    if (league_file) fail({output, 0, "is a file the league keeps; publish to another name"});
+  }
+  if (outputs.size() == 2 && where(outputs[0]) == where(outputs[1]))
+    fail({options.json, 0, "is the page's file too; give the JSON another name"});
+}
+
+}  // namespace
+
 int publish_standings(const PublishOptions& options, std::ostream& out) {
+  refuse_league_files(options);
   const Standings standings = gather_standings();
 
   // The page and the JSON are replaced together: both or neither.
   std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
   const TogetherOutcome outcome = replace_files_together(files);
-  if (outcome.failed) throw ToolError("league publish: cannot write " + *outcome.failed);
+  if (outcome.failed) fail({*outcome.failed, 0, "cannot be written"});
 
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
       << (standings.round > 0 ? "after round " + std::to_string(standings.round)

@@ -33,7 +33,7 @@ TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
 
   ASSERT_EQ(run({"publish", "--out", "site/page.html", "--json", "standings.json"}, out, err), 1);
-  EXPECT_EQ(err, "league publish: cannot write site/page.html\n");
+  EXPECT_EQ(err, "site/page.html: cannot be written\n");
   EXPECT_FALSE(fs::exists("standings.json"));
 
   fs::create_directory("site");
@@ -47,7 +47,7 @@ TEST(LeaguePublish, MissingTableWritesNothing) {
   std::string out;
   std::string err;
   EXPECT_EQ(run({"publish", "--json", "standings.json"}, out, err), 1);
-  EXPECT_EQ(err, "league publish: cannot read table.txt\n");
+  EXPECT_EQ(err, "table.txt: cannot be opened\n");
   EXPECT_TRUE(fs::is_empty("."));
 }
 

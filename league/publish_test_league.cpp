@@ -7,11 +7,10 @@
 
 #include "common/io/file_replacement.h"
 #include "common/roster/roster_layout.h"
-#include "form_update/form_results.h"
-#include "form_update/form_table.h"
+#include "common/round/round_update.h"
+#include "common/form/form_table.h"
 #include "league/history.h"
-#include "table_update/table_file.h"
-#include "table_update/table_results.h"
+#include "common/table/table_file.h"
 
 namespace league {
 
@@ -100,10 +99,10 @@ void write_test_league(const std::vector<std::string>& teams, int rounds, bool r
     write_test_file(dir + "/before/table.txt", format_league_table(table));
     write_test_file(dir + "/before/form.txt", format_form_table(form));
     const std::string results = round_results(teams, round - 1, dice);
-    apply_round(table, results);
-    order_league_table(table);
-    apply_form_results(form, results);
-    order_form_table(form);
+    RoundTables tables{table, form, std::nullopt};
+    apply_round(tables, read_results(results));
+    table = *tables.table;
+    form = *tables.form;
     write_test_file(dir + "/results.txt", results);
     write_test_file(dir + "/after/table.txt", format_league_table(table));
     write_test_file(dir + "/after/form.txt", format_form_table(form));

@@ -1,145 +1,123 @@
 #include <optional>
 #include <ostream>
 
+#include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
+#include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
-#include "common/io/whole_file.h"
-#include "common/settings/league_settings.h"
-#include "common/settings/settings_store.h"
-#include "form_update/form_results.h"
-#include "form_update/form_table.h"
+#include "common/io/league_files.h"
+#include "common/results/results_file.h"
+#include "common/round/round_update.h"
+#include "common/table/table_file.h"
 #include "league/commands.h"
 #include "league/history.h"
 #include "league/messages.h"
+#include "league/reading.h"
 #include "league/round_check.h"
-#include "table_update/attendance_update.h"
-#include "table_update/attendances_file.h"
-#include "table_update/table_file.h"
-#include "table_update/table_results.h"
 
 namespace league {
 
 namespace {
 
-constexpr const char* kResultsFile = "results.txt";
-constexpr const char* kTableFile = "table.txt";
-constexpr const char* kFormFile = "form.txt";
-constexpr const char* kAttendancesFile = "attendances.dat";
-
-// A league file as it is on disk (kept in history to be put back byte for
-// byte) and as the tools read it.
-struct LeagueFile {
-  std::string bytes;
-  std::string text;
-};
-
-LeagueFile read_league(const char* name) {
-  auto bytes = read_whole_file(name);
-  if (!bytes) throw ToolError(std::string(name) + ": cannot be opened; nothing changed");
-  std::string text = bytes->substr(byte_order_mark_length(*bytes));
-  return {std::move(*bytes), std::move(text)};
-}
-
-// Runs one of the shared readers or updates; its error, which names the file
-// or the result, ends the round.
-template <typename Step>
-auto or_refuse(Step step, const std::string& context = "") {
-  try {
-    return step();
-  } catch (const ToolError& error) {
-    throw ToolError(context + plain_message(error) + "\nNothing changed.");
-  }
+// Ends the round with a reader's diagnostic.
+[[noreturn]] void refuse(Diagnostic diagnostic) {
+  diagnostic.what += "; nothing changed";
+  fail(diagnostic);
 }
 
 // Every problem of results.txt at once; notes (a team with two results) go to `out`.
-std::size_t check_results(const std::string& results, const std::vector<TableEntry>& table,
-                          std::ostream& out) {
+void check_results(const std::vector<ResultsEntry>& results, const std::vector<TableEntry>& table,
+                   std::ostream& out) {
   std::vector<std::string> teams;
   for (const TableEntry& entry : table) teams.push_back(entry.Team);
   const RoundCheck check = check_round(results, teams);
   if (!check.problems.empty()) {
     std::string message;
-    for (const RoundProblem& problem : check.problems) message += describe(problem) + "\n";
-    message += "results.txt: " + std::to_string(check.problems.size()) +
-               (check.problems.size() == 1 ? " problem" : " problems") + "; nothing changed.";
+    for (const Diagnostic& problem : check.problems) message += describe(problem) + "\n";
+    message += describe({kResultsFile, 0,
+                         std::to_string(check.problems.size()) +
+                             (check.problems.size() == 1 ? " problem" : " problems") +
+                             "; nothing changed"});
     throw ToolError(message);
   }
-  if (check.results == 0) throw ToolError("results.txt holds no results; nothing changed.");
-  for (const RoundProblem& note : check.notes) out << describe(note) << '\n';
-  return check.results;
+  if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
+  for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
 }
 
 void refuse_repeat(const std::string& results, const std::vector<int>& rounds) {
   if (rounds.empty()) return;
   const int last = rounds.back();
-  if (read_round_file(last, "results.txt") != results) return;
-  throw ToolError("results.txt is the same as round " + std::to_string(last) + "'s, applied " +
-                  round_applied_at(last).value_or("?") +
-                  "; nothing changed. If this round really had the same results: league round "
-                  "--again");
+  if (read_round_file(last, kResultsFile) != results) return;
+  fail({kResultsFile, 0,
+        "the same as round " + std::to_string(last) + "'s, applied " +
+            round_applied_at(last).value_or("?") +
+            "; nothing changed. If this round really had the same results: league round "
+            "--again"});
 }
 
-// Puts the league files back as `record.before` holds them after a failure.
-void take_back(int round, const RoundRecord& record, const std::string& failure) {
+// The round failed where the checks of results.txt could not see it.
+[[noreturn]] void refuse(const RoundFailure& failure) {
+  if (failure.kind == RoundFailure::Kind::kUnknownTeam)
+    refuse({failure.file, 0, "no row for " + failure.team});
+  refuse({kResultsFile, failure.line,
+          "the result of " + failure.team + " takes a count of " + kTableFile +
+              " beyond its largest number"});
+}
+
+// Puts the league files back as `record.before` holds them after `failed`
+// could not be written.
+void take_back(int round, const RoundRecord& record, const std::string& failed) {
   const TogetherOutcome outcome = replace_files_together(record.before);
   if (outcome.failed) {
-    throw ToolError(failure + "\nPutting the old files back failed too (" + *outcome.failed +
-                    "); " + round_dir(round) + "/before keeps them.");
+    fail({failed, 0,
+          "cannot be written, and putting back " + *outcome.failed + " failed too; " +
+              round_dir(round) + "/before keeps the old files"});
   }
   remove_round(round);
-  throw ToolError(failure + "; nothing changed.");
+  fail({failed, 0, "cannot be written; nothing changed"});
 }
 
 }  // namespace
 
 int play_round(const RoundOptions& options, std::ostream& out) {
-  try {
-    load_league_settings_strict();
-  } catch (const ToolError&) {
-    throw ToolError(
-        "league.dat: cannot be opened; league round needs the league's settings. "
-        "Nothing changed.");
+  const auto settings = read_settings();
+  if (!settings) {
+    refuse({kSettingsFile, 0, "cannot be opened; league round needs the league's settings"});
   }
-  const bool attendances = setting_number("Attendances_Pack") != 0;
-  const LeagueFile results = read_league(kResultsFile);
-  const LeagueFile table_file = read_league(kTableFile);
-  const LeagueFile form_file = read_league(kFormFile);
+  const bool attendances = settings->number("Attendances_Pack") != 0;
+  const LeagueFile results_file = read_league_file_or_refuse(kResultsFile);
+  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
+  const LeagueFile form_file = read_league_file_or_refuse(kFormFile);
   std::optional<LeagueFile> attendances_file;
-  if (attendances) attendances_file = read_league(kAttendancesFile);
+  if (attendances) attendances_file = read_league_file_or_refuse(kAttendancesFile);
 
-  std::vector<TableEntry> table = or_refuse([&] { return read_league_table(table_file.text); });
-  const std::size_t result_count = check_results(results.text, table, out);
+  TableRead table = read_league_table(table_file.text, kTableFile);
+  if (table.problem) refuse(*table.problem);
+  const std::vector<ResultsEntry> results = read_results(results_file.text);
+  check_results(results, table.rows, out);
   const std::vector<int> rounds = recorded_rounds();
-  if (!options.again) refuse_repeat(results.bytes, rounds);
+  if (!options.again) refuse_repeat(results_file.bytes, rounds);
+  FormRead form = read_form_table(form_file.text);
+  if (form.problem) refuse(*form.problem);
 
   // Every new text is computed before anything is written.
-  or_refuse([&] {
-    apply_round(table, results.text);
-    return 0;
-  });
-  order_league_table(table);
-  std::vector<FormEntry> form = or_refuse([&] { return read_form_table(form_file.text); });
-  or_refuse(
-      [&] {
-        apply_form_results(form, results.text);
-        return 0;
-      },
-      "form.txt: ");
-  order_form_table(form);
-
-  RoundRecord record{results.bytes, {}, {}};
-  record.before.push_back({kTableFile, table_file.bytes});
-  record.after.push_back({kTableFile, format_league_table(table)});
-  record.before.push_back({kFormFile, form_file.bytes});
-  record.after.push_back({kFormFile, format_form_table(form)});
-  std::vector<std::string> without_row;
+  RoundTables tables{std::move(table.rows), std::move(form.rows), std::nullopt};
   if (attendances_file) {
-    std::vector<AttendanceRow> rows =
-        or_refuse([&] { return read_attendances(attendances_file->text); });
-    for (const std::string_view team : update_position_factors(rows, table))
-      without_row.emplace_back(team);
+    AttendancesRead rows = read_attendances(attendances_file->text);
+    if (rows.problem) refuse(*rows.problem);
+    tables.attendances = std::move(rows.rows);
+  }
+  const RoundUpdate update = apply_round(tables, results);
+  if (update.failure) refuse(*update.failure);
+
+  RoundRecord record{results_file.bytes, {}, {}};
+  record.before.push_back({kTableFile, table_file.bytes});
+  record.after.push_back({kTableFile, format_league_table(*tables.table)});
+  record.before.push_back({kFormFile, form_file.bytes});
+  record.after.push_back({kFormFile, format_form_table(*tables.form)});
+  if (attendances_file) {
     record.before.push_back({kAttendancesFile, attendances_file->bytes});
-    record.after.push_back({kAttendancesFile, format_attendances(rows)});
+    record.after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
 
   // The history folder first, then the league files together, then `applied`
@@ -147,29 +125,31 @@ int play_round(const RoundOptions& options, std::ostream& out) {
   // it was and no round in history.
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
   if (const auto failed = write_round_record(round, record))
-    throw ToolError("Failed to write file " + *failed + "; nothing changed.");
+    fail({*failed, 0, "cannot be written; nothing changed"});
   const TogetherOutcome outcome = replace_files_together(record.after);
   if (outcome.failed) {
     if (!outcome.left_new.empty()) {
-      throw ToolError("Failed to write file " + *outcome.failed + ", and " +
-                      name_list(outcome.left_new) + " could not be put back: " + round_dir(round) +
-                      "/before keeps the old versions.");
+      fail({*outcome.failed, 0,
+            "cannot be written, and " + name_list(outcome.left_new) +
+                " could not be put back: " + round_dir(round) + "/before keeps the old versions"});
     }
     remove_round(round);
-    throw ToolError("Failed to write file " + *outcome.failed + "; nothing changed.");
+    fail({*outcome.failed, 0, "cannot be written; nothing changed"});
   }
   if (!mark_round_applied(round, applied_stamp_now()))
-    take_back(round, record, round_dir(round) + "/applied: cannot be written");
+    take_back(round, record, round_dir(round) + "/applied");
 
-  for (const std::string& team : without_row)
-    out << "attendances.dat: no row for " << team << ", so no position factor for it\n";
+  for (const std::string& team : update.without_attendances)
+    out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";
   std::vector<std::string> written;
   for (const FileUpdate& file : record.after) written.push_back(file.path);
-  out << "Round " << round << ": " << result_count << (result_count == 1 ? " result" : " results")
+  const std::size_t count = results.size();
+  out << "Round " << round << ": " << count << (count == 1 ? " result" : " results")
       << " applied to " << name_list(written) << ".\n";
-  if (!table.empty()) {
-    out << "Leader: " << table.front().Team << ", " << table.front().Pts << " points from "
-        << table.front().P << (table.front().P == 1 ? " game" : " games") << ".\n";
+  const std::vector<TableEntry>& ordered = *tables.table;
+  if (!ordered.empty()) {
+    out << "Leader: " << ordered.front().Team << ", " << ordered.front().Pts << " points from "
+        << ordered.front().P << (ordered.front().P == 1 ? " game" : " games") << ".\n";
   }
   return 0;
 }

@@ -9,10 +9,14 @@ namespace {
 
 const std::vector<std::string> kTeams{"Ashford", "Fenwick", "Kestrel", "Kes", "Elmfield"};
 
-std::vector<std::string> described(const std::vector<RoundProblem>& problems) {
+std::vector<std::string> described(const std::vector<Diagnostic>& problems) {
   std::vector<std::string> lines;
-  for (const RoundProblem& problem : problems) lines.push_back(describe(problem));
+  for (const Diagnostic& problem : problems) lines.push_back(describe(problem));
   return lines;
+}
+
+RoundCheck check_round(std::string_view text, const std::vector<std::string>& teams) {
+  return league::check_round(read_results(text), teams);
 }
 
 TEST(NearMatchTest, LetterCaseOrAFewEditsAwayElseNothing) {
@@ -24,6 +28,11 @@ TEST(NearMatchTest, LetterCaseOrAFewEditsAwayElseNothing) {
   EXPECT_EQ(near_match("Kxx", kTeams), std::nullopt);
   EXPECT_EQ(near_match("Harwood", kTeams), std::nullopt);
   EXPECT_EQ(near_match("Kestrel", kTeams), std::nullopt);
+  // Accents typed without them, or the other way round.
+  const std::vector<std::string> accented{"FC_Ölüdeniz", "Çeşme_FC", "Łódź"};
+  EXPECT_EQ(near_match("FC_Oludeniz", accented), "FC_Ölüdeniz");
+  EXPECT_EQ(near_match("Cesme_FX", accented), "Çeşme_FC");
+  EXPECT_EQ(near_match("lodz", accented), "Łódź");
 }
 
 TEST(RoundCheckTest, ACleanRoundHasNoProblems) {
@@ -47,17 +56,17 @@ TEST(RoundCheckTest, ListsEveryProblemWithItsLine) {
   EXPECT_EQ(check.results, 6u);
   EXPECT_EQ(described(check.problems),
             (std::vector<std::string>{
-                "results.txt, line 1: Kestral is not a team of table.txt; did you mean Kestrel?",
-                "results.txt, line 3: \"Fenwick 2-1 Kestrel\" is not a result: home team, goals, "
+                "results.txt:1: Kestral is not a team of table.txt; did you mean Kestrel?",
+                "results.txt:3: \"Fenwick 2-1 Kestrel\" is not a result: home team, goals, "
                 "a separator, goals, away team (as in Ashford 2 - 1 Fenwick)",
-                "results.txt, line 4: Kestrel plays itself", "results.txt, line 5: negative goals",
-                "results.txt, line 7: \"Elmfield 1 -\" is not a result: home team, goals, "
+                "results.txt:4: Kestrel plays itself", "results.txt:5: negative goals",
+                "results.txt:7: \"Elmfield 1 -\" is not a result: home team, goals, "
                 "a separator, goals, away team (as in Ashford 2 - 1 Fenwick)"}));
   EXPECT_EQ(
       described(check.notes),
       (std::vector<std::string>{
-          "results.txt, line 5: Ashford has another result in this round (first on line 1)",
-          "results.txt, line 6: Ashford has another result in this round (first on line 1)"}));
+          "results.txt:5: Ashford has another result in this round (first on line 1)",
+          "results.txt:6: Ashford has another result in this round (first on line 1)"}));
 }
 
 }  // namespace

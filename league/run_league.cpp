@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <ostream>
+#include <utility>
 
 #include "common/console/tool_error.h"
 #include "league/commands.h"
+#include "league/near_match.h"
 
 namespace league {
 
@@ -20,9 +22,11 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   NewSeasonOptions new_options;
   CLI::App* new_command = app.add_subcommand(
       "new", "Write table.txt and form.txt for a new season with these teams, in this order");
-  new_command->add_option("NAME", new_options.teams, "The teams");
-  new_command->add_option("--teams", new_options.teams_file,
-                          "A file of team names, one per line (blank lines skipped)");
+  CLI::Option* names = new_command->add_option("NAME", new_options.teams, "The teams");
+  new_command
+      ->add_option("--teams", new_options.teams_file,
+                   "A file of team names, one per line (blank lines skipped)")
+      ->excludes(names);
 
   RoundOptions round_options;
   CLI::App* round_command = app.add_subcommand(
@@ -45,6 +49,20 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   publish_command->add_option("--out", publish_options.page, "The page (default: league.html)");
   publish_command->add_option("--json", publish_options.json, "Also write the standings as JSON");
 
+  // A command word that is no command: named, with the command meant.
+  if (!args.empty() && !args.front().empty() && args.front().front() != '-') {
+    std::vector<std::string> commands;
+    for (const CLI::App* command : std::as_const(app).get_subcommands([](const CLI::App*) { return true; }))
+      commands.push_back(command->get_name());
+    if (std::find(commands.begin(), commands.end(), args.front()) == commands.end()) {
+      std::string message = "league " + args.front() + ": no such command";
+      if (const auto meant = near_match(args.front(), commands))
+        message += "; did you mean " + *meant + "?";
+      err << message << " (league --help lists them)\n";
+      return 1;
+    }
+  }
+
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -63,6 +81,12 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   } catch (const ToolError& error) {
     out.flush();
     err << error.message() << '\n';
+    return 1;
+  } catch (const std::exception& error) {
+    // Anything else (memory, the file system refusing a folder) ends the
+    // command as cleanly: a message and status 1, never an abort.
+    out.flush();
+    err << "league: " << error.what() << '\n';
     return 1;
   }
   return 1;

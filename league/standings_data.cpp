@@ -4,48 +4,42 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "common/console/tool_error.h"
+#include "common/form/form_table.h"
+#include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/roster/fixed_reader.h"
 #include "common/roster/roster_layout.h"
-#include "common/settings/league_settings.h"
-#include "form_update/form_table.h"
+#include "common/roster/teams_dir.h"
+#include "common/table/table_file.h"
 #include "league/history.h"
 #include "league/messages.h"
-#include "player_list/teams_dir.h"
-#include "table_update/table_file.h"
+#include "league/reading.h"
 
 namespace league {
 
 namespace {
 
 std::string read_or_fail(const std::string& path) {
-  return read_league_file_or_fail(path, "league publish: cannot read " + path);
-}
-
-// Runs a reader of the shared file formats; its error, which names the file
-// as the tools know it, is given the path the file was read from.
-template <typename Reader>
-auto read_named(const std::string& path, const std::string& text, Reader reader) {
-  try {
-    return reader(text);
-  } catch (const ToolError& error) {
-    throw ToolError("league publish: " + path + ": " + plain_message(error));
-  }
+  const auto text = read_league_file(path);
+  if (!text) fail({path, 0, "cannot be opened"});
+  return *text;
 }
 
 std::vector<TableEntry> read_table_at(const std::string& path) {
-  return read_named(path, read_or_fail(path), read_league_table);
+  TableRead read = read_league_table(read_or_fail(path), path);
+  if (read.problem) fail(*read.problem);
+  return std::move(read.rows);
 }
 
 std::vector<StandingsRow> current_table() {
   std::vector<StandingsRow> rows;
-  for (TableEntry& entry : read_table_at("table.txt")) rows.push_back({std::move(entry), {}});
+  for (TableEntry& entry : read_table_at(kTableFile)) rows.push_back({std::move(entry), {}});
 
-  if (const auto text = read_league_file("form.txt")) {
+  if (const auto text = read_league_file(kFormFile)) {
+    const FormRead form = read_form_table(*text);
+    if (form.problem) fail(*form.problem);
     std::unordered_map<std::string, std::string> forms;
-    for (const FormEntry& entry : read_named("form.txt", *text, read_form_table))
-      forms.emplace(entry.Team, entry.form.letters());
+    for (const FormEntry& entry : form.rows) forms.emplace(entry.Team, entry.form.letters());
     for (StandingsRow& row : rows) {
       if (const auto found = forms.find(row.entry.Team); found != forms.end())
         row.form = found->second;
@@ -58,7 +52,7 @@ std::vector<RoundOrder> recorded_orders() {
   std::vector<RoundOrder> orders;
   for (const int round : recorded_rounds()) {
     RoundOrder order{round, round_applied_at(round).value_or(""), {}};
-    for (TableEntry& entry : read_table_at(round_dir(round) + "/after/table.txt"))
+    for (TableEntry& entry : read_table_at(round_dir(round) + "/after/" + kTableFile))
       order.teams.push_back(std::move(entry.Team));
     orders.push_back(std::move(order));
   }
@@ -66,9 +60,9 @@ std::vector<RoundOrder> recorded_orders() {
 }
 
 std::optional<std::vector<Scorer>> roster_scorers() {
-  const auto teams = read_league_file("teams.dir");
+  const auto teams = read_league_file(kTeamsDirFile);
   if (!teams) return std::nullopt;
-  const int layout = load_league_settings();
+  const int layout = read_settings().value_or(LeagueSettings()).roster_layout();
   std::vector<Player> players;
   for (const std::string_view name : roster_names(*teams)) {
     const std::string roster = read_or_fail(std::string(name));

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/roster/player.h"
-#include "table_update/table_entry.h"
+#include "common/table/table_entry.h"
 
 namespace league {
 

@@ -67,22 +67,22 @@ TEST(GatherStandings, NoHistoryNoFormNoTeamsDir) {
 
 TEST(GatherStandings, MissingOrDamagedFilesAreNamed) {
   testing::ScratchWorkDir folder("standings_data_test");
-  EXPECT_EQ(error_of_gather(), "league publish: cannot read table.txt");
+  EXPECT_EQ(error_of_gather(), "table.txt: cannot be opened");
 
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 x\n");
-  EXPECT_EQ(error_of_gather(), "league publish: table.txt: Error ! Invalid row 1 in table.txt !!");
+  EXPECT_EQ(error_of_gather(), "table.txt:3: row 1 does not read as a position, a team and eight whole numbers");
 
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 0\n");
   write_test_file("history/2/applied", "2026-10-01 18:20\n");
-  EXPECT_EQ(error_of_gather(), "league publish: cannot read history/2/after/table.txt");
+  EXPECT_EQ(error_of_gather(), "history/2/after/table.txt: cannot be opened");
 
   write_test_file("history/2/after/table.txt", kTableHead + "1 Lions 0 0\n");
-  EXPECT_NE(error_of_gather().find("history/2/after/table.txt: Error ! Invalid row 1"),
+  EXPECT_NE(error_of_gather().find("history/2/after/table.txt:3: row 1 does not read"),
             std::string::npos);
 
   write_test_file("history/2/after/table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 0\n");
   write_test_file("teams.dir", "ABC.txt\n");
-  EXPECT_EQ(error_of_gather(), "league publish: cannot read ABC.txt");
+  EXPECT_EQ(error_of_gather(), "ABC.txt: cannot be opened");
 }
 
 TEST(TopScorers, GoalsThenAssistsThenNameAndOnlyScorers) {

@@ -11,8 +11,7 @@ namespace league {
 
 int undo_round(const UndoOptions& options, std::ostream& out) {
   const std::vector<int> rounds = recorded_rounds();
-  if (rounds.empty())
-    throw ToolError(std::string(kHistoryDir) + "/ holds no round to undo; nothing changed.");
+  if (rounds.empty()) fail({kHistoryDir, 0, "holds no round to undo; nothing changed"});
   const int round = rounds.back();
   const std::string dir = round_dir(round);
 
@@ -24,32 +23,35 @@ int undo_round(const UndoOptions& options, std::ostream& out) {
     const auto after = read_round_file(round, "after/" + file);
     if (!after) continue;
     auto before = read_round_file(round, "before/" + file);
-    if (!before) throw ToolError(dir + "/before/" + file + ": cannot be opened; nothing changed.");
+    if (!before) fail({dir + "/before/" + file, 0, "cannot be opened; nothing changed"});
     if (read_whole_file(file) != after) changed.push_back(file);
     restore.push_back({file, std::move(*before)});
   }
   if (!changed.empty() && !options.force) {
-    throw ToolError(name_list(changed) + (changed.size() == 1 ? " was" : " were") +
-                    " changed after round " + std::to_string(round) +
-                    " was applied; nothing changed. To put back the files as they were before "
-                    "round " +
-                    std::to_string(round) + " all the same: league undo --force");
+    const std::string others =
+        changed.size() == 1
+            ? ""
+            : " (and so " + std::string(changed.size() == 2 ? "was " : "were ") +
+                  name_list({changed.begin() + 1, changed.end()}) + ")";
+    fail({changed.front(), 0,
+          "changed after round " + std::to_string(round) + " was applied" + others +
+              "; nothing changed. To put back the files as they were before round " +
+              std::to_string(round) + " all the same: league undo --force"});
   }
 
   const TogetherOutcome outcome = replace_files_together(restore);
   if (outcome.failed) {
-    std::string message = "Failed to write file " + *outcome.failed;
     if (!outcome.left_new.empty()) {
-      message += ", and " + name_list(outcome.left_new) + " could not be put back; " + dir +
-                 "/after keeps the versions of round " + std::to_string(round) + '.';
-    } else {
-      message += "; nothing changed.";
+      fail({*outcome.failed, 0,
+            "cannot be written, and " + name_list(outcome.left_new) + " could not be put back; " +
+                dir + "/after keeps the versions of round " + std::to_string(round)});
     }
-    throw ToolError(message);
+    fail({*outcome.failed, 0, "cannot be written; nothing changed"});
   }
   if (!remove_round(round)) {
-    throw ToolError("The files are back as they were before round " + std::to_string(round) +
-                    ", but " + dir + "/applied cannot be removed: remove " + dir + " by hand.");
+    fail({dir + "/applied", 0,
+          "cannot be removed, though the files are back as they were before round " +
+              std::to_string(round) + ": remove " + dir + " by hand"});
   }
 
   std::vector<std::string> restored;

@@ -2,6 +2,7 @@
 
 #include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
 #include "common/roster/roster_layout.h"
 #include "common/text/columns.h"
 
@@ -32,8 +33,8 @@ std::string format_listing(const std::vector<Player>& players,
 
 void write_player_list(const std::vector<Player>& players, const std::vector<std::size_t>& order,
                        int layout) {
-  if (!replace_file("all_plrs.txt", format_listing(players, order, layout)))
-    throw ToolError("Error ! Unable to open file all_plrs.txt");
+  if (!replace_file(kListingFile, format_listing(players, order, layout)))
+    throw ToolError("Error ! Unable to open file " + std::string(kListingFile));
 }
 
 }  // namespace league

@@ -9,9 +9,10 @@
 #include "common/io/whole_file.h"
 #include "common/roster/fixed_reader.h"
 #include "common/settings/league_settings.h"
+#include "common/io/league_files.h"
 #include "player_list/player_listing.h"
 #include "player_list/sort_criteria.h"
-#include "player_list/teams_dir.h"
+#include "common/roster/teams_dir.h"
 
 namespace league {
 
@@ -28,7 +29,7 @@ constexpr ToolInfo kTool = {
 // there was none.
 int gather_players(std::vector<Player>& players, std::ostream& out) {
   const std::string teams =
-      read_league_file_or_fail("teams.dir", "Error ! Unable to open file teams.dir");
+      read_league_file_or_fail(kTeamsDirFile, "Error ! Unable to open file " + std::string(kTeamsDirFile));
 
   // Reused for every roster without clearing: a field the layout lacks is
   // never written and stays 0 for every player.
@@ -65,7 +66,7 @@ int run_player_list(const std::vector<std::string>& args, std::istream& in, std:
     std::vector<Player> players;
     const int layout = gather_players(players, out);
     write_player_list(players, sorted_positions(players, criterion), layout);
-    out << "\n\nFile <all_plrs.txt> created successfully\n";
+    out << "\n\nFile <" << kListingFile << "> created successfully\n";
     out.flush();
     return 0;
   } catch (const ToolError& error) {

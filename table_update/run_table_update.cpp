@@ -9,13 +9,14 @@
 #include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
+#include "common/attendances/attendances_file.h"
+#include "common/io/league_files.h"
 #include "common/results/results_file.h"
+#include "common/round/round_console.h"
+#include "common/round/round_update.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
-#include "table_update/attendance_update.h"
-#include "table_update/attendances_file.h"
-#include "table_update/table_file.h"
-#include "table_update/table_results.h"
+#include "common/table/table_file.h"
 
 namespace league {
 
@@ -27,13 +28,10 @@ const ToolInfo kTool{"table_update", "",
                      "for, and rewrites it. With the setting Attendances_Pack on in league.dat it\n"
                      "also recomputes each team's position factor in attendances.dat.\n"};
 
-constexpr const char* kTableFile = "table.txt";
-constexpr const char* kAttendancesFile = "attendances.dat";
-
 // The league's files after the round, read and computed in memory.
 struct League {
-  std::vector<TableEntry> table;
-  std::optional<std::vector<AttendanceRow>> attendances;  // only with attendances maintained
+  RoundTables tables;
+  std::vector<std::string> without_attendances;
 };
 
 League read_and_update() {
@@ -41,48 +39,64 @@ League read_and_update() {
   League league;
   // attendances.dat is read first, so a missing one stops the run before the
   // table is even opened.
-  if (setting_number("Attendances_Pack") != 0)
-    league.attendances = read_attendances(read_attendances_file());
-  const std::string table =
-      read_league_file_or_fail(kTableFile, "\nFailed to open file table.txt !!");
-  const std::string results = read_results_file();
-  league.table = read_league_table(table);
-  apply_round(league.table, results);
-  order_league_table(league.table);
+  if (setting_number("Attendances_Pack") != 0) {
+    const std::string text = read_league_file_or_fail(
+        kAttendancesFile, "\nError. Failed to open " + std::string(kAttendancesFile) + " file\n");
+    AttendancesRead read = read_attendances(text);
+    if (read.problem) {
+      throw ToolError("\nError ! Invalid line " + std::to_string(read.problem->line) + " in " +
+                      kAttendancesFile + " !!");
+    }
+    league.tables.attendances = std::move(read.rows);
+  }
+  const std::string table = read_league_file_or_fail(
+      kTableFile, "\nFailed to open file " + std::string(kTableFile) + " !!");
+  const std::string results = read_results_file_or_fail();
+  TableRead read = read_league_table(table, kTableFile);
+  if (read.problem) {
+    throw ToolError("\nError ! Invalid row " + std::to_string(read.rows.size() + 1) + " in " +
+                    kTableFile + " !!");
+  }
+  league.tables.table = std::move(read.rows);
+  RoundUpdate update = apply_round(league.tables, read_results(results));
+  if (update.failure) refuse_round(*update.failure);
+  league.without_attendances = std::move(update.without_attendances);
   return league;
 }
 
-// Writes the new files and puts them in place; returns the table teams without
-// an attendance row. Both files are written completely before either replaces
-// its old version, and should attendances.dat fail to take its place after
-// table.txt did, the old table is put back: a failed run changes neither file.
-std::vector<std::string> write_league_files(League& league) {
-  std::vector<FileUpdate> updates{{kTableFile, format_league_table(league.table)}};
-  std::vector<std::string> missing;
-  if (league.attendances) {
-    for (const std::string_view team : update_position_factors(*league.attendances, league.table))
-      missing.emplace_back(team);
-    updates.push_back({kAttendancesFile, format_attendances(*league.attendances)});
-  }
+// Puts the new files in place. Both files are written completely before
+// either replaces its old version, and should attendances.dat fail to take its
+// place after table.txt did, the old table is put back: a failed run changes
+// neither file.
+void write_league_files(const League& league) {
+  std::vector<FileUpdate> updates{{kTableFile, format_league_table(*league.tables.table)}};
+  if (league.tables.attendances)
+    updates.push_back({kAttendancesFile, format_attendances(*league.tables.attendances)});
   const TogetherOutcome outcome = replace_files_together(updates);
-  if (!outcome.failed) return missing;
+  if (!outcome.failed) return;
   std::string message = "\nFailed to write file " + *outcome.failed + " !!";
   // Putting the old table back failed as well: the round is half applied.
-  if (!outcome.left_new.empty())
-    message += "\ntable.txt holds the updated table; attendances.dat was not updated\n";
+  if (!outcome.left_new.empty()) {
+    message += "\n" + std::string(kTableFile) + " holds the updated table; " + kAttendancesFile +
+               " was not updated\n";
+  }
   throw ToolError(message);
 }
 
 int update_league_files(std::istream& in, std::ostream& out) {
-  League league = read_and_update();
-  const std::vector<std::string> missing = write_league_files(league);
+  const League league = read_and_update();
+  write_league_files(league);
 
   // The not-found lines belong before the success line; they are printed only
   // once both files are in place, so a failed write reports just its failure.
-  for (const std::string& team : missing)
-    out << "ERROR:  Team " << team << " not found in attendances.dat file\n";
+  for (const std::string& team : league.without_attendances)
+    out << "ERROR:  Team " << team << " not found in " << kAttendancesFile << " file\n";
   out << "Table updated successfully\n";
-  if (league.attendances) out << attendance_verdict(missing.size());
+  if (league.tables.attendances) {
+    out << (league.without_attendances.empty()
+                ? "Attendances.dat position data updated succesfully\n"
+                : "Problems arose when updating the attendances.dat\n");
+  }
   out << "Press a key.\n";
   wait_for_key(in, out);
   return 0;

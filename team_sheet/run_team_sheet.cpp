@@ -7,6 +7,7 @@
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/roster/roster_layout.h"
 #include "common/settings/league_settings.h"
@@ -56,7 +57,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   const std::int32_t fitness_switch = setting_number("Fitness");
   const TeamSheet sheet = choose_line_up(squad, count, fitness_switch, minimum_fitness);
 
-  const std::string sheet_file = name + "sht.txt";
+  const std::string sheet_file = name + kSheetSuffix;
   if (!replace_file(sheet_file, team_sheet_text(name, sheet)))
     throw ToolError("Failed to create file " + sheet_file + "\n");
   out << sheet_file << " created successfully\n";

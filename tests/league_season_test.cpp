@@ -133,18 +133,18 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
   ScratchDir dir("league-season");
   copy_example_league(dir.path());
   const fs::path path = dir.path();
-  expect_refusals(path, {{{"undo"}, "history/ holds no round to undo"},
-                         {{"new", "Avon", "Bure"}, "table.txt exists already"}});
+  expect_refusals(path, {{{"undo"}, "history: holds no round to undo"},
+                         {{"new", "Avon", "Bure"}, "table.txt: exists already"}});
   ASSERT_EQ(league(path, {"round"}).status, 0);
-  expect_refusals(path, {{{"round"}, "results.txt is the same as round 1's, applied 20"}});
+  expect_refusals(path, {{{"round"}, "results.txt: the same as round 1's, applied 20"}});
 
   write_file(path / "results.txt",
              "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-1 Dunmore\n");
   expect_refusals(
       path, {{{"round"},
-              "results.txt, line 1: Kestral is not a team of table.txt; did you mean Kestrel?"},
-             {{"round"}, "results.txt, line 2: Lowther plays itself"},
-             {{"round"}, "results.txt, line 3: \"Ashford 2-1 Dunmore\" is not a result"}});
+              "results.txt:1: Kestral is not a team of table.txt; did you mean Kestrel?"},
+             {{"round"}, "results.txt:2: Lowther plays itself"},
+             {{"round"}, "results.txt:3: \"Ashford 2-1 Dunmore\" is not a result"}});
 
   write_file(path / "results.txt", "Kestrel 1 - 0 Ashford\n");
   const std::string league_dat = read_file(path / "league.dat");
@@ -153,13 +153,13 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
   write_file(path / "league.dat", league_dat);
   const std::string attendances = read_file(path / "attendances.dat");
   write_file(path / "attendances.dat", attendances + "\nBroken row\n");
-  expect_refusals(path, {{{"round"}, "Invalid line 14 in attendances.dat"}});
+  expect_refusals(path, {{{"round"}, "attendances.dat:14: does not read"}});
   write_file(path / "attendances.dat", attendances);
 
   fs::remove(path / "table.txt");
   fs::remove(path / "form.txt");
   expect_refusals(path,
-                  {{{"new", "Avon", "Bure"}, "history/ holds the rounds of an earlier season"}});
+                  {{{"new", "Avon", "Bure"}, "history: holds the rounds of an earlier season"}});
   fs::remove_all(path / "history");
   expect_refusals(path, {{{"new", "Avon", "Bure", "Avon"}, "Avon is given twice"},
                          {{"new", "Avon", "Bure Cam"}, "\"Bure Cam\" holds white space"},
@@ -192,7 +192,7 @@ TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
   // An edit after round 3 is named and blocks the undo until --force.
   std::string table = read_file(path / "table.txt");
   write_file(path / "form.txt", read_file(path / "form.txt") + "\n");
-  expect_refusals(path, {{{"undo"}, "form.txt was changed after round 3 was applied"}});
+  expect_refusals(path, {{{"undo"}, "form.txt: changed after round 3 was applied"}});
   const ToolOutcome forced = league(path, {"undo", "--force"});
   EXPECT_EQ(forced.status, 0) << forced.output;
 
@@ -206,7 +206,7 @@ TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
     expected.erase("results.txt");
     EXPECT_EQ(now, expected) << "after undoing round " << round;
   }
-  expect_refusals(path, {{{"undo"}, "history/ holds no round to undo"}});
+  expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
 }
 
 }  // namespace

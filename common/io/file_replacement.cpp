@@ -3,12 +3,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <random>
 
 #include "common/io/whole_file.h"
+#include "common/text/spaces.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -137,7 +139,8 @@ int create_temporary(const std::string& path, std::string& temp_path) {
   static std::mt19937_64 random{std::random_device{}()};
   const int mode = permissions_for(path);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp_path = directory_of(path) + ".tmp-" + std::to_string(random() % 1000000000000ULL);
+    temp_path = directory_of(path) + std::string(kTemporaryPrefix) +
+                std::to_string(random() % 1000000000000ULL);
     const int fd = open_new(temp_path, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -145,6 +148,12 @@ int create_temporary(const std::string& path, std::string& temp_path) {
 }
 
 }  // namespace
+
+bool is_temporary_name(std::string_view name) {
+  if (name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) return false;
+  const std::string_view digits = name.substr(kTemporaryPrefix.size());
+  return !digits.empty() && std::all_of(digits.begin(), digits.end(), is_digit);
+}
 
 void FileReplacement::discard() {
   if (!temp_path_.empty()) remove_file(temp_path_);

@@ -36,6 +36,11 @@ class FileReplacement {
   std::string temp_path_;
 };
 
+// The temporary files are named ".tmp-" and digits. One that a killed run
+// left behind is recognised by its name.
+inline constexpr std::string_view kTemporaryPrefix = ".tmp-";
+bool is_temporary_name(std::string_view name);
+
 // Prepares and commits in one step.
 bool replace_file(const std::string& path, std::string_view contents);
 

@@ -1,52 +1,41 @@
 #include "common/results/results_file.h"
 
-#include "common/console/tool_error.h"
-#include "common/io/whole_file.h"
+#include <algorithm>
+#include <array>
+
 #include "common/text/integers.h"
+#include "common/text/lines.h"
+#include "common/text/tokens.h"
 
 namespace league {
 
-std::string read_results_file() {
-  return read_league_file_or_fail("results.txt", "\nFailed to open file results.txt !!",
-                                  ToolError::Key::kWait);
-}
-
-void refuse_result(std::string_view home_team) {
-  throw ToolError(
-      "\nError ! Invalid result for team " + std::string(home_team) + " in results.txt !!",
-      ToolError::Key::kWait);
-}
-
-std::optional<MatchResult> ResultsReader::read_match_result() {
-  const auto home = tokens_.next();
-  if (!home) return std::nullopt;
-  const auto home_goals = tokens_.next();
-  const auto separator = tokens_.next();
-  const auto away_goals = tokens_.next();
-  const auto away = tokens_.next();
-  if (!home_goals || !separator || !away_goals || !away) refuse_result(*home);
-  const auto home_count = parse_whole_int(*home_goals);
-  const auto away_count = parse_whole_int(*away_goals);
-  if (!home_count || !away_count) refuse_result(*home);
-  return MatchResult{{MatchSide{*home, *home_count}, MatchSide{*away, *away_count}}};
-}
-
-void apply_results(std::string_view text, const TeamIndex& teams,
-                   const std::function<void(const MatchResult&, const MatchRows&)>& apply) {
-  ResultsReader reader(text);
-  while (const auto result = reader.read_match_result()) {
-    MatchRows rows{};
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-      const auto row = teams.find_team(result->sides[k].team);
-      if (!row) {
-        throw ToolError(
-            "\nError ! Team " + std::string(result->sides[k].team) + " not found in the table !!",
-            ToolError::Key::kWait);
+std::vector<ResultsEntry> read_results(std::string_view text) {
+  std::vector<ResultsEntry> entries;
+  TokenScanner tokens(text);
+  LineCounter lines(text);
+  while (const auto home = tokens.next()) {
+    ResultsEntry entry{lines.line_of(*home), std::nullopt, *home, {}};
+    std::array<std::optional<std::string_view>, 4> rest;
+    for (auto& word : rest) word = tokens.next();
+    const auto& [home_goals, separator, away_goals, away] = rest;
+    const auto home_count = home_goals ? parse_whole_int(*home_goals) : std::nullopt;
+    const auto away_count = away_goals ? parse_whole_int(*away_goals) : std::nullopt;
+    if (separator && away && home_count && away_count) {
+      entry.result = MatchResult{{MatchSide{*home, *home_count}, MatchSide{*away, *away_count}}};
+    } else {
+      // The words of its line, and reading goes on at the next line.
+      const std::string_view from_home =
+          text.substr(static_cast<std::size_t>(home->data() - text.data()));
+      const std::string_view its_line = from_home.substr(0, from_home.find('\n'));
+      for (const std::string_view word : split_tokens(its_line)) {
+        if (!entry.words.empty()) entry.words += ' ';
+        entry.words += word;
       }
-      rows[k] = *row;
+      tokens = TokenScanner(from_home.substr(std::min(its_line.size() + 1, from_home.size())));
     }
-    apply(*result, rows);
+    entries.push_back(std::move(entry));
   }
+  return entries;
 }
 
 }  // namespace league

@@ -1,47 +1,28 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/results/match_result.h"
-#include "common/results/team_index.h"
-#include "common/text/tokens.h"
 
 namespace league {
 
-// The contents of results.txt; when it cannot be opened the run ends with
-// "\nFailed to open file results.txt !!" after a key press.
-std::string read_results_file();
-
-// Reads the results of results.txt one by one. Each result is five tokens: home
-// team, home goals, a separator (any token), away goals, away team; line breaks
-// carry no meaning. The views point into the text, which must outlive them.
-class ResultsReader {
- public:
-  explicit ResultsReader(std::string_view text) : tokens_(text) {}
-
-  // The next result, or nothing at the end of the file. A result cut short by
-  // the end of the file, or whose goals are not whole integers, ends the run
-  // with the invalid-result message.
-  std::optional<MatchResult> read_match_result();
-
- private:
-  TokenScanner tokens_;
+// One result of results.txt as read, or one that does not read.
+struct ResultsEntry {
+  std::size_t line = 0;               // the line it starts on, from 1
+  std::optional<MatchResult> result;  // nothing: cut short, or goals not whole numbers
+  std::string_view home;              // its first word, the home team
+  std::string words;                  // when it does not read: the words of its line
 };
 
-// Ends the run refusing the result whose home team is `home_team`:
-// "\nError ! Invalid result for team %s in results.txt !!", then a key press.
-[[noreturn]] void refuse_result(std::string_view home_team);
-
-// Reads every result of `text` in file order, finds both teams (home first) and
-// hands the result with their rows to `apply`. An unknown team ends the run with
-// "\nError ! Team %s not found in the table !!" after a key press, before
-// anything of that result is applied.
-void apply_results(std::string_view text, const TeamIndex& teams,
-                   const std::function<void(const MatchResult&, const MatchRows&)>& apply);
+// Reads the results of results.txt. Each result is five tokens: home team, home
+// goals, a separator (any token), away goals, away team; line breaks carry no
+// meaning. After a result that does not read, reading goes on at the next line,
+// so that one bad result does not shift every one after it; the tools stop at
+// the first. The views point into the text, which must outlive them.
+std::vector<ResultsEntry> read_results(std::string_view text);
 
 }  // namespace league

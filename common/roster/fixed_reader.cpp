@@ -61,7 +61,8 @@ bool scan_player_line(std::string_view line, const RosterLayout& layout, Player&
 
 }  // namespace
 
-int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capacity, int layout) {
+int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capacity, int layout,
+                      RosterLines* lines) {
   const RosterLayout* columns = find_roster_layout(layout);
   if (columns == nullptr || capacity <= 0) return 0;
   if (table.size() < static_cast<std::size_t>(capacity))
@@ -75,15 +76,20 @@ int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capaci
   while (placed < capacity) {
     const auto line = roster.next();
     if (!line) break;
-    if (scan_player_line(*line, *columns, table[static_cast<std::size_t>(placed)])) ++placed;
+    if (scan_player_line(*line, *columns, table[static_cast<std::size_t>(placed)])) {
+      ++placed;
+      if (lines != nullptr) lines->players.push_back(roster.line_number());
+    } else if (lines != nullptr && !trimmed(*line).empty()) {
+      lines->passed_over.push_back(roster.line_number());
+    }
   }
   return placed;
 }
 
 int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity,
-                      int layout) {
+                      int layout, RosterLines* lines) {
   LineReader reader(roster, kRosterLinePiece);
-  return read_roster_fixed(reader, table, capacity, layout);
+  return read_roster_fixed(reader, table, capacity, layout, lines);
 }
 
 }  // namespace league

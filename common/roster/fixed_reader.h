@@ -23,10 +23,19 @@ namespace league {
 // keep what the table held. Reading stops once `capacity` players are placed,
 // leaving the reader at the first line not read. Returns the number of players
 // (0 for a layout outside 1..8).
-int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capacity, int layout);
+//
+// When `lines` is given it receives where each piece went: the physical line
+// (from 1) of every player placed, and of every piece passed over that is not
+// blank.
+struct RosterLines {
+  std::vector<std::size_t> players;
+  std::vector<std::size_t> passed_over;
+};
+int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capacity, int layout,
+                      RosterLines* lines = nullptr);
 
 // The same for a whole roster text, read in pieces of kRosterLinePiece.
 int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity,
-                      int layout);
+                      int layout, RosterLines* lines = nullptr);
 
 }  // namespace league

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 #include <functional>
 #include <string_view>
 
@@ -31,6 +35,29 @@ void scan_league_settings(std::string_view text,
 // fewer than three tokens fills only the first slots and the others keep what an
 // earlier line left. Below the "Abbrevations:" line keys get the prefix "abbr_".
 void publish_league_settings(std::string_view text);
+
+// The settings of a league file's text as a value: what the loader would
+// publish, without the process environment. `league` reads its settings so,
+// that the user's shell is no hidden input to it.
+class LeagueSettings {
+ public:
+  // Takes in one "name=value" as put_setting does: the name up to the first
+  // '=', compared without regard to letter case; an empty value removes it.
+  void put(std::string_view text);
+
+  // A setting read as a number, as setting_number reads it: `absent` when
+  // there is none, else the integer at the start of its text.
+  std::int32_t number(std::string_view name, std::int32_t absent = 0) const;
+
+  // The roster layout the three column settings select (1 to 8).
+  int roster_layout() const;
+
+ private:
+  std::vector<std::pair<std::string, std::string>> values_;
+};
+
+// The settings the setting lines of a league file's text publish.
+LeagueSettings read_league_settings(std::string_view text);
 
 // Publishes every setting line of league.dat in the current directory into the
 // settings store and returns the roster layout. A league.dat that cannot be

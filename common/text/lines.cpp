@@ -16,3 +16,15 @@ std::optional<std::string_view> LineReader::next() {
 }
 
 }  // namespace league
+
+namespace league {
+
+std::size_t LineCounter::line_of(std::string_view part) {
+  const auto at = static_cast<std::size_t>(part.data() - text_.data());
+  for (; counted_to_ < at; ++counted_to_) {
+    if (text_[counted_to_] == '\n') ++line_;
+  }
+  return line_;
+}
+
+}  // namespace league

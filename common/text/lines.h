@@ -32,3 +32,24 @@ class LineReader {
 };
 
 }  // namespace league
+
+namespace league {
+
+// The line numbers of places in a text, asked for in text order, so that a
+// whole file is counted once however many places are asked for. Lines end at
+// '\n', as every reader of the league's files counts them.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text) : text_(text) {}
+
+  // The number, from 1, of the line on which `part`, a view into the text,
+  // starts. Parts must come in text order.
+  std::size_t line_of(std::string_view part);
+
+ private:
+  std::string_view text_;
+  std::size_t counted_to_ = 0;
+  std::size_t line_ = 1;
+};
+
+}  // namespace league

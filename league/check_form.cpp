@@ -46,8 +46,8 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
       report.problem(kFile, line,
                      entry.Team + " has a second row (the first is on line " +
                          std::to_string(seen->second) + ")");
-    } else if (table != nullptr && std::find(table_teams.begin(), table_teams.end(),
-                                             entry.Team) == table_teams.end()) {
+    } else if (table != nullptr &&
+               std::find(table_teams.begin(), table_teams.end(), entry.Team) == table_teams.end()) {
       std::string message = entry.Team + " is not a team of " + kTableFile;
       if (const auto match = near_match(entry.Team, table_teams)) {
         message += "; did you mean " + *match + "?";

@@ -28,8 +28,9 @@ TEST(CheckLeagueDat, EqualsSignWithoutABlankOnEitherSide) {
 
 TEST(CheckLeagueDat, ASettingWithoutEqualsSign) {
   const std::string fix = " is no setting; write it as key = value, with a blank on each side of =";
-  EXPECT_EQ(faults("Attendances_Pack: 1\nFitness 1\n"),
-            (std::vector<std::string>{"1: \"Attendances_Pack: 1\"" + fix, "2: \"Fitness 1\"" + fix}));
+  EXPECT_EQ(
+      faults("Attendances_Pack: 1\nFitness 1\n"),
+      (std::vector<std::string>{"1: \"Attendances_Pack: 1\"" + fix, "2: \"Fitness 1\"" + fix}));
 }
 
 TEST(CheckLeagueDat, ProseAndOtherProgramsKeysAreLeftAlone) {

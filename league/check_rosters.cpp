@@ -43,31 +43,29 @@ void check_roster(const std::string& name, std::string_view text, const RosterLa
                   CheckReport& report) {
   LineReader header(text, kRosterLinePiece);
   if (const auto line = header.next(); line && !header_fits(*line, layout)) {
-    report.problem(
-        name, 1,
-        "the header does not name the columns " + std::string(kSettingsFile) + " selects: " +
-            column_labels(layout));
+    report.problem(name, 1,
+                   "the header does not name the columns " + std::string(kSettingsFile) +
+                       " selects: " + column_labels(layout));
   }
   // One player more than a roster holds, to tell whether there are more.
   std::vector<Player> players(kRosterCapacity + 1);
   RosterLines lines;
   read_roster_fixed(text, players, kRosterCapacity + 1, layout.number, &lines);
-  const std::size_t beyond =
-      lines.players.size() > kCapacity ? lines.players[kCapacity] : 0;
+  const std::size_t beyond = lines.players.size() > kCapacity ? lines.players[kCapacity] : 0;
   std::vector<std::size_t> unread;
   for (const std::size_t line : lines.passed_over) {
     if (beyond == 0 || line < beyond) unread.push_back(line);
   }
   std::vector<Diagnostic> found;
   if (!unread.empty()) {
-    found.push_back(
-        {name, unread.front(),
-         unread.size() == 1
-             ? "does not read as a player in the columns " + std::string(kSettingsFile) +
-                   " selects; player_list passes it over"
-             : "does not read as a player in the columns " + std::string(kSettingsFile) +
-                   " selects, nor do " +
-                   std::to_string(unread.size() - 1) + " more lines; player_list passes them over"});
+    found.push_back({name, unread.front(),
+                     unread.size() == 1
+                         ? "does not read as a player in the columns " +
+                               std::string(kSettingsFile) + " selects; player_list passes it over"
+                         : "does not read as a player in the columns " +
+                               std::string(kSettingsFile) + " selects, nor do " +
+                               std::to_string(unread.size() - 1) +
+                               " more lines; player_list passes them over"});
   }
   if (beyond != 0) {
     found.push_back({name, beyond,

@@ -101,7 +101,8 @@ std::optional<TableRead> check_table(std::string_view text, CheckReport& report)
     }
   }
   if (table.problem) {
-    table.problem->what += "; table_update refuses the table, and the rows after it are not checked";
+    table.problem->what +=
+        "; table_update refuses the table, and the rows after it are not checked";
     report.problem(std::move(*table.problem));
     return std::nullopt;
   }

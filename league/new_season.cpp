@@ -64,7 +64,8 @@ std::vector<Diagnostic> bad_names(const std::vector<Name>& names) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     const Name& name = names[i];
     const auto problem = [&](std::string what) {
-      problems.push_back({name.file.empty() ? "league new" : name.file, name.line, std::move(what)});
+      problems.push_back(
+          {name.file.empty() ? "league new" : name.file, name.line, std::move(what)});
     };
     const std::string& team = name.text;
     if (std::any_of(team.begin(), team.end(), is_space)) {

@@ -37,8 +37,8 @@ void refuse_league_files(const PublishOptions& options) {
   if (!options.json.empty()) outputs.push_back(options.json);
   for (const std::string& output : outputs) {
     const fs::path target = where(output);
-    const auto [inside, rest] = std::mismatch(history.begin(), history.end(), target.begin(),
-                                              target.end());
+    const auto [inside, rest] =
+        std::mismatch(history.begin(), history.end(), target.begin(), target.end());
     bool league_file = inside == history.end();
     for (const std::string& file : kept) league_file = league_file || where(file) == target;
     if (league_file) fail({output, 0, "is a file the league keeps; publish to another name"});

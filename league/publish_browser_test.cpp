@@ -13,9 +13,9 @@
 #include <sstream>
 
 #include "common/io/whole_file.h"
+#include "common/table/table_file.h"
 #include "league/publish_test_league.h"
 #include "league/run_league.h"
-#include "common/table/table_file.h"
 #include "tests/support/scratch_dir.h"
 
 namespace league {
@@ -82,7 +82,8 @@ TEST(PublishInBrowser, TeamsStandInTableOrderAndTheChartIsDrawn) {
        ++it)
     shown.push_back((*it)[1]);
   std::vector<std::string> expected;
-  for (const TableEntry& entry : read_league_table(*read_whole_file("table.txt"), "table.txt").rows) {
+  for (const TableEntry& entry :
+       read_league_table(*read_whole_file("table.txt"), "table.txt").rows) {
     // The browser writes attribute values back with only & and " escaped.
     std::string name = std::regex_replace(entry.Team, std::regex("&"), "&amp;");
     expected.push_back(name);

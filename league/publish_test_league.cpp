@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
+#include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
 #include "common/roster/roster_layout.h"
 #include "common/round/round_update.h"
-#include "common/form/form_table.h"
-#include "league/history.h"
 #include "common/table/table_file.h"
+#include "league/history.h"
 
 namespace league {
 

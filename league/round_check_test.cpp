@@ -62,11 +62,10 @@ TEST(RoundCheckTest, ListsEveryProblemWithItsLine) {
                 "results.txt:4: Kestrel plays itself", "results.txt:5: negative goals",
                 "results.txt:7: \"Elmfield 1 -\" is not a result: home team, goals, "
                 "a separator, goals, away team (as in Ashford 2 - 1 Fenwick)"}));
-  EXPECT_EQ(
-      described(check.notes),
-      (std::vector<std::string>{
-          "results.txt:5: Ashford has another result in this round (first on line 1)",
-          "results.txt:6: Ashford has another result in this round (first on line 1)"}));
+  EXPECT_EQ(described(check.notes),
+            (std::vector<std::string>{
+                "results.txt:5: Ashford has another result in this round (first on line 1)",
+                "results.txt:6: Ashford has another result in this round (first on line 1)"}));
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   // A command word that is no command: named, with the command meant.
   if (!args.empty() && !args.front().empty() && args.front().front() != '-') {
     std::vector<std::string> commands;
-    for (const CLI::App* command : std::as_const(app).get_subcommands([](const CLI::App*) { return true; }))
+    for (const CLI::App* command :
+         std::as_const(app).get_subcommands([](const CLI::App*) { return true; }))
       commands.push_back(command->get_name());
     if (std::find(commands.begin(), commands.end(), args.front()) == commands.end()) {
       std::string message = "league " + args.front() + ": no such command";

@@ -70,7 +70,8 @@ TEST(GatherStandings, MissingOrDamagedFilesAreNamed) {
   EXPECT_EQ(error_of_gather(), "table.txt: cannot be opened");
 
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 x\n");
-  EXPECT_EQ(error_of_gather(), "table.txt:3: row 1 does not read as a position, a team and eight whole numbers");
+  EXPECT_EQ(error_of_gather(),
+            "table.txt:3: row 1 does not read as a position, a team and eight whole numbers");
 
   write_test_file("table.txt", kTableHead + "1 Lions 0 0 0 0 0 0 0 0\n");
   write_test_file("history/2/applied", "2026-10-01 18:20\n");

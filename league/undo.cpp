@@ -29,10 +29,9 @@ int undo_round(const UndoOptions& options, std::ostream& out) {
   }
   if (!changed.empty() && !options.force) {
     const std::string others =
-        changed.size() == 1
-            ? ""
-            : " (and so " + std::string(changed.size() == 2 ? "was " : "were ") +
-                  name_list({changed.begin() + 1, changed.end()}) + ")";
+        changed.size() == 1 ? ""
+                            : " (and so " + std::string(changed.size() == 2 ? "was " : "were ") +
+                                  name_list({changed.begin() + 1, changed.end()}) + ")";
     fail({changed.front(), 0,
           "changed after round " + std::to_string(round) + " was applied" + others +
               "; nothing changed. To put back the files as they were before round " +

@@ -6,13 +6,13 @@
 
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
+#include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/roster/fixed_reader.h"
+#include "common/roster/teams_dir.h"
 #include "common/settings/league_settings.h"
-#include "common/io/league_files.h"
 #include "player_list/player_listing.h"
 #include "player_list/sort_criteria.h"
-#include "common/roster/teams_dir.h"
 
 namespace league {
 
@@ -28,8 +28,8 @@ constexpr ToolInfo kTool = {
 // in reading order. Returns the roster layout of the last roster read, 0 when
 // there was none.
 int gather_players(std::vector<Player>& players, std::ostream& out) {
-  const std::string teams =
-      read_league_file_or_fail(kTeamsDirFile, "Error ! Unable to open file " + std::string(kTeamsDirFile));
+  const std::string teams = read_league_file_or_fail(
+      kTeamsDirFile, "Error ! Unable to open file " + std::string(kTeamsDirFile));
 
   // Reused for every roster without clearing: a field the layout lacks is
   // never written and stays 0 for every player.

@@ -5,12 +5,12 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/attendances/attendances_file.h"
 #include "common/console/command_line.h"
 #include "common/console/tool_error.h"
 #include "common/io/file_replacement.h"
-#include "common/io/whole_file.h"
-#include "common/attendances/attendances_file.h"
 #include "common/io/league_files.h"
+#include "common/io/whole_file.h"
 #include "common/results/results_file.h"
 #include "common/round/round_console.h"
 #include "common/round/round_update.h"

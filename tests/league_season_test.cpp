@@ -141,10 +141,10 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
   write_file(path / "results.txt",
              "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-1 Dunmore\n");
   expect_refusals(
-      path, {{{"round"},
-              "results.txt:1: Kestral is not a team of table.txt; did you mean Kestrel?"},
-             {{"round"}, "results.txt:2: Lowther plays itself"},
-             {{"round"}, "results.txt:3: \"Ashford 2-1 Dunmore\" is not a result"}});
+      path,
+      {{{"round"}, "results.txt:1: Kestral is not a team of table.txt; did you mean Kestrel?"},
+       {{"round"}, "results.txt:2: Lowther plays itself"},
+       {{"round"}, "results.txt:3: \"Ashford 2-1 Dunmore\" is not a result"}});
 
   write_file(path / "results.txt", "Kestrel 1 - 0 Ashford\n");
   const std::string league_dat = read_file(path / "league.dat");

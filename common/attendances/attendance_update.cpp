@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/results/team_index.h"
 #include "common/attendances/position_factor.h"
+#include "common/results/team_index.h"
 
 namespace league {
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-
 namespace league {
 namespace {
 
@@ -69,7 +68,8 @@ TEST(ReadAttendances, EveryLineIsReadWhole) {
 TEST(ReadAttendances, UnreadableLineStopsTheRunWithItsPhysicalNumber) {
   const std::string good = "\nLions 1 2 3 4 5 6 7 8 9 10 11";
   // Line 1 is the header, line 2 the good row, line 3 blank.
-  const std::string invalid_fourth = "attendances.dat:4: does not read as a team and eleven whole numbers";
+  const std::string invalid_fourth =
+      "attendances.dat:4: does not read as a team and eleven whole numbers";
   EXPECT_EQ(error_of(kHeader + good + "\n\nTigers 1 2 3 4 5 6 7 8 9 10"), invalid_fourth);
   EXPECT_EQ(error_of(kHeader + good + "\n\nTigers 1 2 3 4 x 6 7 8 9 10 11"), invalid_fourth);
   EXPECT_EQ(error_of(kHeader + good + "\n\nTigers 1 2 3 4 5 6 7 8 9 10 11x"), invalid_fourth);

@@ -44,9 +44,9 @@ FormRead read_form_table(std::string_view text) {
     const std::size_t line = lines.line_of(*position);
     // Name and form string come from the rest of the position's line only: a
     // row holding just a name must not take the next row's position as its form.
-    const std::vector<std::string_view> fields =
-        parse_whole_int(*position) ? split_tokens(scanner.rest_of_line(), 2)
-                                   : std::vector<std::string_view>{};
+    const std::vector<std::string_view> fields = parse_whole_int(*position)
+                                                     ? split_tokens(scanner.rest_of_line(), 2)
+                                                     : std::vector<std::string_view>{};
     if (fields.empty()) {
       read.problem = Diagnostic{kFormFile, line,
                                 "row " + std::to_string(read.rows.size() + 1) +

@@ -86,8 +86,8 @@ int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capaci
   return placed;
 }
 
-int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity,
-                      int layout, RosterLines* lines) {
+int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity, int layout,
+                      RosterLines* lines) {
   LineReader reader(roster, kRosterLinePiece);
   return read_roster_fixed(reader, table, capacity, layout, lines);
 }

@@ -35,7 +35,7 @@ int read_roster_fixed(LineReader& roster, std::vector<Player>& table, int capaci
                       RosterLines* lines = nullptr);
 
 // The same for a whole roster text, read in pieces of kRosterLinePiece.
-int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity,
-                      int layout, RosterLines* lines = nullptr);
+int read_roster_fixed(std::string_view roster, std::vector<Player>& table, int capacity, int layout,
+                      RosterLines* lines = nullptr);
 
 }  // namespace league

@@ -41,21 +41,21 @@ RoundUpdate apply_round(RoundTables& tables, const std::vector<ResultsEntry>& re
   RoundUpdate update;
   if (tables.table) {
     std::vector<TableEntry>& table = *tables.table;
-    update.failure = for_each_result(
-        results, table, kTableFile,
-        [&](const MatchResult& result, const MatchRows& rows) {
-          return apply_result(table, result, rows);
-        });
+    update.failure = for_each_result(results, table, kTableFile,
+                                     [&](const MatchResult& result, const MatchRows& rows) {
+                                       return apply_result(table, result, rows);
+                                     });
     if (update.failure) return update;
     order_league_table(table);
   }
   if (tables.form) {
     std::vector<FormEntry>& form = *tables.form;
-    update.failure = for_each_result(
-        results, form, kFormFile, [&](const MatchResult& result, const MatchRows& rows) {
-          for (int k = 0; k < 2; ++k) form[rows[k]].form.record(match_outcome(result, k));
-          return true;
-        });
+    update.failure = for_each_result(results, form, kFormFile,
+                                     [&](const MatchResult& result, const MatchRows& rows) {
+                                       for (int k = 0; k < 2; ++k)
+                                         form[rows[k]].form.record(match_outcome(result, k));
+                                       return true;
+                                     });
     if (update.failure) return update;
     order_form_table(form);
   }

@@ -28,8 +28,8 @@ struct RoundFailure {
     kUnknownTeam,    // a team the table (or the form) does not hold
   };
   Kind kind = Kind::kInvalidResult;
-  std::string team;      // the result's home team, or the team not found
-  std::size_t line = 0;  // the result's line in results.txt
+  std::string team;            // the result's home team, or the team not found
+  std::size_t line = 0;        // the result's line in results.txt
   const char* file = nullptr;  // the table the failure is in: kTableFile or kFormFile
 };
 

@@ -47,8 +47,7 @@ template <typename Put>
 void for_each_setting(std::string_view text, Put put) {
   scan_league_settings(text, [&](const LeagueSettingLine& line) {
     if (!line.is_setting()) return;
-    put((line.abbreviation ? "abbr_" : "") + std::string(line.key) + "=" +
-        std::string(line.value));
+    put((line.abbreviation ? "abbr_" : "") + std::string(line.key) + "=" + std::string(line.value));
   });
 }
 
@@ -64,7 +63,8 @@ void LeagueSettings::put(std::string_view text) {
   if (name.empty() || name.find('\0') != std::string_view::npos) return;
   const std::string_view value =
       equals == std::string_view::npos ? std::string_view() : text.substr(equals + 1);
-  std::erase_if(values_, [&](const auto& setting) { return same_setting_name(setting.first, name); });
+  std::erase_if(values_,
+                [&](const auto& setting) { return same_setting_name(setting.first, name); });
   if (!value.empty()) values_.emplace_back(name, value);
 }
 
@@ -95,8 +95,8 @@ int load_league_settings() {
 }
 
 void load_league_settings_strict() {
-  publish_league_settings(
-      read_league_file_or_fail(kSettingsFile, "\nError. Failed to open " + std::string(kSettingsFile) + "\n"));
+  publish_league_settings(read_league_file_or_fail(
+      kSettingsFile, "\nError. Failed to open " + std::string(kSettingsFile) + "\n"));
 }
 
 }  // namespace league

@@ -2,11 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
-#include <functional>
-#include <string_view>
 
 namespace league {
 

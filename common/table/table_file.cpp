@@ -66,10 +66,10 @@ TableRead read_league_table(std::string_view text, const std::string& file) {
                                   "row " + std::to_string(row - 1) + " (" + read.rows.back().Team +
                                       ") is a number short"};
       } else {
-        read.problem = Diagnostic{
-            file, line,
-            "row " + std::to_string(row) +
-                " does not read as a position, a team and eight whole numbers"};
+        read.problem =
+            Diagnostic{file, line,
+                       "row " + std::to_string(row) +
+                           " does not read as a position, a team and eight whole numbers"};
       }
       return read;
     }

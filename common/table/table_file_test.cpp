@@ -4,7 +4,6 @@
 
 #include <string>
 
-
 namespace league {
 namespace {
 
@@ -43,10 +42,10 @@ bool same_rows(const std::vector<TableEntry>& a, const std::vector<TableEntry>& 
 
 TEST(ReadLeagueTable, LayoutAndLineEndsDoNotMatter) {
   const auto table = read_rows(kHeaderLines +
-                                       "1    Lions                     3    2   1   0     5    2 "
-                                       "   3     7\n"
-                                       "2    Tigers                    3    1   0   2     4    5 "
-                                       "  -1     3\n");
+                               "1    Lions                     3    2   1   0     5    2 "
+                               "   3     7\n"
+                               "2    Tigers                    3    1   0   2     4    5 "
+                               "  -1     3\n");
   ASSERT_EQ(table.size(), 2u);
   EXPECT_EQ(table[1].Team, "Tigers");
   EXPECT_EQ(table[1].GD, -1);

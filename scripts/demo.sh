@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the tools and runs one round of the example league on a scratch copy
-# of examples/league (the shipped files are never touched), then shows what
-# each tool printed and what it changed; then plays the same round with
-# `league round` on a second copy, takes it back with `league undo`, and
-# publishes the standings after the round with `league publish`.
+# Installs what the build lacks (scripts/setup.sh), builds the tools and runs
+# one round of the example league on a scratch copy of examples/league (the
+# shipped files are never touched), then shows what each tool printed and what
+# it changed; then plays the same round with `league round` on a second copy,
+# takes it back with `league undo`, and publishes the standings after the round
+# with `league publish`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+bash scripts/setup.sh
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S . -B build "${generator[@]}" >/dev/null

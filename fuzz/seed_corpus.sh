@@ -29,6 +29,10 @@ add_files teams_dir_fuzz tests/player_list/*/in/teams.dir
 add_files table_fuzz tests/table_update/*/in/table.txt
 add_files form_fuzz tests/form_update/*/in/form.txt
 add_files attendances_fuzz tests/table_update/*/in/attendances.dat
+add_files fixtures_fuzz tests/*/*/in/fixtures.txt
+# A fixtures file with every kind of line, dated and undated rounds.
+printf '# comment\nRound 1 2027-08-14\nAshford - Fenwick\nGlenvale - Elmfield\n\nRound 2 2027-08-21 15:00\nFenwick - Glenvale\nRound 3\nElmfield - Ashford\n' |
+  add fixtures_fuzz
 
 # Rosters: the fixed-layout harness reads a layout byte and a capacity byte
 # first, the header-driven one a capacity byte; '1' asks for 50 players.

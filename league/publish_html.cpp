@@ -78,7 +78,8 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
 }
 @page { size: A4 portrait; margin: 12mm; }
 @media print {
-  body { font-size: 8.5pt; line-height: 1.3; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+  body { font-size: 8.5pt; line-height: 1.3; -webkit-print-color-adjust: exact;
+    print-color-adjust: exact; }
   header { background: none; color: var(--ink); padding: 0 0 2mm;
     border-bottom: 1.5pt solid var(--ink); }
   header > *, main, footer { max-width: none; }

@@ -33,10 +33,13 @@ thead th { font-size: 0.75rem; font-weight: 600; color: var(--muted); background
 tbody tr:nth-child(even) { background: #fafbfc; }
 .name { text-align: left; }
 .grow { width: 100%; }
-td.name { font-weight: 500; }
-.swatch { display: inline-block; width: 0.6em; height: 0.6em; margin-right: 0.55em;
+td.name { font-weight: 500; white-space: normal; overflow-wrap: break-word; }
+.swatch { display: inline-block; width: 0.6em; height: 0.6em; margin-left: 0.75em;
   border-radius: 50%; vertical-align: 0.05em; }
 td.pts { font-weight: 700; }
+.scorers td { padding-top: 4px; padding-bottom: 4px; }
+.scorers .team { display: block; font-size: 0.8em; font-weight: 400; line-height: 1.3;
+  color: var(--muted); }
 td.pos { color: var(--muted); }
 .form { text-align: left; padding-left: 14px; }
 .form span { display: inline-block; width: 1.45em; line-height: 1.45em; margin-right: 2px;
@@ -65,7 +68,7 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   .columns { grid-template-columns: minmax(0, 2fr) minmax(0, 1fr); }
   .columns > :only-child { grid-column: 1 / -1; }
 }
-@media (max-width: 560px) {
+@media (max-width: 680px) {
   body { font-size: 14px; }
   main { padding: 4px 10px 24px; }
   .wide { display: none; }
@@ -75,7 +78,8 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
 }
 @page { size: A4 portrait; margin: 12mm; }
 @media print {
-  body { font-size: 8.5pt; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+  body { font-size: 8.5pt; line-height: 1.3; -webkit-print-color-adjust: exact;
+    print-color-adjust: exact; }
   header { background: none; color: var(--ink); padding: 0 0 2mm;
     border-bottom: 1.5pt solid var(--ink); }
   header > *, main, footer { max-width: none; }
@@ -83,9 +87,9 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   h1 { font-size: 15pt; }
   main { padding: 0; }
   h2 { margin: 4mm 0 1.5mm; font-size: 7.5pt; }
-  th, td { padding: 0.55mm 1.6mm; }
+  th, td, .scorers td { padding: 0.55mm 1.6mm; }
   .wide { display: table-cell; }
-  .columns { grid-template-columns: minmax(0, 2fr) minmax(0, 1fr); gap: 0 7mm; }
+  .columns { grid-template-columns: minmax(0, 3fr) minmax(0, 2fr); gap: 0 7mm; }
   .columns > :only-child { grid-column: 1 / -1; }
   svg.chart { min-width: 0; }
   .chart:hover .team { opacity: 1; }
@@ -136,7 +140,7 @@ void league_table(std::string& html, const Standings& standings) {
   html +=
       "<section id=\"table\">\n<h2>League table</h2>\n<div class=\"scroll\">\n"
       "<table class=\"standings\">\n<thead><tr>"
-      "<th title=\"Position\">Pl</th><th class=\"name grow\">Team</th>"
+      "<th class=\"name\" title=\"Position\">Pl</th><th class=\"name grow\">Team</th>"
       "<th title=\"Played\">P</th><th class=\"wide\" title=\"Won\">W</th>"
       "<th class=\"wide\" title=\"Drawn\">D</th><th class=\"wide\" title=\"Lost\">L</th>"
       "<th class=\"wide\" title=\"Goals for\">GF</th>"
@@ -147,10 +151,12 @@ void league_table(std::string& html, const Standings& standings) {
   for (std::size_t place = 0; place < standings.table.size(); ++place) {
     const TableEntry& entry = standings.table[place].entry;
     html += "<tr data-team=\"" + html_escape(entry.Team) + "\">";
-    cell(html, "pos", std::to_string(place + 1));
-    cell(html, "name grow",
-         "<span class=\"swatch\" style=\"background:" + std::string(team_colour(place)) +
-             "\"></span>" + display_name(entry.Team));
+    // The team's colour stands beside its place, so that a long name wraps
+    // without leaving it alone on a line.
+    cell(html, "pos",
+         std::to_string(place + 1) + "<span class=\"swatch\" style=\"background:" +
+             std::string(team_colour(place)) + "\"></span>");
+    cell(html, "name grow", display_name(entry.Team));
     cell(html, "", std::to_string(entry.P));
     cell(html, "wide", std::to_string(entry.W));
     cell(html, "wide", std::to_string(entry.D));
@@ -186,7 +192,7 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
   }
   html +=
       "<table class=\"scorers\">\n<thead><tr><th title=\"Rank\">#</th>"
-      "<th class=\"name grow\">Player</th><th class=\"name\">Team</th>"
+      "<th class=\"name grow\">Player, team</th>"
       "<th title=\"Goals\">Gls</th><th title=\"Assists\">Ass</th></tr></thead>\n<tbody>\n";
   std::size_t rank = 0;
   for (std::size_t i = 0; i < scorers.size(); ++i) {
@@ -196,8 +202,10 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
       rank = i + 1;
     html += "<tr>";
     cell(html, "pos", std::to_string(rank));
-    cell(html, "name grow", display_name(scorer.name));
-    cell(html, "name", display_name(scorer.team));
+    // The team below the player's name, so that two long names share the width.
+    cell(html, "name grow",
+         display_name(scorer.name) + "<span class=\"team\">" + display_name(scorer.team) +
+             "</span>");
     cell(html, "pts", std::to_string(scorer.goals));
     cell(html, "", std::to_string(scorer.assists));
     html += "</tr>\n";

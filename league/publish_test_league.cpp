@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdint>
 
 #include "common/form/form_table.h"
@@ -54,6 +55,17 @@ std::string round_results(const std::vector<std::string>& teams, int round, Dice
   return results;
 }
 
+// A roster's code as a league would choose it: the team's first three letters
+// or digits in capitals (St_Mirren: STM).
+std::string roster_code(const std::string& team) {
+  std::string code;
+  for (const char c : team) {
+    if (code.size() < 3 && std::isalnum(static_cast<unsigned char>(c)))
+      code += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return code;
+}
+
 void write_rosters(const std::vector<std::string>& teams, Dice& dice) {
   static const char* const kSurnames[] = {"Sloan",  "Brody", "Tully", "Okafor", "Lindqvist",
                                           "Moreau", "Keane", "Novak", "Duarte", "Hughes"};
@@ -62,7 +74,7 @@ void write_rosters(const std::vector<std::string>& teams, Dice& dice) {
   std::string teams_dir;
   int surname = 0;
   for (std::size_t t = 0; t < teams.size(); ++t) {
-    const std::string code = std::string(t < 9 ? "R0" : "R") + std::to_string(t + 1);
+    const std::string code = roster_code(teams[t]);
     teams_dir += code + ".txt\n";
     std::string roster = roster_header_line(layout);
     roster += dash_line_for(roster);

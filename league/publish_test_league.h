@@ -14,7 +14,8 @@ void write_test_file(const std::string& path, const std::string& text);
 // between `teams` (an even number), with made-up but fixed results, each round
 // recorded in history/ as `league round` records it, and table.txt and form.txt
 // as the last round left them. With `rosters`, also league.dat, teams.dir and a
-// three-player roster per team, named R01.txt, R02.txt, ...
+// three-player roster per team, named after the team's first three letters or
+// digits in capitals (Harwood: HAR.txt).
 void write_test_league(const std::vector<std::string>& teams, int rounds, bool rosters);
 
 // Twenty team names, among them a UTF-8 one, one with an ampersand and

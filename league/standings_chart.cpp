@@ -1,7 +1,9 @@
 #include "league/standings_chart.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <unordered_map>
 
 #include "league/publish_text.h"
@@ -19,10 +21,12 @@ constexpr std::array<std::string_view, 20> kPalette{
 // The chart's geometry, in the units of its viewBox.
 constexpr double kLeft = 34;  // room for the position numbers
 constexpr double kTop = 14;
-constexpr double kPlotWidth = 500;
-constexpr double kRowStep = 20;     // from one position to the next
-constexpr double kLabelRoom = 160;  // team names after the last round
-constexpr double kBottom = 34;      // room for the round numbers and the axis title
+constexpr double kWidth = 694;  // the whole chart: the names take room from the plot
+constexpr double kMinPlotWidth = 320;
+constexpr double kRowStep = 20;      // from one position to the next
+constexpr double kLabelGap = 8;      // from a line's last point to the team's name
+constexpr double kLabelSize = 12.5;  // the names' font size, as the page's style sets it
+constexpr double kBottom = 34;       // room for the round numbers and the axis title
 
 std::string number(double value) {
   std::array<char, 32> text{};
@@ -46,6 +50,39 @@ bool labelled(std::size_t index, std::size_t count, std::size_t stride) {
   return index % stride == 0 && count - 1 - index >= stride;
 }
 
+// How wide a team's name is drawn, in ems: glyph widths of a wide bold
+// sans-serif, slightly generous, so that the chart keeps room for the whole
+// name in the fonts a reader is likely to have.
+double name_width(std::string_view name) {
+  constexpr std::string_view kNarrow = "ijlIJ'.,:;!|_ ";  // '_' is shown as a blank
+  constexpr std::string_view kSlim = "frt()[]/-";
+  constexpr std::string_view kBroad = "mwMW@";
+  double width = 0;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) {
+      // Count a letter beyond ASCII once, at its first byte: an accented Latin
+      // letter is as wide as most, one of three or four bytes (CJK) a full em.
+      if (byte >= 0xE0) {
+        width += 1.0;
+      } else if (byte >= 0xC0) {
+        width += 0.72;
+      }
+    } else if (kNarrow.find(c) != std::string_view::npos) {
+      width += 0.36;
+    } else if (kSlim.find(c) != std::string_view::npos) {
+      width += 0.5;
+    } else if (kBroad.find(c) != std::string_view::npos) {
+      width += 1.1;
+    } else if (c >= 'A' && c <= 'Z') {
+      width += 0.86;
+    } else {
+      width += 0.74;
+    }
+  }
+  return width;
+}
+
 }  // namespace
 
 std::string_view team_colour(std::size_t place) {
@@ -57,12 +94,18 @@ std::string position_chart(const Standings& standings) {
   const std::size_t teams = standings.table.size();
   if (rounds.empty() || teams == 0) return {};
 
-  const double width = kLeft + kPlotWidth + kLabelRoom;
+  // Room after the last round for the longest name.
+  double label_room = 0;
+  for (const StandingsRow& row : standings.table)
+    label_room = std::max(label_room, kLabelGap + name_width(row.entry.Team) * kLabelSize + 4);
+  label_room = std::ceil(label_room);
+  const double plot_width = std::max(kMinPlotWidth, kWidth - kLeft - label_room);
+  const double width = kLeft + plot_width + label_room;
   const double plot_height = static_cast<double>(teams - 1) * kRowStep;
   const double height = kTop + plot_height + kBottom;
   const auto x_of = [&](std::size_t index) {
-    if (rounds.size() == 1) return kLeft + kPlotWidth / 2;
-    return kLeft + static_cast<double>(index) * kPlotWidth / static_cast<double>(rounds.size() - 1);
+    if (rounds.size() == 1) return kLeft + plot_width / 2;
+    return kLeft + static_cast<double>(index) * plot_width / static_cast<double>(rounds.size() - 1);
   };
   const auto y_of = [&](std::size_t position) {
     return kTop + static_cast<double>(position - 1) * kRowStep;
@@ -79,7 +122,7 @@ std::string position_chart(const Standings& standings) {
   for (std::size_t position = 1; position <= teams; ++position) {
     const std::string y = number(y_of(position));
     svg += "<line x1=\"" + number(kLeft) + "\" y1=\"" + y + "\" x2=\"" +
-           number(kLeft + kPlotWidth) + "\" y2=\"" + y + "\"/>\n";
+           number(kLeft + plot_width) + "\" y2=\"" + y + "\"/>\n";
     if (labelled(position - 1, teams, row_stride))
       svg += "<text class=\"y\" x=\"" + number(kLeft - 10) + "\" y=\"" +
              number(y_of(position) + 4) + "\">" + std::to_string(position) + "</text>\n";
@@ -93,7 +136,7 @@ std::string position_chart(const Standings& standings) {
       svg += "<text class=\"x\" x=\"" + x + "\" y=\"" + number(kTop + plot_height + 16) + "\">" +
              std::to_string(rounds[index].round) + "</text>\n";
   }
-  svg += "<text class=\"x\" x=\"" + number(kLeft + kPlotWidth / 2) + "\" y=\"" +
+  svg += "<text class=\"x\" x=\"" + number(kLeft + plot_width / 2) + "\" y=\"" +
          number(height - 2) + "\">Round</text>\n</g>\n";
 
   // Where each team stood after each round.
@@ -126,7 +169,7 @@ std::string position_chart(const Standings& standings) {
     const std::string colour(team_colour(place));
     svg += "<g class=\"team\" data-team=\"" + html_escape(team) + "\" stroke=\"" + colour +
            "\" fill=\"" + colour + "\">\n<polyline points=\"" + points + "\"/>\n" + marks +
-           "<text x=\"" + number(last_x + 8) + "\" y=\"" + number(last_y + 4) + "\">" +
+           "<text x=\"" + number(last_x + kLabelGap) + "\" y=\"" + number(last_y + 4) + "\">" +
            display_name(team) + "</text>\n</g>\n";
   }
   svg += "</svg>\n";

@@ -1,6 +1,7 @@
 #include "league/standings_data.h"
 
 #include <algorithm>
+#include <cctype>
 #include <tuple>
 #include <unordered_map>
 
@@ -59,25 +60,70 @@ std::vector<RoundOrder> recorded_orders() {
   return orders;
 }
 
-std::optional<std::vector<Scorer>> roster_scorers() {
+std::optional<std::vector<Scorer>> roster_scorers(const std::vector<StandingsRow>& table) {
   const auto teams = read_league_file(kTeamsDirFile);
   if (!teams) return std::nullopt;
   const int layout = read_settings().value_or(LeagueSettings()).roster_layout();
+  std::vector<std::string> codes;
   std::vector<Player> players;
   for (const std::string_view name : roster_names(*teams)) {
     const std::string roster = read_or_fail(std::string(name));
+    codes.emplace_back(team_of(name));
     std::vector<Player> buffer(kRosterCapacity);
     const int count = read_roster_fixed(roster, buffer, kRosterCapacity, layout);
     for (int i = 0; i < count; ++i) {
       Player& player = buffer[static_cast<std::size_t>(i)];
-      player.Team = team_of(name);
+      player.Team = codes.back();
       players.push_back(std::move(player));
     }
   }
-  return top_scorers(players, kTopScorers);
+  std::vector<Scorer> scorers = top_scorers(players, kTopScorers);
+  const std::vector<std::string> named = table_teams_of_codes(codes, table);
+  if (!named.empty()) {
+    std::unordered_map<std::string, std::string> team_of_code;
+    for (std::size_t i = 0; i < codes.size(); ++i) team_of_code.emplace(codes[i], named[i]);
+    for (Scorer& scorer : scorers) scorer.team = team_of_code.at(scorer.team);
+  }
+  return scorers;
+}
+
+// A name as codes and team names are compared: letters and digits only, ASCII
+// ones in lower case; the bytes of other UTF-8 letters are kept as they are.
+std::string comparable(std::string_view name) {
+  std::string key;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80 || std::isalnum(byte)) key += static_cast<char>(std::tolower(byte));
+  }
+  return key;
 }
 
 }  // namespace
+
+std::vector<std::string> table_teams_of_codes(const std::vector<std::string>& codes,
+                                              const std::vector<StandingsRow>& table) {
+  std::vector<std::string> keys;
+  for (const StandingsRow& row : table) keys.push_back(comparable(row.entry.Team));
+  std::vector<std::string> teams;
+  std::unordered_map<std::size_t, std::string> code_of_team;
+  for (const std::string& code : codes) {
+    const std::string key = comparable(code);
+    if (key.empty()) return {};
+    std::vector<std::size_t> equal;
+    std::vector<std::size_t> starting;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (keys[i] == key) equal.push_back(i);
+      if (keys[i].starts_with(key)) starting.push_back(i);
+    }
+    const std::vector<std::size_t>& found = equal.empty() ? starting : equal;
+    if (found.size() != 1) return {};
+    // A roster listed twice names its team twice; two rosters may not.
+    const auto [team, added] = code_of_team.emplace(found.front(), key);
+    if (!added && team->second != key) return {};
+    teams.push_back(table[found.front()].entry.Team);
+  }
+  return teams;
+}
 
 std::vector<Scorer> top_scorers(const std::vector<Player>& players, std::size_t count) {
   std::vector<Scorer> scorers;
@@ -99,7 +145,7 @@ Standings gather_standings() {
     standings.round = standings.rounds.back().round;
     standings.date = standings.rounds.back().applied;
   }
-  standings.scorers = roster_scorers();
+  standings.scorers = roster_scorers(standings.table);
   return standings;
 }
 

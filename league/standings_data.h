@@ -25,7 +25,9 @@ struct RoundOrder {
   std::vector<std::string> teams;  // position 1 first
 };
 
-// A player among the league's top scorers; `team` is the roster's team (ASH).
+// A player among the league's top scorers; `team` is the table's team of the
+// player's roster, or the roster's code (ASH) when the codes do not all name a
+// table team (see table_teams_of_codes).
 struct Scorer {
   std::string name;
   std::string team;
@@ -50,6 +52,14 @@ inline constexpr std::size_t kTopScorers = 10;
 // current directory. A file that is missing (table.txt, a round's table, a
 // named roster) or damaged ends the run with a ToolError naming it.
 Standings gather_standings();
+
+// The table team that each roster code names, in the order of `codes`: the
+// team whose name is the code, or else the one team whose name begins with it,
+// both compared on letters and digits only, case ignored ("STM" names
+// St_Mirren). Empty unless every code names a team and no two codes name the
+// same one, so that the codes are shown as they are rather than half mapped.
+std::vector<std::string> table_teams_of_codes(const std::vector<std::string>& codes,
+                                              const std::vector<StandingsRow>& table);
 
 // The players who scored, most goals first, then most assists, then by name;
 // at most `count` of them.

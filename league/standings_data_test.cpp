@@ -51,7 +51,25 @@ TEST(GatherStandings, TableFormRoundsAndScorersFromTheirFiles) {
 
   ASSERT_TRUE(standings.scorers.has_value());
   ASSERT_FALSE(standings.scorers->empty());
-  EXPECT_EQ(standings.scorers->front().team.substr(0, 1), "R");  // the roster's team, R01...
+  // The rosters LIO.txt, TIG.txt ... name the table's teams, which the scorers show.
+  for (const Scorer& scorer : *standings.scorers)
+    EXPECT_TRUE(scorer.team == "Lions" || scorer.team == "Tigers" || scorer.team == "Bears" ||
+                scorer.team == "Wolves")
+        << scorer.team;
+}
+
+TEST(TableTeamsOfCodes, EveryCodeNamesOneTeamOrNoneIsMapped) {
+  std::vector<StandingsRow> table;
+  for (const char* team : {"St_Mirren", "Ash", "Ashford", "Real_Oviedo", "Real_Betis"})
+    table.push_back({{team}, ""});
+  using Names = std::vector<std::string>;
+  // Letters and digits only, case ignored; the whole name wins over a longer one it starts.
+  EXPECT_EQ(table_teams_of_codes({"STM", "ash", "ASHF", "STM"}, table),
+            (Names{"St_Mirren", "Ash", "Ashford", "St_Mirren"}));
+  EXPECT_EQ(table_teams_of_codes({"STM", "REA"}, table), Names{});  // Real_Oviedo or Real_Betis
+  EXPECT_EQ(table_teams_of_codes({"STM", "XYZ"}, table), Names{});  // no team
+  EXPECT_EQ(table_teams_of_codes({"ST", "STM"}, table), Names{});   // two rosters for one team
+  EXPECT_EQ(table_teams_of_codes({"_"}, table), Names{});
 }
 
 TEST(GatherStandings, NoHistoryNoFormNoTeamsDir) {

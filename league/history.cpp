@@ -75,6 +75,41 @@ std::optional<std::string> write_round_record(int round, const RoundRecord& reco
   return failed;
 }
 
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record) {
+  const std::string dir = round_dir(round);
+  std::vector<FileChange> changes{{dir + "/results.txt", record.results}};
+  for (const FileUpdate& file : record.before)
+    changes.push_back({dir + "/before/" + file.path, file.contents});
+  for (const FileUpdate& file : record.after)
+    changes.push_back({dir + "/after/" + file.path, file.contents});
+  for (FileChange& stale : round_removal_changes(round)) {
+    if (std::none_of(changes.begin(), changes.end(),
+                     [&](const FileChange& change) { return change.path == stale.path; }))
+      changes.push_back(std::move(stale));
+  }
+  return changes;
+}
+
+std::vector<FileChange> round_removal_changes(int round) {
+  const std::string dir = round_dir(round);
+  std::vector<std::string> files;
+  std::error_code error;
+  for (fs::recursive_directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (!entry->is_directory(error))
+      files.push_back(dir + "/" + entry->path().lexically_relative(dir).generic_string());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<FileChange> changes;
+  const std::string applied = dir + "/applied";
+  if (std::find(files.begin(), files.end(), applied) != files.end())
+    changes.push_back({applied, std::nullopt});
+  for (const std::string& file : files) {
+    if (file != applied) changes.push_back({file, std::nullopt});
+  }
+  return changes;
+}
+
 std::string applied_stamp_now() {
   const std::time_t now = std::time(nullptr);
   std::ostringstream stamp;

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "league/transaction.h"
 
 namespace league {
 
@@ -19,8 +21,6 @@ namespace league {
 //
 // A round's folder is complete once it holds `applied`, which is written last;
 // a folder without it is what an interrupted run left, and counts as no round.
-
-inline constexpr const char* kHistoryDir = "history";
 
 // The league files a round changes, in the order they are written.
 inline const std::vector<std::string>& round_files() {
@@ -48,6 +48,14 @@ struct RoundRecord {
   std::vector<FileUpdate> before;
   std::vector<FileUpdate> after;
 };
+
+// The changes that write round n's folder, without `applied`: results.txt,
+// before/ and after/, and the removal of any other file a folder of that
+// number holds (left by an older version of league).
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record);
+
+// The changes that remove round n's folder, `applied` first.
+std::vector<FileChange> round_removal_changes(int round);
 
 // Writes round n's folder without `applied`, so that it does not count yet.
 // A folder of that number left by an interrupted run is replaced. Returns the

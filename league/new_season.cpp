@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "common/console/tool_error.h"
-#include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
 #include "common/settings/league_settings.h"
 #include "common/settings/settings_store.h"
@@ -14,6 +13,7 @@
 #include "league/commands.h"
 #include "league/history.h"
 #include "league/messages.h"
+#include "league/transaction.h"
 #include "table_update/attendances_file.h"
 #include "table_update/table_file.h"
 
@@ -110,10 +110,10 @@ int start_season(const NewSeasonOptions& options, std::ostream& out) {
     table.push_back(TableEntry{team});
     form.push_back(FormEntry{team, FormString()});
   }
-  const TogetherOutcome outcome = replace_files_together(
-      {{"table.txt", format_league_table(table)}, {"form.txt", format_form_table(form)}});
-  if (outcome.failed)
-    throw ToolError("Failed to write file " + *outcome.failed + "; nothing written");
+  if (const auto failed = apply_transaction(
+          "the new season",
+          {{kTableFile, format_league_table(table)}, {kFormFile, format_form_table(form)}}))
+    throw ToolError(describe(*failed));
   out << "New season with " << teams.size() << " teams: table.txt and form.txt written.\n";
 
   load_league_settings();

@@ -12,6 +12,7 @@
 #include "league/history.h"
 #include "league/messages.h"
 #include "league/round_check.h"
+#include "league/transaction.h"
 #include "table_update/attendance_update.h"
 #include "table_update/attendances_file.h"
 #include "table_update/table_file.h"
@@ -20,11 +21,6 @@
 namespace league {
 
 namespace {
-
-constexpr const char* kResultsFile = "results.txt";
-constexpr const char* kTableFile = "table.txt";
-constexpr const char* kFormFile = "form.txt";
-constexpr const char* kAttendancesFile = "attendances.dat";
 
 // A league file as it is on disk (kept in history to be put back byte for
 // byte) and as the tools read it.
@@ -79,17 +75,6 @@ void refuse_repeat(const std::string& results, const std::vector<int>& rounds) {
                   "--again");
 }
 
-// Puts the league files back as `record.before` holds them after a failure.
-void take_back(int round, const RoundRecord& record, const std::string& failure) {
-  const TogetherOutcome outcome = replace_files_together(record.before);
-  if (outcome.failed) {
-    throw ToolError(failure + "\nPutting the old files back failed too (" + *outcome.failed +
-                    "); " + round_dir(round) + "/before keeps them.");
-  }
-  remove_round(round);
-  throw ToolError(failure + "; nothing changed.");
-}
-
 }  // namespace
 
 int play_round(const RoundOptions& options, std::ostream& out) {
@@ -142,24 +127,14 @@ int play_round(const RoundOptions& options, std::ostream& out) {
     record.after.push_back({kAttendancesFile, format_attendances(rows)});
   }
 
-  // The history folder first, then the league files together, then `applied`
-  // which makes the round count: a failure at any step leaves the league as
-  // it was and no round in history.
+  // The round's folder, the league files and `applied`, which makes the round
+  // count, as one transaction.
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  if (const auto failed = write_round_record(round, record))
-    throw ToolError("Failed to write file " + *failed + "; nothing changed.");
-  const TogetherOutcome outcome = replace_files_together(record.after);
-  if (outcome.failed) {
-    if (!outcome.left_new.empty()) {
-      throw ToolError("Failed to write file " + *outcome.failed + ", and " +
-                      name_list(outcome.left_new) + " could not be put back: " + round_dir(round) +
-                      "/before keeps the old versions.");
-    }
-    remove_round(round);
-    throw ToolError("Failed to write file " + *outcome.failed + "; nothing changed.");
-  }
-  if (!mark_round_applied(round, applied_stamp_now()))
-    take_back(round, record, round_dir(round) + "/applied: cannot be written");
+  std::vector<FileChange> changes = round_record_changes(round, record);
+  for (const FileUpdate& file : record.after) changes.push_back({file.path, file.contents});
+  changes.push_back({round_dir(round) + "/applied", applied_stamp_now()});
+  if (const auto failed = apply_transaction("round " + std::to_string(round), changes))
+    throw ToolError(describe(*failed));
 
   for (const std::string& team : without_row)
     out << "attendances.dat: no row for " << team << ", so no position factor for it\n";

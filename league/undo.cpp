@@ -1,32 +1,56 @@
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "common/console/tool_error.h"
-#include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
 #include "league/commands.h"
 #include "league/history.h"
 #include "league/messages.h"
+#include "league/transaction.h"
 
 namespace league {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Whether round n's folder holds a file of this name.
+bool kept(int round, const std::string& name) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(round_dir(round) + "/" + name, error));
+}
+
+// A file of round n's folder that the undo needs; its absence ends the undo.
+std::string needed(int round, const std::string& name) {
+  auto bytes = read_round_file(round, name);
+  if (bytes) return std::move(*bytes);
+  throw ToolError(round_dir(round) + "/" + name + ": " +
+                  (kept(round, name) ? "cannot be read" : "is missing") +
+                  "; league undo needs it "
+                  "to undo round " +
+                  std::to_string(round) + ". Nothing changed.");
+}
+
+}  // namespace
 
 int undo_round(const UndoOptions& options, std::ostream& out) {
   const std::vector<int> rounds = recorded_rounds();
   if (rounds.empty())
     throw ToolError(std::string(kHistoryDir) + "/ holds no round to undo; nothing changed.");
   const int round = rounds.back();
-  const std::string dir = round_dir(round);
 
   // The files the round wrote, their versions from before it, and those that
-  // no longer hold what the round left.
-  std::vector<FileUpdate> restore;
+  // no longer hold what the round left. Every file the round wrote must be
+  // there in both versions, or the undo cannot put it back.
+  std::vector<FileChange> changes;
   std::vector<std::string> changed;
   for (const std::string& file : round_files()) {
-    const auto after = read_round_file(round, "after/" + file);
-    if (!after) continue;
-    auto before = read_round_file(round, "before/" + file);
-    if (!before) throw ToolError(dir + "/before/" + file + ": cannot be opened; nothing changed.");
+    if (file == kAttendancesFile && !kept(round, "after/" + file) && !kept(round, "before/" + file))
+      continue;  // the league kept no attendances then
+    const std::string after = needed(round, "after/" + file);
     if (read_whole_file(file) != after) changed.push_back(file);
-    restore.push_back({file, std::move(*before)});
+    changes.push_back({file, needed(round, "before/" + file)});
   }
   if (!changed.empty() && !options.force) {
     throw ToolError(name_list(changed) + (changed.size() == 1 ? " was" : " were") +
@@ -36,24 +60,13 @@ int undo_round(const UndoOptions& options, std::ostream& out) {
                     std::to_string(round) + " all the same: league undo --force");
   }
 
-  const TogetherOutcome outcome = replace_files_together(restore);
-  if (outcome.failed) {
-    std::string message = "Failed to write file " + *outcome.failed;
-    if (!outcome.left_new.empty()) {
-      message += ", and " + name_list(outcome.left_new) + " could not be put back; " + dir +
-                 "/after keeps the versions of round " + std::to_string(round) + '.';
-    } else {
-      message += "; nothing changed.";
-    }
-    throw ToolError(message);
-  }
-  if (!remove_round(round)) {
-    throw ToolError("The files are back as they were before round " + std::to_string(round) +
-                    ", but " + dir + "/applied cannot be removed: remove " + dir + " by hand.");
-  }
+  const std::size_t restored_count = changes.size();
+  for (FileChange& removal : round_removal_changes(round)) changes.push_back(std::move(removal));
+  if (const auto failed = apply_transaction("the undo of round " + std::to_string(round), changes))
+    throw ToolError(describe(*failed));
 
   std::vector<std::string> restored;
-  for (const FileUpdate& file : restore) restored.push_back(file.path);
+  for (std::size_t i = 0; i < restored_count; ++i) restored.push_back(changes[i].path);
   out << "Round " << round << " undone: " << name_list(restored)
       << (restored.size() == 1 ? " is" : " are") << " back as before it.\n";
   if (rounds.size() > 1)

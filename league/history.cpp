@@ -45,36 +45,6 @@ std::optional<std::string> round_applied_at(int round) {
   return std::string(trimmed(*text));
 }
 
-namespace {
-
-// Writes the files into `folder`; the first path that fails, if any.
-std::optional<std::string> write_kept_files(const std::string& folder,
-                                            const std::vector<FileUpdate>& files) {
-  std::error_code error;
-  fs::create_directories(folder, error);
-  if (error) return folder;
-  for (const FileUpdate& file : files) {
-    const std::string path = folder + "/" + file.path;
-    if (!replace_file(path, file.contents)) return path;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<std::string> write_round_record(int round, const RoundRecord& record) {
-  const std::string dir = round_dir(round);
-  std::error_code error;
-  fs::remove_all(dir, error);
-  std::optional<std::string> failed;
-  if (error) failed = dir;
-  if (!failed) failed = write_kept_files(dir + "/before", record.before);
-  if (!failed) failed = write_kept_files(dir + "/after", record.after);
-  if (!failed && !replace_file(dir + "/results.txt", record.results)) failed = dir + "/results.txt";
-  if (failed) fs::remove_all(dir, error);
-  return failed;
-}
-
 std::vector<FileChange> round_record_changes(int round, const RoundRecord& record) {
   const std::string dir = round_dir(round);
   std::vector<FileChange> changes{{dir + "/results.txt", record.results}};
@@ -115,18 +85,6 @@ std::string applied_stamp_now() {
   std::ostringstream stamp;
   stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
   return stamp.str();
-}
-
-bool mark_round_applied(int round, const std::string& stamp) {
-  return replace_file(round_dir(round) + "/applied", stamp);
-}
-
-bool remove_round(int round) {
-  const std::string dir = round_dir(round);
-  std::error_code error;
-  if (fs::exists(dir + "/applied", error) && !fs::remove(dir + "/applied", error)) return false;
-  fs::remove_all(dir, error);
-  return true;
 }
 
 }  // namespace league

@@ -6,11 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "common/io/file_replacement.h"
 #include "common/io/whole_file.h"
 #include "league/folder_lock.h"
+#include "league/run_league.h"
 #include "tests/support/case_run.h"
 
 namespace league {
@@ -138,6 +139,12 @@ TEST_F(TransactionTest, TheLockIsForOneCommandAndAKilledOnesNoteIsReported) {
     ASSERT_EQ(first.state(), FolderLock::State::kHeld);
     const FolderLock second;
     EXPECT_EQ(second.state(), FolderLock::State::kBusy);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_league({"check"}, out, err), 1);
+    EXPECT_EQ(err.str(),
+              "history/lock: another league command is running in this folder; nothing "
+              "changed.\n");
   }
   EXPECT_FALSE(fs::exists("history")) << "a lock leaves no folder of its own";
 

@@ -31,26 +31,26 @@ Snapshot snapshot(const fs::path& dir) {
   return files;
 }
 
+// Every run has the kill library preloaded, which spares it the waits for the
+// disk; `setting` asks the library to kill the run or to count.
 ToolOutcome league(const fs::path& dir, const std::vector<std::string>& args,
-                   const std::vector<std::string>& env = {}) {
+                   const std::string& setting = "LEAGUE_KILL_AT=0") {
   ToolRun run;
   run.program = fs::path(TOOLS_DIR) / "league";
   run.args = args;
   run.directory = dir;
-  run.env = env;
+  run.env = {"LD_PRELOAD=" KILL_LIBRARY, setting};
   return run_tool(run);
 }
 
-// A run of `args` in `dir` with the kill library preloaded.
 ToolOutcome league_killed_at(const fs::path& dir, const std::vector<std::string>& args, long n) {
-  return league(dir, args, {"LD_PRELOAD=" KILL_LIBRARY, "LEAGUE_KILL_AT=" + std::to_string(n)});
+  return league(dir, args, "LEAGUE_KILL_AT=" + std::to_string(n));
 }
 
 long count_changes(const fs::path& dir, const std::vector<std::string>& args) {
   ScratchDir count("interruption-count");
   const fs::path file = count.path() / "count";
-  const ToolOutcome outcome =
-      league(dir, args, {"LD_PRELOAD=" KILL_LIBRARY, "LEAGUE_KILL_COUNT=" + file.string()});
+  const ToolOutcome outcome = league(dir, args, "LEAGUE_KILL_COUNT=" + file.string());
   EXPECT_EQ(outcome.status, 0) << outcome.output;
   return std::stol(read_file(file));
 }

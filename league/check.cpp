@@ -1,10 +1,8 @@
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
 #include "common/results/results_file.h"
 #include "common/settings/league_settings.h"
@@ -39,18 +37,6 @@ void check_results_file(std::string_view text, const TableRead& table, CheckRepo
       report.note(std::move(finding.diagnostic));
     else
       report.problem(std::move(finding.diagnostic));
-  }
-}
-
-// Temporary files that a killed run of one of the programs left behind.
-void check_leftovers(CheckReport& report) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(".", error), end; !error && entry != end;
-       entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    if (is_temporary_name(name)) {
-      report.note(name, 0, "a temporary file an interrupted run left behind; it can be removed");
-    }
   }
 }
 
@@ -102,7 +88,6 @@ int check_league(std::ostream& out) {
   if (const auto text = read_checked_file(kTeamsDirFile, report)) {
     check_rosters(*text, settings.roster_layout(), report);
   }
-  check_leftovers(report);
 
   report.print(out);
   return report.problems() == 0 ? 0 : 1;

@@ -246,12 +246,18 @@ TEST_F(LeagueCheck, ResultsAsTheRoundChecksThem) {
   EXPECT_EQ(outcome.status, 1);
 }
 
-TEST_F(LeagueCheck, TemporaryFilesLeftBehindAreANote) {
+TEST_F(LeagueCheck, TemporaryFilesLeftBehindAreRemovedAndNamed) {
   write_file(dir_.path() / ".tmp-123456", "half a table");
-  EXPECT_EQ(check().output,
-            ".tmp-123456: note: a temporary file an interrupted run left behind; it can be "
-            "removed\n"
-            "0 problems, 1 note\n");
+  write_file(dir_.path() / ".tmp-12x", "someone else's");
+  ToolRun run;
+  run.program = LEAGUE_PROGRAM;
+  run.args = {"check"};
+  run.directory = dir_.path();
+  EXPECT_EQ(run_tool(run).output,
+            "Removed .tmp-123456, a temporary file that an interrupted run left behind.\n"
+            "0 problems, 0 notes\n");
+  EXPECT_FALSE(fs::exists(dir_.path() / ".tmp-123456"));
+  EXPECT_TRUE(fs::exists(dir_.path() / ".tmp-12x"));
 }
 
 TEST_F(LeagueCheck, ByteOrderMarksAndCarriageReturnsAlone) {

@@ -45,35 +45,39 @@ std::optional<std::string> round_applied_at(int round) {
   return std::string(trimmed(*text));
 }
 
-namespace {
-
-// Writes the files into `folder`; the first path that fails, if any.
-std::optional<std::string> write_kept_files(const std::string& folder,
-                                            const std::vector<FileUpdate>& files) {
-  std::error_code error;
-  fs::create_directories(folder, error);
-  if (error) return folder;
-  for (const FileUpdate& file : files) {
-    const std::string path = folder + "/" + file.path;
-    if (!replace_file(path, file.contents)) return path;
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record) {
+  const std::string dir = round_dir(round);
+  std::vector<FileChange> changes{{dir + "/" + kResultsFile, record.results}};
+  for (const FileUpdate& file : record.before)
+    changes.push_back({dir + "/before/" + file.path, file.contents});
+  for (const FileUpdate& file : record.after)
+    changes.push_back({dir + "/after/" + file.path, file.contents});
+  for (FileChange& stale : round_removal_changes(round)) {
+    if (std::none_of(changes.begin(), changes.end(),
+                     [&](const FileChange& change) { return change.path == stale.path; }))
+      changes.push_back(std::move(stale));
   }
-  return std::nullopt;
+  return changes;
 }
 
-}  // namespace
-
-std::optional<std::string> write_round_record(int round, const RoundRecord& record) {
+std::vector<FileChange> round_removal_changes(int round) {
   const std::string dir = round_dir(round);
+  std::vector<std::string> files;
   std::error_code error;
-  fs::remove_all(dir, error);
-  std::optional<std::string> failed;
-  if (error) failed = dir;
-  if (!failed) failed = write_kept_files(dir + "/before", record.before);
-  if (!failed) failed = write_kept_files(dir + "/after", record.after);
-  if (!failed && !replace_file(dir + "/" + kResultsFile, record.results))
-    failed = dir + "/" + kResultsFile;
-  if (failed) fs::remove_all(dir, error);
-  return failed;
+  for (fs::recursive_directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (!entry->is_directory(error))
+      files.push_back(dir + "/" + entry->path().lexically_relative(dir).generic_string());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<FileChange> changes;
+  const std::string applied = dir + "/applied";
+  if (std::find(files.begin(), files.end(), applied) != files.end())
+    changes.push_back({applied, std::nullopt});
+  for (const std::string& file : files) {
+    if (file != applied) changes.push_back({file, std::nullopt});
+  }
+  return changes;
 }
 
 std::string applied_stamp_now() {
@@ -81,18 +85,6 @@ std::string applied_stamp_now() {
   std::ostringstream stamp;
   stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
   return stamp.str();
-}
-
-bool mark_round_applied(int round, const std::string& stamp) {
-  return replace_file(round_dir(round) + "/applied", stamp);
-}
-
-bool remove_round(int round) {
-  const std::string dir = round_dir(round);
-  std::error_code error;
-  if (fs::exists(dir + "/applied", error) && !fs::remove(dir + "/applied", error)) return false;
-  fs::remove_all(dir, error);
-  return true;
 }
 
 }  // namespace league

@@ -6,6 +6,7 @@
 
 #include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
+#include "league/transaction.h"
 
 namespace league {
 
@@ -18,8 +19,11 @@ namespace league {
 //   history/<n>/after/        the same files as the round left them
 //   history/<n>/applied       when it was applied, local time: "2026-12-07 18:20\n"
 //
-// A round's folder is complete once it holds `applied`, which is written last;
-// a folder without it is what an interrupted run left, and counts as no round.
+// A round's folder is complete once it holds `applied`; a folder without it
+// counts as no round. A round and its undo are each one transaction (see
+// transaction.h), so no kill leaves a folder half written or half removed.
+// league's bookkeeping lies beside the rounds: history/journal and
+// history/rollback while a transaction runs, history/lock while a command does.
 
 // The league files a round changes, in the order they are written.
 inline const std::vector<std::string>& round_files() {
@@ -48,19 +52,15 @@ struct RoundRecord {
   std::vector<FileUpdate> after;
 };
 
-// Writes round n's folder without `applied`, so that it does not count yet.
-// A folder of that number left by an interrupted run is replaced. Returns the
-// path that could not be written, if any; the folder is then removed again.
-std::optional<std::string> write_round_record(int round, const RoundRecord& record);
+// The changes that write round n's folder, without `applied`: results.txt,
+// before/ and after/, and the removal of any other file a folder of that
+// number holds (left by an older version of league).
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record);
+
+// The changes that remove round n's folder, `applied` first.
+std::vector<FileChange> round_removal_changes(int round);
 
 // The text of an `applied` file for the present moment, local time.
 std::string applied_stamp_now();
-
-// Writes `applied`, which completes round n's folder.
-bool mark_round_applied(int round, const std::string& stamp);
-
-// Removes round n's folder; `applied` goes first, so that an interrupted
-// removal leaves no round behind. False when `applied` cannot be removed.
-bool remove_round(int round);
 
 }  // namespace league

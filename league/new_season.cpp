@@ -6,7 +6,6 @@
 #include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
 #include "common/form/form_table.h"
-#include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
@@ -16,6 +15,7 @@
 #include "league/history.h"
 #include "league/messages.h"
 #include "league/reading.h"
+#include "league/transaction.h"
 
 namespace league {
 
@@ -166,15 +166,14 @@ int start_season(const NewSeasonOptions& options, std::ostream& out) {
     table.push_back(TableEntry{team});
     form.push_back(FormEntry{team, FormString()});
   }
-  std::vector<FileUpdate> files{{kTableFile, format_league_table(table)},
+  std::vector<FileChange> files{{kTableFile, format_league_table(table)},
                                 {kFormFile, format_form_table(form)}};
   std::optional<LeagueSettings> settings = read_settings();
   if (!settings) {
     files.push_back({kSettingsFile, std::string(kNewSettings)});
     settings = read_league_settings(kNewSettings);
   }
-  const TogetherOutcome outcome = replace_files_together(files);
-  if (outcome.failed) fail({*outcome.failed, 0, "cannot be written; nothing written"});
+  if (const auto failed = apply_transaction("the new season", files)) fail(*failed);
   out << "New season with " << teams.size() << " teams: " << kTableFile << " and " << kFormFile
       << " written.\n";
   if (files.size() == 3) {

@@ -1,11 +1,14 @@
+#include <algorithm>
 #include <optional>
 #include <ostream>
+#include <tuple>
 
 #include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
 #include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
+#include "common/io/whole_file.h"
 #include "common/results/results_file.h"
 #include "common/round/round_update.h"
 #include "common/table/table_file.h"
@@ -14,6 +17,7 @@
 #include "league/messages.h"
 #include "league/reading.h"
 #include "league/round_check.h"
+#include "league/transaction.h"
 
 namespace league {
 
@@ -44,15 +48,37 @@ void check_results(const std::vector<ResultsEntry>& results, const std::vector<T
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
 }
 
-void refuse_repeat(const std::string& results, const std::vector<int>& rounds) {
-  if (rounds.empty()) return;
-  const int last = rounds.back();
-  if (read_round_file(last, kResultsFile) != results) return;
-  fail({kResultsFile, 0,
-        "the same as round " + std::to_string(last) + "'s, applied " +
-            round_applied_at(last).value_or("?") +
-            "; nothing changed. If this round really had the same results: league round "
-            "--again"});
+// A result as the repeat guard compares it: the teams and their goals.
+using Match = std::tuple<std::string, std::string, std::int32_t, std::int32_t>;
+
+// The round's matches in one order, whatever the order, line ends or
+// byte-order mark of the file they came from.
+std::vector<Match> matches_of(const std::vector<ResultsEntry>& results) {
+  std::vector<Match> matches;
+  for (const ResultsEntry& entry : results) {
+    if (!entry.result) continue;
+    const auto& [home, away] = entry.result->sides;
+    matches.emplace_back(home.team, away.team, home.goals, away.goals);
+  }
+  std::sort(matches.begin(), matches.end());
+  return matches;
+}
+
+// Refuses a round whose matches are those of a round in history, so that no
+// round counts twice by mistake.
+void refuse_repeat(const std::vector<ResultsEntry>& results, const std::vector<int>& rounds) {
+  const std::vector<Match> matches = matches_of(results);
+  for (auto round = rounds.rbegin(); round != rounds.rend(); ++round) {
+    const auto applied = read_round_file(*round, kResultsFile);
+    if (!applied) continue;
+    const std::string text = applied->substr(byte_order_mark_length(*applied));
+    if (matches_of(read_results(text)) != matches) continue;
+    fail({kResultsFile, 0,
+          "the same matches as round " + std::to_string(*round) + ", applied " +
+              round_applied_at(*round).value_or("?") +
+              "; nothing changed. If this round really had the same results: league round "
+              "--again"});
+  }
 }
 
 // The round failed where the checks of results.txt could not see it.
@@ -62,19 +88,6 @@ void refuse_repeat(const std::string& results, const std::vector<int>& rounds) {
   refuse({kResultsFile, failure.line,
           "the result of " + failure.team + " takes a count of " + kTableFile +
               " beyond its largest number"});
-}
-
-// Puts the league files back as `record.before` holds them after `failed`
-// could not be written.
-void take_back(int round, const RoundRecord& record, const std::string& failed) {
-  const TogetherOutcome outcome = replace_files_together(record.before);
-  if (outcome.failed) {
-    fail({failed, 0,
-          "cannot be written, and putting back " + *outcome.failed + " failed too; " +
-              round_dir(round) + "/before keeps the old files"});
-  }
-  remove_round(round);
-  fail({failed, 0, "cannot be written; nothing changed"});
 }
 
 }  // namespace
@@ -96,7 +109,7 @@ int play_round(const RoundOptions& options, std::ostream& out) {
   const std::vector<ResultsEntry> results = read_results(results_file.text);
   check_results(results, table.rows, out);
   const std::vector<int> rounds = recorded_rounds();
-  if (!options.again) refuse_repeat(results_file.bytes, rounds);
+  if (!options.again) refuse_repeat(results, rounds);
   FormRead form = read_form_table(form_file.text);
   if (form.problem) refuse(*form.problem);
 
@@ -120,24 +133,14 @@ int play_round(const RoundOptions& options, std::ostream& out) {
     record.after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
 
-  // The history folder first, then the league files together, then `applied`
-  // which makes the round count: a failure at any step leaves the league as
-  // it was and no round in history.
+  // The round's folder, the league files and `applied`, which makes the round
+  // count, as one transaction.
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  if (const auto failed = write_round_record(round, record))
-    fail({*failed, 0, "cannot be written; nothing changed"});
-  const TogetherOutcome outcome = replace_files_together(record.after);
-  if (outcome.failed) {
-    if (!outcome.left_new.empty()) {
-      fail({*outcome.failed, 0,
-            "cannot be written, and " + name_list(outcome.left_new) +
-                " could not be put back: " + round_dir(round) + "/before keeps the old versions"});
-    }
-    remove_round(round);
-    fail({*outcome.failed, 0, "cannot be written; nothing changed"});
-  }
-  if (!mark_round_applied(round, applied_stamp_now()))
-    take_back(round, record, round_dir(round) + "/applied");
+  std::vector<FileChange> changes = round_record_changes(round, record);
+  for (const FileUpdate& file : record.after) changes.push_back({file.path, file.contents});
+  changes.push_back({round_dir(round) + "/applied", applied_stamp_now()});
+  if (const auto failed = apply_transaction("round " + std::to_string(round), changes))
+    fail(*failed);
 
   for (const std::string& team : update.without_attendances)
     out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";

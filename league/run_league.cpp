@@ -6,8 +6,12 @@
 #include <utility>
 
 #include "common/console/tool_error.h"
+#include "common/io/league_files.h"
 #include "league/commands.h"
+#include "league/folder_lock.h"
+#include "league/messages.h"
 #include "league/near_match.h"
+#include "league/transaction.h"
 
 namespace league {
 
@@ -71,6 +75,41 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   } catch (const CLI::ParseError& error) {
     // --help and --version end here with 0; a mistake in the arguments with 1.
     return app.exit(error, out, err) == 0 ? 0 : 1;
+  }
+
+  // One command at a time in a league folder, and first of all what an
+  // interrupted one left is completed or rolled back.
+  const FolderLock lock;
+  const bool changes_files = *new_command || *round_command || *undo_command;
+  switch (lock.state()) {
+    case FolderLock::State::kBusy:
+      err << describe({std::string(kHistoryDir) + "/lock", 0,
+                       "another league command is running in this folder; nothing changed"})
+          << '\n';
+      return 1;
+    case FolderLock::State::kUnavailable:
+      if (changes_files) {
+        err << describe({std::string(kHistoryDir) + "/lock", 0,
+                         "cannot be created (" + lock.reason() + "); nothing changed"})
+            << '\n';
+        return 1;
+      }
+      break;  // a folder no one can write to needs no lock to be read
+    case FolderLock::State::kHeld: {
+      const Recovery recovery = recover_interrupted();
+      if (!recovery.removed.empty()) {
+        out << "Removed " << name_list(recovery.removed)
+            << (recovery.removed.size() == 1 ? ", a temporary file" : ", temporary files")
+            << " that an interrupted run left behind.\n";
+      }
+      if (recovery.report) out << *recovery.report << '\n';
+      if (recovery.failure) {
+        out.flush();
+        err << describe(*recovery.failure) << '\n';
+        return 1;
+      }
+      break;
+    }
   }
 
   try {

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <random>
+#include <sstream>
 
 #include "tests/support/case_run.h"
 
@@ -136,7 +137,7 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
   expect_refusals(path, {{{"undo"}, "history: holds no round to undo"},
                          {{"new", "Avon", "Bure"}, "table.txt: exists already"}});
   ASSERT_EQ(league(path, {"round"}).status, 0);
-  expect_refusals(path, {{{"round"}, "results.txt: the same as round 1's, applied 20"}});
+  expect_refusals(path, {{{"round"}, "results.txt: the same matches as round 1, applied 20"}});
 
   write_file(path / "results.txt",
              "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-1 Dunmore\n");
@@ -177,6 +178,27 @@ TEST(LeagueSeasonTest, TheSameResultsAgainAreAppliedOnlyWhenAsked) {
   EXPECT_NE(again.output.find("Round 2: 6 results"), std::string::npos) << again.output;
 }
 
+TEST(LeagueSeasonTest, TheRepeatGuardComparesMatchesOfEveryRoundNotBytes) {
+  ScratchDir dir("league-season");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  const std::string first = read_file(path / "results.txt");
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+  std::mt19937 random(11);
+  for (int round = 2; round <= 3; ++round) {
+    write_file(path / "results.txt", random_round(kExampleTeams, random));
+    ASSERT_EQ(league(path, {"round"}).status, 0);
+  }
+  // Round 1's matches again, last first, with CR LF and a byte-order mark.
+  std::vector<std::string> lines;
+  std::istringstream in(first);
+  for (std::string line; std::getline(in, line);) lines.insert(lines.begin(), line);
+  std::string same = "\xEF\xBB\xBF";
+  for (const std::string& line : lines) same += line + "\r\n";
+  write_file(path / "results.txt", same);
+  expect_refusals(path, {{{"round"}, "results.txt: the same matches as round 1, applied"}});
+}
+
 TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
   ScratchDir dir("league-season");
   copy_example_league(dir.path());
@@ -200,11 +222,18 @@ TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
     if (round < 3) {
       ASSERT_EQ(league(path, {"undo"}).status, 0);
     }
+    // results.txt holds the undone round's results again; what it held
+    // before, the next round's results, is kept beside it.
     Snapshot now = snapshot(path);
-    now.erase("results.txt");
-    Snapshot expected = before_round[static_cast<std::size_t>(round - 1)];
-    expected.erase("results.txt");
-    EXPECT_EQ(now, expected) << "after undoing round " << round;
+    if (round < 3) {
+      const std::string kept = "results-before-undo-" + std::to_string(round) + ".txt";
+      EXPECT_EQ(now[kept], before_round[static_cast<std::size_t>(round)]["results.txt"]);
+      now.erase(kept);
+    }
+    for (int later = round + 1; later < 3; ++later)
+      now.erase("results-before-undo-" + std::to_string(later) + ".txt");
+    EXPECT_EQ(now, before_round[static_cast<std::size_t>(round - 1)])
+        << "after undoing round " << round;
   }
   expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
 }

@@ -1,0 +1,146 @@
+// Kills `league round`, `league undo` and `league new` with SIGKILL right after
+// each of their changes to the file system in turn, every one of them (the
+// preloaded library tests/kill/kill_at.cpp counts them). After each kill the
+// next command, `league check`, must leave the folder exactly as it was before
+// the killed command or exactly as an undisturbed run leaves it, every file
+// and the history byte for byte, with no temporary file or lock left, and say
+// which in one line; and a further command must then do what the recorded
+// rounds say, so that no round counts twice.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+
+#include "tests/support/case_run.h"
+
+namespace league::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below a folder with its contents; a round's `applied` holds the
+// minute of its run, which two runs need not share.
+using Snapshot = std::map<std::string, std::string>;
+
+Snapshot snapshot(const fs::path& dir) {
+  Snapshot files;
+  for (const std::string& name : list_files(dir)) {
+    const bool stamp = fs::path(name).filename() == "applied";
+    files[name] = stamp ? "(the time of the round)" : read_file(dir / name);
+  }
+  return files;
+}
+
+// Every run has the kill library preloaded, which spares it the waits for the
+// disk; `setting` asks the library to kill the run or to count.
+ToolOutcome league(const fs::path& dir, const std::vector<std::string>& args,
+                   const std::string& setting = "LEAGUE_KILL_AT=0") {
+  ToolRun run;
+  run.program = fs::path(TOOLS_DIR) / "league";
+  run.args = args;
+  run.directory = dir;
+  run.env = {"LD_PRELOAD=" KILL_LIBRARY, setting};
+  return run_tool(run);
+}
+
+ToolOutcome league_killed_at(const fs::path& dir, const std::vector<std::string>& args, long n) {
+  return league(dir, args, "LEAGUE_KILL_AT=" + std::to_string(n));
+}
+
+long count_changes(const fs::path& dir, const std::vector<std::string>& args) {
+  ScratchDir count("interruption-count");
+  const fs::path file = count.path() / "count";
+  const ToolOutcome outcome = league(dir, args, "LEAGUE_KILL_COUNT=" + file.string());
+  EXPECT_EQ(outcome.status, 0) << outcome.output;
+  return std::stol(read_file(file));
+}
+
+void copy_league(const fs::path& from, const fs::path& to) {
+  for (const auto& entry : fs::directory_iterator(to)) fs::remove_all(entry.path());
+  fs::copy(from, to, fs::copy_options::recursive);
+}
+
+bool says(const std::string& output, const std::string& word) {
+  return output.find(word) != std::string::npos;
+}
+
+// Kills `args` run on a copy of `start` after each of its changes in turn;
+// `further` run after the recovery must always end in the state `settled`.
+void kill_at_every_change(const fs::path& start, const std::vector<std::string>& args,
+                          const std::vector<std::string>& further, const Snapshot& settled) {
+  ScratchDir league_dir("interruption");
+  const fs::path dir = league_dir.path();
+  copy_league(start, dir);
+  const Snapshot before = snapshot(dir);
+  const long changes = count_changes(dir, args);
+  const Snapshot after = snapshot(dir);
+  ASSERT_NE(before, after);
+  ASSERT_GT(changes, 5) << "the kill library is not counting";
+
+  int completed = 0;
+  int rolled_back = 0;
+  for (long n = 1; n <= changes; ++n) {
+    copy_league(start, dir);
+    const ToolOutcome killed = league_killed_at(dir, args, n);
+    ASSERT_EQ(killed.status, -1) << "not killed at change " << n << ": " << killed.output;
+
+    const ToolOutcome next = league(dir, {"check"});
+    const Snapshot now = snapshot(dir);
+    const bool is_before = now == before;
+    const bool is_after = now == after;
+    EXPECT_TRUE(is_before || is_after) << "killed at change " << n << " of " << changes;
+    if (says(next.output, "which an interrupted run had begun")) {
+      const bool completing = says(next.output, "Completed ");
+      EXPECT_TRUE(completing ? is_after : is_before) << n << ": " << next.output;
+      ++(completing ? completed : rolled_back);
+    }
+
+    const ToolOutcome then = league(dir, further);
+    EXPECT_EQ(snapshot(dir), settled) << "killed at change " << n << ", then " << then.output;
+  }
+  // Kills both before and after the commit point were caught.
+  EXPECT_GT(completed, 0);
+  EXPECT_GT(rolled_back, 0);
+  std::cout << changes << " kill points: " << completed << " completed, " << rolled_back
+            << " rolled back\n";
+}
+
+class InterruptionTest : public ::testing::Test {
+ protected:
+  // The example league after round 1, with round 2's results in results.txt;
+  // and the same after round 2.
+  void SetUp() override {
+    fs::copy(fs::path(EXAMPLES_DIR) / "league", round_1_.path(), fs::copy_options::recursive);
+    ASSERT_EQ(league(round_1_.path(), {"round"}).status, 0);
+    write_file(round_1_.path() / "results.txt",
+               "Kestrel 1 - 0 Ashford\nLowther 2 - 2 Harwood\nCarrow 0 - 3 Fenwick\n");
+    copy_league(round_1_.path(), round_2_.path());
+    ASSERT_EQ(league(round_2_.path(), {"round"}).status, 0);
+  }
+
+  ScratchDir round_1_{"interruption-round-1"};
+  ScratchDir round_2_{"interruption-round-2"};
+};
+
+TEST_F(InterruptionTest, RoundKilledAtAnyChangeIsCompletedOrRolledBack) {
+  // From either outcome another `league round` leaves round 2 applied once.
+  kill_at_every_change(round_1_.path(), {"round"}, {"round"}, snapshot(round_2_.path()));
+}
+
+TEST_F(InterruptionTest, UndoKilledAtAnyChangeIsCompletedOrRolledBack) {
+  // Whether round 2 was undone or not, `league round` leaves it applied once.
+  kill_at_every_change(round_2_.path(), {"undo"}, {"round"}, snapshot(round_2_.path()));
+}
+
+TEST(Interruption, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-new");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
+  ScratchDir settled("interruption-new-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
+}  // namespace
+}  // namespace league::testing

@@ -42,6 +42,26 @@ TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
   EXPECT_NE(read_whole_file("site/page.html")->find("<polyline"), std::string::npos);
 }
 
+TEST(LeaguePublish, RefusesToWriteOverAFileTheLeagueKeeps) {
+  testing::ScratchWorkDir folder("publish_test");
+  write_test_league({"Lions", "Tigers"}, 1, true);
+  const auto before = read_whole_file("table.txt");
+  std::string out;
+  std::string err;
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"publish", "--out", "table.txt"},
+                                             {"publish", "--json", "./form.txt"},
+                                             {"publish", "--out", "history/1/applied"},
+                                             {"publish", "--out", "LIO.txt"},
+                                             {"publish", "--out", "fixtures.txt"},
+                                             {"publish", "--out", "a.html", "--json", "a.html"}}) {
+    EXPECT_EQ(run(args, out, err), 1) << args.back();
+    EXPECT_NE(err.find(args.back() + ": "), std::string::npos) << err;
+  }
+  EXPECT_EQ(read_whole_file("table.txt"), before);
+  EXPECT_FALSE(fs::exists("a.html"));
+}
+
 TEST(LeaguePublish, MissingTableWritesNothing) {
   testing::ScratchWorkDir folder("publish_test");
   std::string out;

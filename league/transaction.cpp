@@ -10,11 +10,6 @@
 #include "common/io/whole_file.h"
 #include "league/folder_lock.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace league {
 
 namespace {
@@ -34,19 +29,6 @@ const std::string& rollback_path() {
 constexpr std::string_view kJournalHeader = "league journal 1\n";
 
 // ---- The file system, each step made durable before the next ----
-
-#ifdef _WIN32
-// Windows makes a rename or a removal durable with the file's own flush; it
-// has no flush for a folder.
-void sync_folder(const std::string&) {}
-#else
-void sync_folder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-#endif
 
 // The folder holding `path`: "" for a file of the league folder itself.
 std::string parent_of(const std::string& path) {

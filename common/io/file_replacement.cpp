@@ -67,7 +67,6 @@ bool rename_over(const std::string& from, const std::string& to) {
   }
   return renamed;
 }
-void sync_directory(const std::string&) {}
 #else
 int open_new(const std::string& path, int mode) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -93,13 +92,6 @@ bool remove_file(const std::string& path) {
 }
 bool rename_over(const std::string& from, const std::string& to) {
   return ::rename(from.c_str(), to.c_str()) == 0;
-}
-// Makes the rename itself durable; a failure here cannot undo it, so it is ignored.
-void sync_directory(const std::string& directory) {
-  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 #endif
 
@@ -149,6 +141,19 @@ int create_temporary(const std::string& path, std::string& temp_path) {
 
 }  // namespace
 
+#ifdef _WIN32
+// Windows makes a rename or a removal durable with the file's own flush; it
+// has no flush for a folder.
+void sync_folder(const std::string&) {}
+#else
+void sync_folder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
 bool is_temporary_name(std::string_view name) {
   if (name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) return false;
   const std::string_view digits = name.substr(kTemporaryPrefix.size());
@@ -183,7 +188,8 @@ bool FileReplacement::commit() {
     return false;
   }
   temp_path_.clear();
-  sync_directory(directory_of(path_).empty() ? "." : directory_of(path_));
+  // Makes the rename itself durable; a failure here cannot undo it.
+  sync_folder(directory_of(path_).empty() ? "." : directory_of(path_));
   return true;
 }
 

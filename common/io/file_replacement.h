@@ -36,6 +36,10 @@ class FileReplacement {
   std::string temp_path_;
 };
 
+// Flushes a folder's entries to disk, so that a rename or removal in it
+// survives a crash; nothing where the system has no such flush.
+void sync_folder(const std::string& folder);
+
 // The temporary files are named ".tmp-" and digits. One that a killed run
 // left behind is recognised by its name.
 inline constexpr std::string_view kTemporaryPrefix = ".tmp-";

@@ -124,6 +124,25 @@ TEST_F(LeagueCheck, TotalsOfDrawsOrGamesCountedForOneSideOnly) {
             "2 problems, 0 notes\n");
 }
 
+TEST_F(LeagueCheck, ATeamNamedNoAndARowANumberShort) {
+  edit("table.txt", "12   Lowther", "12   No     ");
+  edit("form.txt", "12   Lowther", "12   No     ");
+  edit("attendances.dat", "Lowther ", "No      ");
+  remove("results.txt");
+  EXPECT_EQ(check().output,
+            "table.txt:14: a team named No: table_update drops the row of that name from "
+            "attendances.dat; rename it\n"
+            "1 problem, 0 notes\n");
+  // Harwood's row lacks its points: the row is named on its own line, not on
+  // the next one, whose position the tools take for the points.
+  edit("table.txt", "    2    12\n", "    2\n");
+  EXPECT_EQ(check().output,
+            "table.txt:3: note: Harwood: Pts is 2, not 3W+D = 12 (points deducted?)\n"
+            "table.txt:3: row 1 (Harwood) is a number short; table_update refuses the table, and "
+            "the rows after it are not checked\n"
+            "1 problem, 1 note\n");
+}
+
 TEST_F(LeagueCheck, DamagedTableRowEndsTheTableChecks) {
   edit("table.txt", "Harwood                   6", "Harwood                   5");
   edit("table.txt", "Fenwick                   6    3", "Fenwick                   6    x");

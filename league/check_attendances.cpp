@@ -1,7 +1,7 @@
 #include "league/check_attendances.h"
 
-#include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "common/attendances/attendances_file.h"
 #include "common/io/league_files.h"
@@ -16,9 +16,10 @@ void check_attendances(std::string_view text, const TableRead* table, CheckRepor
     return;  // a team whose line does not read may well be there: none is named
   }
   if (table == nullptr) return;
+  std::unordered_set<std::string_view> kept;
+  for (const AttendanceRow& row : read.rows) kept.insert(row.Team);
   for (const TableEntry& row : table->rows) {
-    if (std::none_of(read.rows.begin(), read.rows.end(),
-                     [&](const AttendanceRow& kept) { return kept.Team == row.Team; })) {
+    if (kept.count(row.Team) == 0) {
       report.problem(kAttendancesFile, 0, "no row for " + row.Team + ", a team of " + kTableFile);
     }
   }

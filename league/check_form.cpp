@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "common/form/form_table.h"
@@ -36,6 +37,7 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
   if (table != nullptr) {
     for (const TableEntry& row : table->rows) table_teams.push_back(row.Team);
   }
+  const std::unordered_set<std::string_view> known(table_teams.begin(), table_teams.end());
   std::map<std::string, std::size_t> first_line;
   for (std::size_t i = 0; i < form.rows.size(); ++i) {
     const FormEntry& entry = form.rows[i];

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <unordered_set>
 
 #include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
@@ -61,8 +62,8 @@ std::vector<Name> names_from_file(const std::string& path) {
 // Every name that cannot be a team, each with its line.
 std::vector<Diagnostic> bad_names(const std::vector<Name>& names) {
   std::vector<Diagnostic> problems;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    const Name& name = names[i];
+  std::unordered_set<std::string_view> given;
+  for (const Name& name : names) {
     const auto problem = [&](std::string what) {
       problems.push_back(
           {name.file.empty() ? "league new" : name.file, name.line, std::move(what)});
@@ -81,12 +82,7 @@ std::vector<Diagnostic> bad_names(const std::vector<Name>& names) {
       problem(std::string("a team cannot be named No: table_update drops that name's row from ") +
               kAttendancesFile);
     }
-    for (std::size_t j = 0; j < i; ++j) {
-      if (names[j].text == team) {
-        problem(team + " is given twice");
-        break;
-      }
-    }
+    if (!given.insert(team).second) problem(team + " is given twice");
   }
   return problems;
 }
@@ -145,11 +141,11 @@ std::optional<std::vector<std::string>> teams_without_attendances(
     out << describe(*read.problem) << "; mend it before the first round.\n";
     return std::nullopt;
   }
+  std::unordered_set<std::string_view> kept;
+  for (const AttendanceRow& row : read.rows) kept.insert(row.Team);
   std::vector<std::string> missing;
   for (const std::string& team : teams) {
-    if (std::none_of(read.rows.begin(), read.rows.end(),
-                     [&](const AttendanceRow& row) { return row.Team == team; }))
-      missing.push_back(team);
+    if (kept.count(team) == 0) missing.push_back(team);
   }
   return missing;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_set>
 
 #include "common/io/league_files.h"
 #include "league/near_match.h"
@@ -25,6 +26,7 @@ RoundCheck check_round(const std::vector<ResultsEntry>& results,
   const auto problem = [&](std::size_t line, std::string what) {
     check.problems.push_back({kResultsFile, line, std::move(what)});
   };
+  const std::unordered_set<std::string_view> known(teams.begin(), teams.end());
   std::map<std::string_view, std::size_t> first_line;  // team -> line of its first result
   for (const ResultsEntry& entry : results) {
     if (!entry.result) {
@@ -35,8 +37,7 @@ RoundCheck check_round(const std::vector<ResultsEntry>& results,
     }
     const auto& [home, away] = entry.result->sides;
     for (const MatchSide& side : {home, away}) {
-      if (std::find(teams.begin(), teams.end(), side.team) == teams.end())
-        problem(entry.line, unknown_team(side.team, teams));
+      if (known.count(side.team) == 0) problem(entry.line, unknown_team(side.team, teams));
     }
     if (home.team == away.team) problem(entry.line, std::string(home.team) + " plays itself");
     if (home.goals < 0 || away.goals < 0) problem(entry.line, "negative goals");

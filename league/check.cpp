@@ -6,6 +6,7 @@
 #include "common/io/league_files.h"
 #include "common/results/results_file.h"
 #include "common/settings/league_settings.h"
+#include "league/adjustments.h"
 #include "league/check_attendances.h"
 #include "league/check_files.h"
 #include "league/check_form.h"
@@ -55,9 +56,13 @@ int check_league(std::ostream& out) {
     report.problem(kSettingsFile, 0, "missing; table_update does not run without it");
   }
 
+  // The points adjustments that history/ keeps explain a Pts other than 3W+D.
+  AdjustmentsRead adjustments = read_recorded_adjustments();
+  for (Diagnostic& problem : adjustments.problems) report.problem(std::move(problem));
+
   std::optional<TableRead> table;
   if (const auto text = read_checked_file(kTableFile, report)) {
-    table = check_table(*text, report);
+    table = check_table(*text, report, adjusted_points(adjustments.adjustments));
   } else {
     report.problem(kTableFile, 0, "missing; table_update and league round need it");
   }

@@ -12,7 +12,8 @@ namespace {
 
 constexpr const char* kFile = kTableFile;
 
-void check_row(const TableEntry& row, std::size_t line, CheckReport& report) {
+void check_row(const TableEntry& row, std::size_t line, std::int64_t adjusted,
+               CheckReport& report) {
   const std::int64_t games = std::int64_t{row.W} + row.D + row.L;
   if (row.P != games) {
     report.problem(
@@ -26,10 +27,15 @@ void check_row(const TableEntry& row, std::size_t line, CheckReport& report) {
                        std::to_string(difference));
   }
   const std::int64_t points = std::int64_t{row.W} * 3 + row.D;
-  if (row.Pts != points) {
+  if (adjusted != 0 && row.Pts != points + adjusted) {
     report.note(kFile, line,
-                row.Team + ": Pts is " + std::to_string(row.Pts) +
-                    ", not 3W+D = " + std::to_string(points) + " (points deducted?)");
+                row.Team + ": Pts is " + std::to_string(row.Pts) + ", not 3W+D+adjustments = " +
+                    std::to_string(points) + (adjusted > 0 ? "+" : "") + std::to_string(adjusted) +
+                    " = " + std::to_string(points + adjusted));
+  } else if (adjusted == 0 && row.Pts != points) {
+    report.note(kFile, line,
+                row.Team + ": Pts is " + std::to_string(row.Pts) + ", not 3W+D = " +
+                    std::to_string(points) + " (points deducted? league adjust records it)");
   }
   if (row.Team == "No") {
     report.problem(kFile, line,
@@ -87,12 +93,14 @@ void check_order(const TableRead& table, CheckReport& report) {
 
 }  // namespace
 
-std::optional<TableRead> check_table(std::string_view text, CheckReport& report) {
+std::optional<TableRead> check_table(std::string_view text, CheckReport& report,
+                                     const std::map<std::string, std::int64_t>& adjusted) {
   TableRead table = read_league_table(text, kFile);
   std::map<std::string_view, std::size_t> first_line;
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const TableEntry& row = table.rows[i];
-    check_row(row, table.lines[i], report);
+    const auto sum = adjusted.find(row.Team);
+    check_row(row, table.lines[i], sum == adjusted.end() ? 0 : sum->second, report);
     const auto [seen, added] = first_line.try_emplace(row.Team, table.lines[i]);
     if (!added) {
       report.problem(kFile, table.lines[i],

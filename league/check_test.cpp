@@ -92,7 +92,8 @@ TEST_F(LeagueCheck, TableRowsThatDisagreeAndTotalsThatCannotBe) {
       outcome.output,
       "table.txt:3: Harwood: P is 7, but W+D+L is 6\n"
       "table.txt:3: Harwood: GD is 3, but GF-GA is 2\n"
-      "table.txt:3: note: Harwood: Pts is 10, not 3W+D = 12 (points deducted?)\n"
+      "table.txt:3: note: Harwood: Pts is 10, not 3W+D = 12 (points deducted? league adjust "
+      "records it)\n"
       "table.txt:13: Dunmore stands in the table a second time (first on line 10)\n"
       "table.txt: all W add up to 29, but all L to 28; every win is another team's loss\n"
       "table.txt: all GF add up to 117, but all GA to 116; every goal scored is one conceded\n"
@@ -108,7 +109,8 @@ TEST_F(LeagueCheck, PointDeductionAloneIsANote) {
        "Harwood                   6    4   0   2     9    7    2     9");
   const ToolOutcome outcome = check();
   EXPECT_EQ(outcome.output,
-            "table.txt:3: note: Harwood: Pts is 9, not 3W+D = 12 (points deducted?)\n"
+            "table.txt:3: note: Harwood: Pts is 9, not 3W+D = 12 (points deducted? league adjust "
+            "records it)\n"
             "table.txt:3: note: the table is out of order here: by points, goal difference and "
             "goals for, Ashford stands above Harwood; the next round puts it in order\n"
             "0 problems, 2 notes\n");
@@ -137,7 +139,8 @@ TEST_F(LeagueCheck, ATeamNamedNoAndARowANumberShort) {
   // the next one, whose position the tools take for the points.
   edit("table.txt", "    2    12\n", "    2\n");
   EXPECT_EQ(check().output,
-            "table.txt:3: note: Harwood: Pts is 2, not 3W+D = 12 (points deducted?)\n"
+            "table.txt:3: note: Harwood: Pts is 2, not 3W+D = 12 (points deducted? league adjust "
+            "records it)\n"
             "table.txt:3: row 1 (Harwood) is a number short; table_update refuses the table, and "
             "the rows after it are not checked\n"
             "1 problem, 1 note\n");

@@ -13,6 +13,8 @@ namespace league {
 struct NewSeasonOptions {
   std::vector<std::string> teams;  // names given on the command line
   std::string teams_file;          // or a file of names, one per line
+  std::string name;                // the league's name, when name_given
+  bool name_given = false;
 };
 int start_season(const NewSeasonOptions& options, std::ostream& out);
 
@@ -25,6 +27,26 @@ struct UndoOptions {
   bool force = false;  // undo even when a file changed after the round
 };
 int undo_round(const UndoOptions& options, std::ostream& out);
+
+// Points deducted from a team or awarded to it, with the reason, recorded in
+// history/ so that `league undo` takes them back (see adjustments.h).
+struct AdjustOptions {
+  std::string team;
+  std::string points;  // as typed: "-3", "+3" or "3"
+  std::string reason;
+};
+int adjust_points(const AdjustOptions& options, std::ostream& out);
+
+// `league undo` when the last thing recorded is an adjustment kept under
+// `round` (0 before the first round): takes back the last one.
+int undo_adjustment(int round, const UndoOptions& options, std::ostream& out);
+
+// Shows the league's name, or changes it when one is given.
+struct NameOptions {
+  std::string name;
+  bool given = false;
+};
+int name_league(const NameOptions& options, std::ostream& out);
 
 int check_league(std::ostream& out);
 

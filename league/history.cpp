@@ -19,20 +19,24 @@ std::string round_dir(int round) {
   return std::string(kHistoryDir) + "/" + std::to_string(round);
 }
 
-std::vector<int> recorded_rounds() {
-  std::vector<int> rounds;
+std::vector<int> complete_folders(const std::string& dir) {
+  std::vector<int> numbers;
   std::error_code error;
-  for (fs::directory_iterator entry(kHistoryDir, error), end; !error && entry != end;
+  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
        entry.increment(error)) {
     const std::string name = entry->path().filename().string();
-    int round = 0;
-    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), round);
-    if (failure != std::errc() || rest != name.data() + name.size() || round < 1) continue;
-    if (name != std::to_string(round)) continue;  // "07" is not round 7's folder
-    if (fs::is_regular_file(entry->path() / "applied", error)) rounds.push_back(round);
+    int number = 0;
+    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
+    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
+    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
   }
-  std::sort(rounds.begin(), rounds.end());
-  return rounds;
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+std::vector<int> recorded_rounds() {
+  return complete_folders(kHistoryDir);
 }
 
 std::optional<std::string> read_round_file(int round, const std::string& name) {
@@ -61,7 +65,10 @@ std::vector<FileChange> round_record_changes(int round, const RoundRecord& recor
 }
 
 std::vector<FileChange> round_removal_changes(int round) {
-  const std::string dir = round_dir(round);
+  return folder_removal_changes(round_dir(round));
+}
+
+std::vector<FileChange> folder_removal_changes(const std::string& dir) {
   std::vector<std::string> files;
   std::error_code error;
   for (fs::recursive_directory_iterator entry(dir, error), end; !error && entry != end;

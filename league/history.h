@@ -34,6 +34,11 @@ inline const std::vector<std::string>& round_files() {
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();
 
+// The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
+// zeros) that hold `applied`, ascending: the complete rounds of history/, the
+// complete adjustments of a round's folder.
+std::vector<int> complete_folders(const std::string& dir);
+
 // The folder of round n: "history/<n>".
 std::string round_dir(int round);
 
@@ -59,6 +64,10 @@ std::vector<FileChange> round_record_changes(int round, const RoundRecord& recor
 
 // The changes that remove round n's folder, `applied` first.
 std::vector<FileChange> round_removal_changes(int round);
+
+// The changes that remove every file below `dir`, its `applied` first, so that
+// the folder counts as gone from the first change on.
+std::vector<FileChange> folder_removal_changes(const std::string& dir);
 
 // The text of an `applied` file for the present moment, local time.
 std::string applied_stamp_now();

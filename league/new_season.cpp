@@ -12,8 +12,10 @@
 #include "common/table/table_file.h"
 #include "common/text/lines.h"
 #include "common/text/spaces.h"
+#include "league/adjustments.h"
 #include "league/commands.h"
 #include "league/history.h"
+#include "league/league_name.h"
 #include "league/messages.h"
 #include "league/reading.h"
 #include "league/transaction.h"
@@ -126,6 +128,11 @@ void refuse_existing_season() {
           "holds the rounds of an earlier season; move it away before starting a new one. "
           "Nothing written"});
   }
+  if (!recorded_adjustments(0).empty()) {
+    fail({kHistoryDir, 0,
+          "holds points adjustments of an earlier season; move it away before starting a new "
+          "one. Nothing written"});
+  }
 }
 
 // The teams that attendances.dat has no row for, or all of them when it does
@@ -154,6 +161,9 @@ std::optional<std::vector<std::string>> teams_without_attendances(
 
 int start_season(const NewSeasonOptions& options, std::ostream& out) {
   const std::vector<std::string> teams = team_names(options);
+  const NameGiven name = check_league_name(options.name);
+  if (options.name_given && name.problem)
+    fail({"league new", 0, "the league's name " + *name.problem + "; nothing written"});
   refuse_existing_season();
 
   std::vector<TableEntry> table;
@@ -165,14 +175,17 @@ int start_season(const NewSeasonOptions& options, std::ostream& out) {
   std::vector<FileChange> files{{kTableFile, format_league_table(table)},
                                 {kFormFile, format_form_table(form)}};
   std::optional<LeagueSettings> settings = read_settings();
-  if (!settings) {
+  const bool new_settings = !settings;
+  if (new_settings) {
     files.push_back({kSettingsFile, std::string(kNewSettings)});
     settings = read_league_settings(kNewSettings);
   }
+  if (options.name_given) files.push_back(league_name_change(name.name));
   if (const auto failed = apply_transaction("the new season", files)) fail(*failed);
   out << "New season with " << teams.size() << " teams: " << kTableFile << " and " << kFormFile
       << " written.\n";
-  if (files.size() == 3) {
+  if (options.name_given) out << "The league is named " << name.name << ".\n";
+  if (new_settings) {
     out << kSettingsFile << " written with the settings the tools read, all off; "
         << "edit it to turn one on.\n";
   }

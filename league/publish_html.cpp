@@ -1,5 +1,6 @@
 #include "league/publish_html.h"
 
+#include <cstdint>
 #include <string_view>
 
 #include "league/publish_text.h"
@@ -62,6 +63,10 @@ svg.chart { display: block; width: 100%; height: auto; min-width: 520px; font-si
 .chart .team:hover { opacity: 1; }
 .chart .team:hover polyline { stroke-width: 3.5; }
 .note { color: var(--muted); font-style: italic; }
+.adj { margin-left: 0.2em; color: var(--loss); font-weight: 700; }
+ul.adjustments { margin: 6px 0 0; padding: 0; list-style: none; color: var(--muted);
+  font-size: 0.85rem; }
+ul.adjustments .adj { margin: 0 0.3em 0 0; }
 footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--muted);
   font-size: 0.8rem; }
 @media (min-width: 900px) {
@@ -136,6 +141,40 @@ std::string form_marks(std::string_view letters) {
   return marks;
 }
 
+// The minus sign of a deduction as a page shows it (U+2212).
+constexpr std::string_view kMinus = "\xE2\x88\x92";
+
+// The mark beside a team whose points were adjusted; the footnote below the
+// table says why.
+std::string adjustment_mark(const std::string& team, const Standings& standings) {
+  std::int64_t sum = 0;
+  bool adjusted = false;
+  for (const Adjustment& adjustment : standings.adjustments) {
+    if (adjustment.team != team) continue;
+    adjusted = true;
+    sum += adjustment.points;
+  }
+  if (!adjusted) return "";
+  std::string total = std::to_string(sum < 0 ? -sum : sum);
+  total.insert(0, sum < 0 ? kMinus : sum > 0 ? "+" : "");
+  return "<span class=\"adj\" title=\"Points adjusted: " + total + "\">*</span>";
+}
+
+// Every adjustment, oldest first: "Carrow: −3 points on 2027-01-12: fielded an
+// ineligible player".
+void adjustment_notes(std::string& html, const Standings& standings) {
+  if (standings.adjustments.empty()) return;
+  html += "<ul class=\"adjustments\">\n";
+  for (const Adjustment& adjustment : standings.adjustments) {
+    Adjustment shown = adjustment;
+    shown.team = display_name(adjustment.team);
+    shown.reason = html_escape(adjustment.reason);
+    shown.applied = html_escape(adjustment.applied);
+    html += "<li><span class=\"adj\">*</span>" + adjustment_line(shown, kMinus) + "</li>\n";
+  }
+  html += "</ul>\n";
+}
+
 void league_table(std::string& html, const Standings& standings) {
   html +=
       "<section id=\"table\">\n<h2>League table</h2>\n<div class=\"scroll\">\n"
@@ -156,7 +195,7 @@ void league_table(std::string& html, const Standings& standings) {
     cell(html, "pos",
          std::to_string(place + 1) + "<span class=\"swatch\" style=\"background:" +
              std::string(team_colour(place)) + "\"></span>");
-    cell(html, "name grow", display_name(entry.Team));
+    cell(html, "name grow", display_name(entry.Team) + adjustment_mark(entry.Team, standings));
     cell(html, "", std::to_string(entry.P));
     cell(html, "wide", std::to_string(entry.W));
     cell(html, "wide", std::to_string(entry.D));
@@ -168,7 +207,9 @@ void league_table(std::string& html, const Standings& standings) {
     cell(html, "form", form_marks(standings.table[place].form));
     html += "</tr>\n";
   }
-  html += "</tbody>\n</table>\n</div>\n</section>\n";
+  html += "</tbody>\n</table>\n</div>\n";
+  adjustment_notes(html, standings);
+  html += "</section>\n";
 }
 
 void chart_section(std::string& html, const Standings& standings) {
@@ -217,13 +258,17 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
 
 std::string standings_page(const Standings& standings) {
   const std::string round = std::to_string(standings.round);
+  // The league's name, when it has one, heads the page.
+  const std::string heading =
+      standings.league.empty() ? "League standings" : html_escape(standings.league);
+  const std::string standings_of = standings.league.empty() ? heading : heading + " standings";
   const std::string title =
-      standings.round > 0 ? "League standings after round " + round : "League standings";
+      standings.round > 0 ? standings_of + " after round " + round : standings_of;
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n<header>\n";
-  html += "<h1>League standings</h1>\n<p class=\"when\">";
+  html += "<h1>" + heading + "</h1>\n<p class=\"when\">";
   if (standings.round > 0) {
     html += "After round <strong id=\"round\">" + round + "</strong>";
     if (!standings.date.empty())

@@ -83,6 +83,31 @@ TEST(StandingsPage, ScorersShareRanksAndNoRoundGivesANote) {
   EXPECT_NE(standings_page(standings).find("No goals scored yet."), std::string::npos);
 }
 
+TEST(StandingsPage, TheLeaguesNameAndEachAdjustmentWithItsMarkAndReason) {
+  Standings standings = three_teams();
+  EXPECT_NE(standings_page(standings).find("<title>League standings after round 2</title>"),
+            std::string::npos);
+  standings.league = "Sunday <League>";
+  standings.adjustments = {
+      {2, 1, "Bayern_München", -3, "fielded an <ineligible> player", "2027-01-12 18:20"},
+      {2, 2, "Bayern_München", 1, "appeal", "2027-01-19 09:05"}};
+  const std::string page = standings_page(standings);
+  EXPECT_NE(page.find("<title>Sunday &lt;League&gt; standings after round 2</title>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<h1>Sunday &lt;League&gt;</h1>"), std::string::npos);
+  // One mark on the adjusted team's row, with the sum of its adjustments.
+  EXPECT_EQ(count_of(page, "title=\"Points adjusted"), 1u);
+  EXPECT_NE(page.find("Bayern München<span class=\"adj\" title=\"Points adjusted: "
+                      "\xE2\x88\x92"
+                      "2\">*</span></td>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<li><span class=\"adj\">*</span>Bayern München: \xE2\x88\x92"
+                      "3 points on 2027-01-12: fielded an &lt;ineligible&gt; player</li>\n"
+                      "<li><span class=\"adj\">*</span>Bayern München: +1 point on 2027-01-19: "
+                      "appeal</li>"),
+            std::string::npos);
+}
+
 TEST(PositionChart, OneLinePerTeamWithAPointPerRoundAndTheLeaderOnTop) {
   Standings standings = three_teams();
   standings.rounds[0].teams.pop_back();  // Ash missing from round 1

@@ -27,10 +27,19 @@ std::string standings_json(const Standings& standings) {
   for (const RoundOrder& round : standings.rounds)
     rounds.push_back({{"round", round.round}, {"applied", round.applied}, {"order", round.teams}});
 
-  Json document = {{"round", standings.round},
+  Json adjustments = Json::array();
+  for (const Adjustment& adjustment : standings.adjustments)
+    adjustments.push_back({{"team", adjustment.team},
+                           {"points", adjustment.points},
+                           {"reason", adjustment.reason},
+                           {"applied", adjustment.applied}});
+
+  Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
+                   {"round", standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
                    {"table", table},
-                   {"rounds", rounds}};
+                   {"rounds", rounds},
+                   {"adjustments", adjustments}};
   if (standings.scorers) {
     Json scorers = Json::array();
     for (const Scorer& scorer : *standings.scorers)

@@ -26,6 +26,9 @@ TEST(StandingsJson, RowsFormsRoundsAndScorersWithRawNames) {
   standings.rounds = {{1, "2026-10-01 18:20", {"Ash", "Bayern_München"}},
                       {2, "2026-10-02 18:20", {"Bayern_München", "Ash"}}};
   standings.scorers = std::vector<Scorer>{{"A_Keane", "ASH", 5, 2}};
+  standings.league = "Sunday League";
+  standings.adjustments = {
+      {1, 1, "Ash", -3, "fielded an \"ineligible\" player", "2026-10-01 20:00"}};
 
   const auto json = nlohmann::json::parse(standings_json(standings));
   EXPECT_EQ(json["round"], 2);
@@ -44,6 +47,9 @@ TEST(StandingsJson, RowsFormsRoundsAndScorersWithRawNames) {
   EXPECT_EQ(json["rounds"][1]["round"], 2);
   EXPECT_EQ(json["top_scorers"][0]["name"], "A_Keane");
   EXPECT_EQ(json["top_scorers"][0]["assists"], 2);
+  EXPECT_EQ(json["league"], "Sunday League");
+  EXPECT_EQ(json["adjustments"], nlohmann::json::parse(R"([{"team": "Ash", "points": -3,
+      "reason": "fielded an \"ineligible\" player", "applied": "2026-10-01 20:00"}])"));
 
   standings = Standings{};
   const auto empty = nlohmann::json::parse(standings_json(standings));
@@ -51,6 +57,8 @@ TEST(StandingsJson, RowsFormsRoundsAndScorersWithRawNames) {
   EXPECT_TRUE(empty["applied"].is_null());
   EXPECT_TRUE(empty["rounds"].empty());
   EXPECT_TRUE(empty["top_scorers"].is_null());
+  EXPECT_TRUE(empty["league"].is_null());
+  EXPECT_TRUE(empty["adjustments"].empty());
 }
 
 }  // namespace

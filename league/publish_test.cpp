@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "common/io/whole_file.h"
@@ -60,6 +61,30 @@ TEST(LeaguePublish, RefusesToWriteOverAFileTheLeagueKeeps) {
   }
   EXPECT_EQ(read_whole_file("table.txt"), before);
   EXPECT_FALSE(fs::exists("a.html"));
+}
+
+TEST(LeaguePublish, ShowsTheNameAndTheAdjustmentsThatLeagueKeeps) {
+  testing::ScratchWorkDir folder("publish_test");
+  write_test_league({"Lions", "Tigers"}, 2, false);
+  std::string out;
+  std::string err;
+  ASSERT_EQ(run({"name", "Sunday League"}, out, err), 0) << err;
+  ASSERT_EQ(run({"adjust", "Tigers", "-3", "--reason", "late kick-off"}, out, err), 0) << err;
+  ASSERT_EQ(run({"publish", "--json", "standings.json"}, out, err), 0) << err;
+  const auto json = nlohmann::json::parse(*read_whole_file("standings.json"));
+  EXPECT_EQ(json["league"], "Sunday League");
+  ASSERT_EQ(json["adjustments"].size(), 1u);
+  EXPECT_EQ(json["adjustments"][0]["team"], "Tigers");
+  EXPECT_EQ(json["adjustments"][0]["points"], -3);
+  EXPECT_EQ(json["adjustments"][0]["reason"], "late kick-off");
+  EXPECT_NE(read_whole_file("league.html")->find("<h1>Sunday League</h1>"), std::string::npos);
+
+  // Undone, the adjustment leaves the page; a damaged one stops the command.
+  ASSERT_EQ(run({"undo"}, out, err), 0) << err;
+  ASSERT_EQ(run({"adjust", "Lions", "+1", "--reason", "walkover"}, out, err), 0) << err;
+  write_test_file("history/2/adjustments/1/adjustment", "team Lions\npoints one\n");
+  EXPECT_EQ(run({"publish"}, out, err), 1);
+  EXPECT_EQ(err, "history/2/adjustments/1/adjustment:2: \"one\" is not a whole number of points\n");
 }
 
 TEST(LeaguePublish, MissingTableWritesNothing) {

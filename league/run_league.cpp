@@ -31,6 +31,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
       ->add_option("--teams", new_options.teams_file,
                    "A file of team names, one per line (blank lines skipped)")
       ->excludes(names);
+  CLI::Option* new_name =
+      new_command->add_option("--name", new_options.name, "The league's name, shown on its page");
 
   RoundOptions round_options;
   CLI::App* round_command = app.add_subcommand(
@@ -40,9 +42,23 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
 
   UndoOptions undo_options;
   CLI::App* undo_command =
-      app.add_subcommand("undo", "Put the files back as they were before the last round");
+      app.add_subcommand("undo", "Take back the last round or points adjustment");
   undo_command->add_flag("--force", undo_options.force,
                          "Undo even when a file was changed after that round");
+
+  AdjustOptions adjust_options;
+  CLI::App* adjust_command = app.add_subcommand(
+      "adjust", "Deduct points from a team or award them, with the reason, undoably");
+  adjust_command->add_option("TEAM", adjust_options.team, "The team, as table.txt names it");
+  adjust_command->add_option("POINTS", adjust_options.points,
+                             "The points to add: -3 deducts three, +3 or 3 awards three");
+  adjust_command->add_option("--reason", adjust_options.reason,
+                             "Why: shown with the adjustment on the page (required)");
+
+  NameOptions name_options;
+  CLI::App* name_command =
+      app.add_subcommand("name", "Show the league's name, or change it to TEXT");
+  CLI::Option* name_text = name_command->add_option("TEXT", name_options.name, "The new name");
 
   CLI::App* check_command =
       app.add_subcommand("check", "Read every file of the league and list each problem");
@@ -76,11 +92,14 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
     // --help and --version end here with 0; a mistake in the arguments with 1.
     return app.exit(error, out, err) == 0 ? 0 : 1;
   }
+  new_options.name_given = new_name->count() > 0;
+  name_options.given = name_text->count() > 0;
 
   // One command at a time in a league folder, and first of all what an
   // interrupted one left is completed or rolled back.
   const FolderLock lock;
-  const bool changes_files = *new_command || *round_command || *undo_command;
+  const bool changes_files = *new_command || *round_command || *undo_command || *adjust_command ||
+                             (*name_command && name_options.given);
   switch (lock.state()) {
     case FolderLock::State::kBusy:
       err << describe({std::string(kHistoryDir) + "/lock", 0,
@@ -116,6 +135,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (*new_command) return start_season(new_options, out);
     if (*round_command) return play_round(round_options, out);
     if (*undo_command) return undo_round(undo_options, out);
+    if (*adjust_command) return adjust_points(adjust_options, out);
+    if (*name_command) return name_league(name_options, out);
     if (*check_command) return check_league(out);
     if (*publish_command) return publish_standings(publish_options, out);
   } catch (const ToolError& error) {

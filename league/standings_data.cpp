@@ -13,6 +13,7 @@
 #include "common/roster/teams_dir.h"
 #include "common/table/table_file.h"
 #include "league/history.h"
+#include "league/league_name.h"
 #include "league/messages.h"
 #include "league/reading.h"
 
@@ -146,6 +147,10 @@ Standings gather_standings() {
     standings.date = standings.rounds.back().applied;
   }
   standings.scorers = roster_scorers(standings.table);
+  standings.league = league_name().value_or("");
+  AdjustmentsRead adjustments = read_recorded_adjustments();
+  if (!adjustments.problems.empty()) fail(adjustments.problems.front());
+  standings.adjustments = std::move(adjustments.adjustments);
   return standings;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
+#include "league/adjustments.h"
 #include "league/commands.h"
 #include "league/history.h"
 #include "league/messages.h"
@@ -47,6 +48,9 @@ std::string name_for_kept_results(int round) {
 
 int undo_round(const UndoOptions& options, std::ostream& out) {
   const std::vector<int> rounds = recorded_rounds();
+  // Adjustments kept under the last round came after it: they go back first.
+  if (const int last = rounds.empty() ? 0 : rounds.back(); !recorded_adjustments(last).empty())
+    return undo_adjustment(last, options, out);
   if (rounds.empty()) fail({kHistoryDir, 0, "holds no round to undo; nothing changed"});
   const int round = rounds.back();
 

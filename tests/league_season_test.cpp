@@ -1,7 +1,7 @@
 // Plays whole seasons with `league round` beside table_update and form_update
 // and compares the files byte for byte after every round; then every refusal
-// of `league new`, `round` and `undo` (nothing may change), and undo across
-// several rounds and after an edit.
+// of `league new`, `round` and `undo` (nothing may change), undo across
+// several rounds and after an edit, and points adjustments between rounds.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -235,6 +235,76 @@ TEST(LeagueSeasonTest, UndoGoesBackRoundByRoundAndGuardsEdits) {
     EXPECT_EQ(now, before_round[static_cast<std::size_t>(round - 1)])
         << "after undoing round " << round;
   }
+  expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
+}
+
+// The row of `team` in the text of a table.
+std::string row_of(const std::string& table, const std::string& team) {
+  std::istringstream lines(table);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string position;
+    std::string name;
+    if (words >> position >> name && name == team) return line;
+  }
+  return "";
+}
+
+TEST(LeagueSeasonTest, AdjustmentsStayThroughRoundsAndAreUndoneInTurnWithThem) {
+  ScratchDir dir("league-adjust");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+  const Snapshot after_round_1 = snapshot(path);
+
+  // A deduction: Carrow's 7 points become 4, and check needs no note for it.
+  const ToolOutcome adjusted =
+      league(path, {"adjust", "Carrow", "-3", "--reason", "fielded an ineligible player"});
+  ASSERT_EQ(adjusted.status, 0) << adjusted.output;
+  EXPECT_EQ(row_of(read_file(path / "table.txt"), "Carrow"),
+            "11   Carrow                    7    2   1   4    13   14   -1     4");
+  EXPECT_EQ(league(path, {"check"}).output, "0 problems, 0 notes\n");
+
+  // The next round adds to the adjusted table exactly as the tools do.
+  std::mt19937 random(5);
+  write_file(path / "results.txt", random_round(kExampleTeams, random));
+  const Snapshot after_adjustment = snapshot(path);
+  ScratchDir tools("league-adjust-tools");
+  fs::copy(path, tools.path(), fs::copy_options::recursive);
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+  ASSERT_EQ(run_in(tools.path(), "table_update", {}, "\n").status, 0);
+  ASSERT_EQ(run_in(tools.path(), "form_update", {}, "\n").status, 0);
+  for (const char* file : {"table.txt", "form.txt", "attendances.dat"})
+    EXPECT_EQ(read_file(path / file), read_file(tools.path() / file)) << file;
+  const Snapshot after_round_2 = snapshot(path);
+
+  // An award after round 2 is the first thing undone, then round 2.
+  ASSERT_EQ(league(path, {"adjust", "Lowther", "+2", "--reason", "walkover"}).status, 0);
+  EXPECT_EQ(league(path, {"check"}).output, "0 problems, 0 notes\n");
+  ASSERT_EQ(league(path, {"undo"}).status, 0);
+  EXPECT_EQ(snapshot(path), after_round_2);
+  ASSERT_EQ(league(path, {"undo"}).status, 0);
+  EXPECT_EQ(snapshot(path), after_adjustment);
+
+  // Carrow's points changed by hand since: check notes it, and undo waits for --force.
+  const std::string table = read_file(path / "table.txt");
+  const std::string row = row_of(table, "Carrow");
+  std::string edited = table;
+  edited.replace(edited.find(row), row.size(), row.substr(0, row.size() - 1) + "5");
+  write_file(path / "table.txt", edited);
+  EXPECT_NE(
+      league(path, {"check"}).output.find("note: Carrow: Pts is 5, not 3W+D+adjustments = 7-3 = 4"),
+      std::string::npos);
+  expect_refusals(path, {{{"undo"},
+                          "table.txt: changed after the adjustment of Carrow's points was made; "
+                          "nothing changed"}});
+  ASSERT_EQ(league(path, {"undo", "--force"}).status, 0);
+  Snapshot now = snapshot(path);
+  EXPECT_EQ(now.erase("results.txt"), 1u);
+  Snapshot expected = after_round_1;
+  expected.erase("results.txt");
+  EXPECT_EQ(now, expected);
+  ASSERT_EQ(league(path, {"undo"}).status, 0);
   expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
 }
 

@@ -11,6 +11,9 @@
 //   expect/stdout  the exact console output (standard output and standard error)
 //   expect/files/  every file the run creates or changes, byte for byte
 //   expect/removed optional, files of in/ that the run removes, one per line
+//   expect/stamped optional, files the run creates that hold the time of the run
+//                  ("2026-12-07 18:20" and a line end), one per line: only that form
+//                  is compared
 // Every other file of in/ must be left exactly as it was, and any other file left
 // in the directory fails the case.
 //
@@ -27,6 +30,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "tests/support/case_run.h"
@@ -133,11 +137,18 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
   if (fs::exists(changed_root)) {
     for (const std::string& file : list_files(changed_root)) expected[file] = changed_root / file;
   }
+  const std::vector<std::string> stamped = lines_of(c.dir / "expect" / "stamped");
+  for (const std::string& file : stamped) expected[file] = fs::path();
   std::vector<std::string> expected_names;
   for (const auto& [file, source] : expected) expected_names.push_back(file);
   EXPECT_EQ(list_files(league.path()), expected_names);
   for (const auto& [file, source] : expected) {
-    EXPECT_EQ(read_file(league.path() / file), read_file(source)) << file;
+    if (source.empty()) {
+      const std::regex stamp("[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}\n");
+      EXPECT_TRUE(std::regex_match(read_file(league.path() / file), stamp)) << file;
+    } else {
+      EXPECT_EQ(read_file(league.path() / file), read_file(source)) << file;
+    }
   }
 }
 

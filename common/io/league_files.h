@@ -14,6 +14,8 @@ inline constexpr const char* kListingFile = "all_plrs.txt";
 inline constexpr const char* kFixturesFile = "fixtures.txt";
 // league's own: the rounds it applied, its journal and its lock.
 inline constexpr const char* kHistoryDir = "history";
+// The league's name, which `league new --name` and `league name` keep there.
+inline constexpr const char* kLeagueNameFile = "history/name";
 
 // A team sheet's file: the roster's name followed by "sht.txt" (ASHsht.txt).
 inline constexpr const char* kSheetSuffix = "sht.txt";

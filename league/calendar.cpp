@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/text/spaces.h"
+#include "common/text/utf8.h"
 
 namespace league {
 
@@ -12,43 +13,13 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
 
-// The length of the well-formed UTF-8 sequence `text` starts with, or 0 when
-// it starts with a byte that begins none: a stray continuation byte, an
-// overlong form, a surrogate or a code point past U+10FFFF.
-std::size_t utf8_sequence(std::string_view text) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;  // the range the second byte must lie in
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t k = 2; k < length; ++k) {
-    if (byte(k) < 0x80 || byte(k) > 0xBF) return 0;
-  }
-  return length;
-}
-
 // A TEXT value: backslash, semicolon, comma and line breaks escaped, other
 // control characters dropped, and every byte that is no part of UTF-8 replaced
 // by U+FFFD, so that the file is UTF-8 whatever the league files hold.
 std::string text_value(std::string_view text) {
   std::string out;
   while (!text.empty()) {
-    const std::size_t length = utf8_sequence(text);
+    const std::size_t length = decode_utf8(text).length;
     if (length == 0) {
       out += "\xEF\xBF\xBD";
       text.remove_prefix(1);

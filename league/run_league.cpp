@@ -47,6 +47,23 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   CLI::App* check_command =
       app.add_subcommand("check", "Read every file of the league and list each problem");
 
+  FixturesOptions fixtures_options;
+  CLI::App* fixtures_command = app.add_subcommand(
+      "fixtures", "Draw the season's fixtures for the teams of table.txt into fixtures.txt");
+  fixtures_command->add_flag("--double", fixtures_options.double_round,
+                             "Every pairing twice, once at each ground");
+  fixtures_command->add_option("--seed", fixtures_options.seed,
+                               "Draw with this seed (0 to 4294967295) instead of a fresh one");
+  fixtures_command->add_option("--start", fixtures_options.start,
+                               "Date round 1 YYYY-MM-DD, and each later round --every days on");
+  fixtures_command->add_option("--every", fixtures_options.every,
+                               "Days from one round's date to the next (default 7)");
+  fixtures_command->add_flag("--force", fixtures_options.force,
+                             "Replace fixtures.txt while none of its fixtures has a result");
+
+  CLI::App* status_command = app.add_subcommand(
+      "status", "Show the season at a glance: leader, last results, postponed, next round");
+
   PublishOptions publish_options;
   CLI::App* publish_command =
       app.add_subcommand("publish", "Write the standings as a web page (and as JSON)");
@@ -80,7 +97,7 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   // One command at a time in a league folder, and first of all what an
   // interrupted one left is completed or rolled back.
   const FolderLock lock;
-  const bool changes_files = *new_command || *round_command || *undo_command;
+  const bool changes_files = *new_command || *round_command || *undo_command || *fixtures_command;
   switch (lock.state()) {
     case FolderLock::State::kBusy:
       err << describe({std::string(kHistoryDir) + "/lock", 0,
@@ -117,6 +134,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (*round_command) return play_round(round_options, out);
     if (*undo_command) return undo_round(undo_options, out);
     if (*check_command) return check_league(out);
+    if (*fixtures_command) return draw_season_fixtures(fixtures_options, out);
+    if (*status_command) return show_status(out);
     if (*publish_command) return publish_standings(publish_options, out);
   } catch (const ToolError& error) {
     out.flush();

@@ -45,6 +45,7 @@ int show_status(std::ostream& out);
 struct PublishOptions {
   std::string page = "league.html";
   std::string json;  // empty: no JSON
+  std::string ics;   // empty: no calendar of the fixtures
 };
 int publish_standings(const PublishOptions& options, std::ostream& out);
 

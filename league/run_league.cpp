@@ -69,6 +69,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
       app.add_subcommand("publish", "Write the standings as a web page (and as JSON)");
   publish_command->add_option("--out", publish_options.page, "The page (default: league.html)");
   publish_command->add_option("--json", publish_options.json, "Also write the standings as JSON");
+  publish_command->add_option("--ics", publish_options.ics,
+                              "Also write the fixtures as an iCalendar file");
 
   // A command word that is no command: named, with the command meant.
   if (!args.empty() && !args.front().empty() && args.front().front() != '-') {

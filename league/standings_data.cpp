@@ -146,6 +146,9 @@ Standings gather_standings() {
     standings.date = standings.rounds.back().applied;
   }
   standings.scorers = roster_scorers(standings.table);
+  std::vector<std::string> teams;
+  for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
+  standings.matchdays = gather_matchdays(teams);
   return standings;
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/roster/player.h"
 #include "common/table/table_entry.h"
+#include "league/season_schedule.h"
 
 namespace league {
 
@@ -42,15 +43,18 @@ struct Standings {
   std::vector<RoundOrder> rounds;   // every recorded round, ascending
   // From the rosters in teams.dir; nothing when the league has no teams.dir.
   std::optional<std::vector<Scorer>> scorers;
+  // The last round's results; with fixtures.txt, the postponed and the next.
+  Matchdays matchdays;
 };
 
 // How many top scorers the standings list.
 inline constexpr std::size_t kTopScorers = 10;
 
 // Reads table.txt, form.txt (when present), the tables of every round in
-// history/ and, when teams.dir is present, every roster it names, from the
-// current directory. A file that is missing (table.txt, a round's table, a
-// named roster) or damaged ends the run with a ToolError naming it.
+// history/ with their results, fixtures.txt when present and, when teams.dir
+// is present, every roster it names, from the current directory. A file that is
+// missing (table.txt, a round's table, a named roster) or damaged ends the run
+// with a ToolError naming it.
 Standings gather_standings();
 
 // The table team that each roster code names, in the order of `codes`: the

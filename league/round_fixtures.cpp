@@ -48,13 +48,9 @@ void sort_by_line(std::vector<Diagnostic>& diagnostics) {
 }  // namespace
 
 std::optional<RoundFixtures> read_round_fixtures(const std::vector<std::string>& teams) {
-  LeagueFixtures found = read_league_fixtures(teams);
-  if (found.problem) {
-    found.problem->what += "; nothing changed";
-    fail(*found.problem);
-  }
-  if (!found.fixtures) return std::nullopt;
-  return RoundFixtures{std::move(*found.fixtures), applied_matches()};
+  std::optional<Fixtures> fixtures = read_league_fixtures(teams, "; nothing changed");
+  if (!fixtures) return std::nullopt;
+  return RoundFixtures{std::move(*fixtures), applied_matches()};
 }
 
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,

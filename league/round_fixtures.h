@@ -19,8 +19,8 @@ struct RoundFixtures {
 };
 
 // fixtures.txt and the recorded rounds' matches; nothing when the league has
-// no fixtures.txt. A fixtures.txt with a problem ends the round, nothing
-// changed.
+// no fixtures.txt. A fixtures.txt with problems ends the round with all of
+// them, nothing changed.
 std::optional<RoundFixtures> read_round_fixtures(const std::vector<std::string>& teams);
 
 // Adds to `check` what the fixtures say of the results that round `round` is

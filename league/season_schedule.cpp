@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/console/tool_error.h"
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/results/results_file.h"
@@ -80,28 +81,27 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
   return schedule;
 }
 
-LeagueFixtures read_league_fixtures(const std::vector<std::string>& table_teams) {
-  LeagueFixtures found;
+std::optional<Fixtures> read_league_fixtures(const std::vector<std::string>& table_teams,
+                                             std::string_view ending) {
   const auto text = read_league_file(kFixturesFile);
   if (!text) {
     std::error_code error;
     if (std::filesystem::exists(kFixturesFile, error))
-      found.problem = Diagnostic{kFixturesFile, 0, "cannot be opened"};
-    return found;
+      fail({kFixturesFile, 0, "cannot be opened" + std::string(ending)});
+    return std::nullopt;
   }
   FixturesReading reading = read_fixtures(*text);
   const std::vector<Diagnostic> problems = fixtures_file_problems(reading, &table_teams);
   if (!problems.empty()) {
-    found.problem = problems.front();
-    if (problems.size() > 1) {
-      const std::size_t more = problems.size() - 1;
-      found.problem->what += " (and " + std::to_string(more) +
-                             (more == 1 ? " more problem" : " more problems") +
-                             ", which league check lists)";
-    }
+    std::string message;
+    for (const Diagnostic& problem : problems) message += describe(problem) + '\n';
+    message +=
+        describe({kFixturesFile, 0,
+                  std::to_string(problems.size()) +
+                      (problems.size() == 1 ? " problem" : " problems") + std::string(ending)});
+    throw ToolError(message);
   }
-  found.fixtures = std::move(reading.fixtures);
-  return found;
+  return std::move(reading.fixtures);
 }
 
 Matchdays gather_matchdays(const std::vector<std::string>& table_teams) {
@@ -112,12 +112,8 @@ Matchdays gather_matchdays(const std::vector<std::string>& table_teams) {
   for (const AppliedMatch& match : applied) {
     if (match.round == matchdays.last_round) matchdays.results.push_back(match);
   }
-  LeagueFixtures found = read_league_fixtures(table_teams);
-  if (found.problem) fail(*found.problem);
-  if (found.fixtures) {
-    matchdays.schedule = season_schedule(*found.fixtures, applied);
-    matchdays.fixtures = std::move(found.fixtures);
-  }
+  matchdays.fixtures = read_league_fixtures(table_teams, "");
+  if (matchdays.fixtures) matchdays.schedule = season_schedule(*matchdays.fixtures, applied);
   return matchdays;
 }
 

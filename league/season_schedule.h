@@ -63,13 +63,12 @@ struct SeasonSchedule {
 // applied matches that are no fixture count for none.
 SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied);
 
-// fixtures.txt of the league folder, read and checked against the teams of
-// table.txt as `league check` checks it.
-struct LeagueFixtures {
-  std::optional<Fixtures> fixtures;   // nothing when the folder has no fixtures.txt
-  std::optional<Diagnostic> problem;  // the first of its problems, with their count
-};
-LeagueFixtures read_league_fixtures(const std::vector<std::string>& table_teams);
+// fixtures.txt of the league folder, nothing when it has none. One that
+// cannot be read, or has any problem `league check` finds against the teams of
+// table.txt, ends the command (a ToolError): every problem with its line, then
+// "fixtures.txt: N problems" and `ending` ("; nothing changed").
+std::optional<Fixtures> read_league_fixtures(const std::vector<std::string>& table_teams,
+                                             std::string_view ending);
 
 // What `league status` and `league publish` show beside the table.
 struct Matchdays {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ostream>
 
 #include "common/io/league_files.h"
@@ -58,8 +59,12 @@ int show_status(std::ostream& out) {
         << when(fixture.round, fixture.date, fixture.time) << ")\n";
   }
   if (schedule.next.empty()) {
-    out << "\nNext: no round after round " << schedule.current_round << " in " << kFixturesFile
-        << ".\n";
+    const bool all_played = std::all_of(schedule.fixtures.begin(), schedule.fixtures.end(),
+                                        [](const FixtureState& fixture) { return fixture.played; });
+    out << "\nNext: "
+        << (all_played ? "nothing; every fixture has its result.\n"
+                       : "no round after round " + std::to_string(schedule.current_round) + " in " +
+                             kFixturesFile + ".\n");
     return 0;
   }
   const FixtureState& first = schedule.next.front();

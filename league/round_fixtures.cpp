@@ -11,17 +11,6 @@ namespace league {
 
 namespace {
 
-std::vector<AppliedMatch> matches_of(const std::vector<ResultsEntry>& results, int round) {
-  std::vector<AppliedMatch> matches;
-  for (const ResultsEntry& entry : results) {
-    if (!entry.result) continue;
-    const auto& [home, away] = entry.result->sides;
-    matches.push_back(
-        {round, std::string(home.team), std::string(away.team), Score{home.goals, away.goals}});
-  }
-  return matches;
-}
-
 std::string played_text(const FixtureState& fixture) {
   return pairing_text(fixture.home, fixture.away) + " was played in round " +
          std::to_string(fixture.played->round) + ", " + std::to_string(fixture.played->score.home) +
@@ -56,7 +45,8 @@ std::optional<RoundFixtures> read_round_fixtures(const std::vector<std::string>&
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
                               const RoundFixtures& fixtures, int round) {
   std::vector<AppliedMatch> applied = fixtures.applied;
-  for (AppliedMatch& match : matches_of(results, round)) applied.push_back(std::move(match));
+  for (AppliedMatch& match : matches_of_results(results, round))
+    applied.push_back(std::move(match));
   return season_schedule(fixtures.fixtures, applied);
 }
 

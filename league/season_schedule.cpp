@@ -14,9 +14,9 @@
 
 namespace league {
 
-std::vector<AppliedMatch> matches_of_results(std::string_view text, int round) {
+std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& results, int round) {
   std::vector<AppliedMatch> matches;
-  for (const ResultsEntry& entry : read_results(text)) {
+  for (const ResultsEntry& entry : results) {
     if (!entry.result) continue;
     const auto& [home, away] = entry.result->sides;
     matches.push_back(
@@ -31,7 +31,8 @@ std::vector<AppliedMatch> applied_matches() {
     const auto bytes = read_round_file(round, kResultsFile);
     if (!bytes) continue;
     const std::string_view text = std::string_view(*bytes).substr(byte_order_mark_length(*bytes));
-    for (AppliedMatch& match : matches_of_results(text, round)) matches.push_back(std::move(match));
+    for (AppliedMatch& match : matches_of_results(read_results(text), round))
+      matches.push_back(std::move(match));
   }
   return matches;
 }

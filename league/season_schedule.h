@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/io/diagnostic.h"
+#include "common/results/results_file.h"
 #include "league/calendar.h"
 #include "league/fixtures_file.h"
 
@@ -33,8 +34,9 @@ struct AppliedMatch {
 // The results that do not read are left out (league round applies none).
 std::vector<AppliedMatch> applied_matches();
 
-// The matches of one results.txt, as round `round` applies them.
-std::vector<AppliedMatch> matches_of_results(std::string_view text, int round);
+// The results of one results.txt as round `round` applies them; those that
+// do not read are left out.
+std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& results, int round);
 
 // A fixture and, once played, where and how.
 struct FixtureState {

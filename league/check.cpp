@@ -9,6 +9,7 @@
 #include "league/adjustments.h"
 #include "league/check_attendances.h"
 #include "league/check_files.h"
+#include "league/check_fixtures.h"
 #include "league/check_form.h"
 #include "league/check_league_dat.h"
 #include "league/check_report.h"
@@ -88,6 +89,10 @@ int check_league(std::ostream& out) {
       check_results_file(*text, *teams, report);
     else
       report.note(kResultsFile, 0, std::string("not checked, as ") + kTableFile + " does not read");
+  }
+
+  if (const auto text = read_checked_file(kFixturesFile, report)) {
+    check_fixtures_file(*text, teams, report);
   }
 
   if (const auto text = read_checked_file(kTeamsDirFile, report)) {

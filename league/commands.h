@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,23 @@ int name_league(const NameOptions& options, std::ostream& out);
 
 int check_league(std::ostream& out);
 
+struct FixturesOptions {
+  bool double_round = false;         // every pairing twice, once at each ground
+  std::optional<std::string> seed;   // none: a fresh seed, written in the file
+  std::optional<std::string> start;  // YYYY-MM-DD of round 1; none: undated rounds
+  std::optional<std::string> every;  // days between rounds (7)
+  bool force = false;                // replace a fixtures.txt none of whose fixtures has a result
+};
+int draw_season_fixtures(const FixturesOptions& options, std::ostream& out);
+
+// The season at a glance: rounds applied, the leader, the last round's
+// results and, with fixtures.txt, the postponed matches and the next round.
+int show_status(std::ostream& out);
+
 struct PublishOptions {
   std::string page = "league.html";
   std::string json;  // empty: no JSON
+  std::string ics;   // empty: no calendar of the fixtures
 };
 int publish_standings(const PublishOptions& options, std::ostream& out);
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -10,6 +11,7 @@
 #include "league/messages.h"
 #include "league/publish_html.h"
 #include "league/publish_json.h"
+#include "league/publish_matchdays.h"
 #include "league/standings_data.h"
 
 namespace league {
@@ -35,6 +37,7 @@ void refuse_league_files(const PublishOptions& options) {
   const fs::path history = where(kHistoryDir);
   std::vector<std::string> outputs{options.page};
   if (!options.json.empty()) outputs.push_back(options.json);
+  if (!options.ics.empty()) outputs.push_back(options.ics);
   for (const std::string& output : outputs) {
     const fs::path target = where(output);
     const auto [inside, rest] =
@@ -43,8 +46,14 @@ void refuse_league_files(const PublishOptions& options) {
     for (const std::string& file : kept) league_file = league_file || where(file) == target;
     if (league_file) fail({output, 0, "is a file the league keeps; publish to another name"});
   }
-  if (outputs.size() == 2 && where(outputs[0]) == where(outputs[1]))
+  if (!options.json.empty() && where(options.json) == where(options.page))
     fail({options.json, 0, "is the page's file too; give the JSON another name"});
+  if (!options.ics.empty()) {
+    if (where(options.ics) == where(options.page))
+      fail({options.ics, 0, "is the page's file too; give the calendar another name"});
+    if (!options.json.empty() && where(options.ics) == where(options.json))
+      fail({options.ics, 0, "is the JSON's file too; give the calendar another name"});
+  }
 }
 
 }  // namespace
@@ -56,6 +65,17 @@ int publish_standings(const PublishOptions& options, std::ostream& out) {
   // The page and the JSON are replaced together: both or neither.
   std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
+  const Matchdays& matchdays = standings.matchdays;
+  if (!options.ics.empty()) {
+    if (!matchdays.fixtures) {
+      fail({kFixturesFile, 0,
+            "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
+    }
+    std::vector<std::string> teams;
+    for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
+    files.push_back({options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
+                                                    std::time(nullptr))});
+  }
   const TogetherOutcome outcome = replace_files_together(files);
   if (outcome.failed) fail({*outcome.failed, 0, "cannot be written"});
 
@@ -64,6 +84,7 @@ int publish_standings(const PublishOptions& options, std::ostream& out) {
                               : std::string("no round recorded yet"))
       << ")\n";
   if (!options.json.empty()) out << "Wrote " << options.json << "\n";
+  if (!options.ics.empty()) out << "Wrote " << options.ics << "\n";
   return 0;
 }
 

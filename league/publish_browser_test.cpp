@@ -76,6 +76,7 @@ TEST(PublishInBrowser, TeamsStandInTableOrderAndTheChartIsDrawn) {
   testing::ScratchWorkDir folder("publish_browser_test");
   constexpr int kRounds = 8;
   write_test_league(twenty_test_teams(), kRounds, true);
+  write_test_fixtures(twenty_test_teams(), kRounds);
   std::ostringstream out;
   std::ostringstream err;
   ASSERT_EQ(run_league({"publish"}, out, err), 0) << err.str();
@@ -174,6 +175,9 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   REQUIRE_BROWSER(chromium);
   testing::ScratchWorkDir folder("publish_browser_test");
   write_test_league(twenty_long_names(), 8, true);
+  // Fixtures, so that the last round's results, a postponed match and the
+  // next round all stand on the page.
+  write_test_fixtures(twenty_long_names(), 8);
   // The league's top scorer has a long name.
   std::string roster = *read_whole_file("WOL.txt");
   Player player;
@@ -189,6 +193,8 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   std::string page = *read_whole_file("league.html");
   ASSERT_NE(page.find("Ciarán Ó Súilleabháin<span class=\"team\">Wolverhampton Wanderers FC"),
             std::string::npos);
+  for (const char* box : {"id=\"results\"", "id=\"postponed\"", "id=\"next\""})
+    EXPECT_NE(page.find(box), std::string::npos) << box;
   page.insert(page.rfind("</body>"), kProbe);
   write_test_file("probe.html", page);
   for (const int width : {390, 600, 1000}) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "league/publish_matchdays.h"
 #include "league/publish_text.h"
 #include "league/standings_chart.h"
 
@@ -267,7 +268,8 @@ std::string standings_page(const Standings& standings) {
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-      title + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n<header>\n";
+      title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
+      "</style>\n</head>\n<body>\n<header>\n";
   html += "<h1>" + heading + "</h1>\n<p class=\"when\">";
   if (standings.round > 0) {
     html += "After round <strong id=\"round\">" + round + "</strong>";
@@ -278,6 +280,7 @@ std::string standings_page(const Standings& standings) {
   }
   html += "</p>\n</header>\n<main>\n";
   league_table(html, standings);
+  html += matchdays_sections(standings.matchdays);
   html += "<div class=\"columns\">\n";
   chart_section(html, standings);
   if (standings.scorers) scorers_section(html, *standings.scorers);

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "league/publish_matchdays.h"
+
 namespace league {
 
 std::string standings_json(const Standings& standings) {
@@ -51,6 +53,7 @@ std::string standings_json(const Standings& standings) {
   } else {
     document["top_scorers"] = nullptr;
   }
+  add_matchdays_json(document, standings.matchdays);
   // Names that are not valid UTF-8 are written with U+FFFD instead of failing.
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <utility>
 
 #include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
@@ -37,18 +38,24 @@ class Dice {
   std::uint64_t state_ = 20261207;
 };
 
-// Round `round` (0-based) of a round robin by the circle method: team 0 stays,
-// the others turn one place each round.
-std::string round_results(const std::vector<std::string>& teams, int round, Dice& dice) {
+// The pairings, home team first, of round `round` (0-based) of a round robin
+// by the circle method: team 0 stays, the others turn one place each round.
+std::vector<std::pair<std::string, std::string>> round_pairings(
+    const std::vector<std::string>& teams, int round) {
   const std::size_t n = teams.size();
   std::vector<std::size_t> circle(n);
   circle[0] = 0;
   for (std::size_t i = 1; i < n; ++i)
     circle[i] = 1 + (i - 1 + static_cast<std::size_t>(round)) % (n - 1);
+  std::vector<std::pair<std::string, std::string>> pairings;
+  for (std::size_t i = 0; i < n / 2; ++i)
+    pairings.emplace_back(teams[circle[i]], teams[circle[n - 1 - i]]);
+  return pairings;
+}
+
+std::string round_results(const std::vector<std::string>& teams, int round, Dice& dice) {
   std::string results;
-  for (std::size_t i = 0; i < n / 2; ++i) {
-    const std::string& home = teams[circle[i]];
-    const std::string& away = teams[circle[n - 1 - i]];
+  for (const auto& [home, away] : round_pairings(teams, round)) {
     results += home + " " + std::to_string(dice.roll(4)) + " - " + std::to_string(dice.roll(3)) +
                " " + away + "\n";
   }
@@ -125,6 +132,23 @@ void write_test_league(const std::vector<std::string>& teams, int rounds, bool r
   write_test_file("table.txt", format_league_table(table));
   write_test_file("form.txt", format_form_table(form));
   if (rosters) write_rosters(teams, dice);
+}
+
+void write_test_fixtures(const std::vector<std::string>& teams, int rounds) {
+  std::string text;
+  for (int round = 1; round <= rounds + 2; ++round) {
+    text += "Round " + std::to_string(round) + " 2026-09-" + (round < 10 ? "0" : "") +
+            std::to_string(round) + "\n";
+    // Past the n-1 rounds of a round robin, its second half at the other grounds.
+    const int circle = static_cast<int>(teams.size()) - 1;
+    auto pairings = round_pairings(teams, (round - 1) % circle);
+    if (round > circle) {
+      for (auto& [home, away] : pairings) std::swap(home, away);
+    }
+    if (round == rounds) std::swap(pairings.front().first, pairings.front().second);
+    for (const auto& [home, away] : pairings) text += home + " - " + away + "\n";
+  }
+  write_test_file("fixtures.txt", text);
 }
 
 const std::vector<std::string>& twenty_test_teams() {

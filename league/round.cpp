@@ -17,6 +17,7 @@
 #include "league/messages.h"
 #include "league/reading.h"
 #include "league/round_check.h"
+#include "league/round_fixtures.h"
 #include "league/transaction.h"
 
 namespace league {
@@ -30,11 +31,11 @@ namespace {
 }
 
 // Every problem of results.txt at once; notes (a team with two results) go to `out`.
-void check_results(const std::vector<ResultsEntry>& results, const std::vector<TableEntry>& table,
-                   std::ostream& out) {
-  std::vector<std::string> teams;
-  for (const TableEntry& entry : table) teams.push_back(entry.Team);
-  const RoundCheck check = check_round(results, teams);
+// With fixtures.txt, every result must also be a fixture still to play.
+void check_results(const std::vector<ResultsEntry>& results, const std::vector<std::string>& teams,
+                   const RoundFixtures* fixtures, int round, std::ostream& out) {
+  RoundCheck check = check_round(results, teams);
+  if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
   if (!check.problems.empty()) {
     std::string message;
     for (const Diagnostic& problem : check.problems) message += describe(problem) + "\n";
@@ -107,8 +108,12 @@ int play_round(const RoundOptions& options, std::ostream& out) {
   TableRead table = read_league_table(table_file.text, kTableFile);
   if (table.problem) refuse(*table.problem);
   const std::vector<ResultsEntry> results = read_results(results_file.text);
-  check_results(results, table.rows, out);
   const std::vector<int> rounds = recorded_rounds();
+  const int round = rounds.empty() ? 1 : rounds.back() + 1;
+  std::vector<std::string> teams;
+  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  const std::optional<RoundFixtures> fixtures = read_round_fixtures(teams);
+  check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
   if (!options.again) refuse_repeat(results, rounds);
   FormRead form = read_form_table(form_file.text);
   if (form.problem) refuse(*form.problem);
@@ -135,7 +140,6 @@ int play_round(const RoundOptions& options, std::ostream& out) {
 
   // The round's folder, the league files and `applied`, which makes the round
   // count, as one transaction.
-  const int round = rounds.empty() ? 1 : rounds.back() + 1;
   std::vector<FileChange> changes = round_record_changes(round, record);
   for (const FileUpdate& file : record.after) changes.push_back({file.path, file.contents});
   changes.push_back({round_dir(round) + "/applied", applied_stamp_now()});
@@ -154,6 +158,7 @@ int play_round(const RoundOptions& options, std::ostream& out) {
     out << "Leader: " << ordered.front().Team << ", " << ordered.front().Pts << " points from "
         << ordered.front().P << (ordered.front().P == 1 ? " game" : " games") << ".\n";
   }
+  if (fixtures) out << still_to_play(schedule_after(results, *fixtures, round));
   return 0;
 }
 

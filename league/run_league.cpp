@@ -17,8 +17,9 @@ namespace league {
 
 int run_league(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CLI::App app{
-      "Keeps a league's season around the four tools: starts it, plays each round\n"
-      "safely with a history to undo it, checks the files and publishes the standings.",
+      "Keeps a league's season around the four tools: starts it, draws its fixtures,\n"
+      "plays each round safely with a history to undo it, checks the files and\n"
+      "publishes the standings.",
       "league"};
   app.set_version_flag("--version", std::string("league ") + LEAGUE_VERSION);
   app.require_subcommand(1);
@@ -63,11 +64,38 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   CLI::App* check_command =
       app.add_subcommand("check", "Read every file of the league and list each problem");
 
+  FixturesOptions fixtures_options;
+  CLI::App* fixtures_command = app.add_subcommand(
+      "fixtures", "Draw the season's fixtures for the teams of table.txt into fixtures.txt");
+  fixtures_command->add_flag("--double", fixtures_options.double_round,
+                             "Every pairing twice, once at each ground");
+  fixtures_command
+      ->add_option("--seed", fixtures_options.seed,
+                   "Draw with this seed (0 to 4294967295) instead of a fresh one")
+      ->type_name("N");
+  fixtures_command
+      ->add_option("--start", fixtures_options.start,
+                   "The date of round 1; each later round is --every days after the one before")
+      ->type_name("YYYY-MM-DD");
+  fixtures_command
+      ->add_option("--every", fixtures_options.every,
+                   "Days from one round's date to the next (default 7)")
+      ->type_name("DAYS");
+  fixtures_command->add_flag("--force", fixtures_options.force,
+                             "Replace fixtures.txt while none of its fixtures has a result");
+
+  CLI::App* status_command = app.add_subcommand(
+      "status", "Show the season at a glance: leader, last results, postponed, next round");
+
   PublishOptions publish_options;
   CLI::App* publish_command =
-      app.add_subcommand("publish", "Write the standings as a web page (and as JSON)");
+      app.add_subcommand("publish",
+                         "Write the standings as a web page (and as JSON, and the "
+                         "fixtures as a calendar)");
   publish_command->add_option("--out", publish_options.page, "The page (default: league.html)");
   publish_command->add_option("--json", publish_options.json, "Also write the standings as JSON");
+  publish_command->add_option("--ics", publish_options.ics,
+                              "Also write the fixtures of fixtures.txt as an iCalendar file");
 
   // A command word that is no command: named, with the command meant.
   if (!args.empty() && !args.front().empty() && args.front().front() != '-') {
@@ -99,7 +127,7 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   // interrupted one left is completed or rolled back.
   const FolderLock lock;
   const bool changes_files = *new_command || *round_command || *undo_command || *adjust_command ||
-                             (*name_command && name_options.given);
+                             *fixtures_command || (*name_command && name_options.given);
   switch (lock.state()) {
     case FolderLock::State::kBusy:
       err << describe({std::string(kHistoryDir) + "/lock", 0,
@@ -138,6 +166,8 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (*adjust_command) return adjust_points(adjust_options, out);
     if (*name_command) return name_league(name_options, out);
     if (*check_command) return check_league(out);
+    if (*fixtures_command) return draw_season_fixtures(fixtures_options, out);
+    if (*status_command) return show_status(out);
     if (*publish_command) return publish_standings(publish_options, out);
   } catch (const ToolError& error) {
     out.flush();

@@ -151,6 +151,9 @@ Standings gather_standings() {
   AdjustmentsRead adjustments = read_recorded_adjustments();
   if (!adjustments.problems.empty()) fail(adjustments.problems.front());
   standings.adjustments = std::move(adjustments.adjustments);
+  std::vector<std::string> teams;
+  for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
+  standings.matchdays = gather_matchdays(teams);
   return standings;
 }
 

@@ -8,6 +8,7 @@
 #include "common/roster/player.h"
 #include "common/table/table_entry.h"
 #include "league/adjustments.h"
+#include "league/season_schedule.h"
 
 namespace league {
 
@@ -45,16 +46,19 @@ struct Standings {
   std::optional<std::vector<Scorer>> scorers;
   std::string league;                   // the league's name; empty when it has none
   std::vector<Adjustment> adjustments;  // every recorded points adjustment, oldest first
+  // The last round's results; with fixtures.txt, the postponed and the next.
+  Matchdays matchdays;
 };
 
 // How many top scorers the standings list.
 inline constexpr std::size_t kTopScorers = 10;
 
 // Reads table.txt, form.txt (when present), the tables of every round in
-// history/, the league's name and points adjustments and, when teams.dir is
-// present, every roster it names, from the current directory. A file that is
-// missing (table.txt, a round's table, a named roster) or damaged (an
-// adjustment's too) ends the run with a ToolError naming it.
+// history/ with their results, the league's name and points adjustments,
+// fixtures.txt when present and, when teams.dir is present, every roster it
+// names, from the current directory. A file that is missing (table.txt, a
+// round's table, a named roster) or damaged (an adjustment's too) ends the run
+// with a ToolError naming it.
 Standings gather_standings();
 
 // The table team that each roster code names, in the order of `codes`: the

@@ -3,8 +3,9 @@
 # one round of the example league on a scratch copy of examples/league (the
 # shipped files are never touched), then shows what each tool printed and what
 # it changed; then plays the same round with `league round` on a second copy,
-# takes it back with `league undo`, and publishes the standings after the round
-# with `league publish`.
+# takes it back with `league undo`, draws the season's fixtures there with
+# `league fixtures`, plays their first round, shows `league status` and
+# publishes the standings with `league publish`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -60,13 +61,28 @@ step "league undo puts the files back as they were before round 1"
 (cd "$league.round" && "$bin/league" undo)
 diff -r -x history "$league.before" "$league.round" && echo "the second copy is as shipped again"
 
+step "league fixtures on the second copy: a double round-robin, a round a week from 8 August"
+(cd "$league.round" && "$bin/league" fixtures --double --seed 2026 --start 2026-08-08)
+sed -n '1,10p' "$league.round/fixtures.txt"
+step "round 1 of the fixtures but its last match, which is postponed, played with league round"
+awk '/^Round /{round=$2; next} round==1 && $2=="-"{print $1, NR%4, "-", NR%3, $3}' \
+  "$league.round/fixtures.txt" | sed '$d' >"$league.round/results.txt"
+cat "$league.round/results.txt"
+(cd "$league.round" && "$bin/league" round)
+step "league round refuses a match already played"
+head -n 1 "$league.round/results.txt" >"$league.round/again.txt"
+mv "$league.round/again.txt" "$league.round/results.txt"
+(cd "$league.round" && "$bin/league" round) || true
+step "league status: the season at a glance"
+(cd "$league.round" && "$bin/league" status)
+
 echo
-step "league publish on the second copy after a round: the standings as a web page and as JSON"
-(cd "$league.round" && "$bin/league" round >/dev/null)
+step "league publish on the second copy: the standings as a web page, as JSON, the fixtures as a calendar"
 mkdir -p "$root/build/demo"
 (cd "$league.round" && "$bin/league" publish --out "$root/build/demo/league.html" \
-  --json "$root/build/demo/league.json")
-echo "Open build/demo/league.html in a browser; build/demo/league.json holds the same standings."
+  --json "$root/build/demo/league.json" --ics "$root/build/demo/fixtures.ics")
+echo "Open build/demo/league.html in a browser; build/demo/league.json holds the same standings,"
+echo "and build/demo/fixtures.ics the fixtures for a calendar program."
 
 echo
 echo "The demo ran in scratch copies that are now removed; examples/league is unchanged."

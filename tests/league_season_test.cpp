@@ -308,5 +308,176 @@ TEST(LeagueSeasonTest, AdjustmentsStayThroughRoundsAndAreUndoneInTurnWithThem) {
   expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
 }
 
+// The fixtures of a fixtures.txt by round: "HOME - AWAY" and its round's date.
+struct Matchday {
+  std::string date;
+  std::vector<std::string> fixtures;
+};
+
+std::map<int, Matchday> matchdays_of(const std::string& fixtures_txt) {
+  std::map<int, Matchday> rounds;
+  std::istringstream lines(fixtures_txt);
+  int round = 0;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string first, second, third;
+    words >> first >> second >> third;
+    if (first == "Round") {
+      round = std::stoi(second);
+      rounds[round].date = third;
+    } else if (second == "-") {
+      rounds[round].fixtures.push_back(first + " - " + third);
+    }
+  }
+  return rounds;
+}
+
+// A result for each fixture, "HOME 2 - 1 AWAY".
+std::string results_of(const std::vector<std::string>& fixtures, std::mt19937& random) {
+  std::uniform_int_distribution<int> goals(0, 4);
+  std::string results;
+  for (const std::string& fixture : fixtures) {
+    const std::size_t dash = fixture.find(" - ");
+    results += fixture.substr(0, dash) + " " + std::to_string(goals(random)) + " - " +
+               std::to_string(goals(random)) + " " + fixture.substr(dash + 3) + "\n";
+  }
+  return results;
+}
+
+bool says(const ToolOutcome& outcome, const std::string& part) {
+  return outcome.output.find(part) != std::string::npos;
+}
+
+TEST(LeagueSeasonTest, ASeasonPlayedWeekByWeekAgainstItsFixturesGivesTheBytesOfTheTools) {
+  ScratchDir dir("league-fixtures-season");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  const ToolOutcome drawn = league(
+      path, {"fixtures", "--double", "--seed", "2026", "--start", "2026-08-08", "--every", "7"});
+  ASSERT_EQ(drawn.status, 0) << drawn.output;
+  EXPECT_EQ(drawn.output,
+            "fixtures.txt: 22 rounds, 132 matches of 12 teams, drawn with seed 2026.\n"
+            "Round 1 is on 2026-08-08, round 22 on 2027-01-02.\n");
+  std::map<int, Matchday> rounds = matchdays_of(read_file(path / "fixtures.txt"));
+  ASSERT_EQ(rounds.size(), 22u);
+  ScratchDir tools("league-fixtures-season-tools");
+  fs::copy(path, tools.path(), fs::copy_options::recursive);
+
+  // Every week a round, but: a match of round 3 is postponed to week 8; a match
+  // of round 20 is brought forward to week 4; round 6 is mostly rained off and
+  // its last four matches are played in week 7 beside round 7.
+  const std::string postponed = rounds[3].fixtures.front();
+  const std::string brought_forward = rounds[20].fixtures.front();
+  std::map<int, std::vector<std::string>> weeks;
+  for (auto& [round, matchday] : rounds) weeks[round] = matchday.fixtures;
+  weeks[3].erase(weeks[3].begin());
+  weeks[8].push_back(postponed);
+  weeks[4].push_back(brought_forward);
+  weeks[20].erase(weeks[20].begin());
+  weeks[7].insert(weeks[7].begin(), weeks[6].begin() + 2, weeks[6].end());
+  weeks[6].resize(2);
+
+  std::mt19937 random(2026);
+  for (const auto& [week, fixtures] : weeks) {
+    SCOPED_TRACE("week " + std::to_string(week));
+    const std::string results = results_of(fixtures, random);
+    write_file(path / "results.txt", results);
+    write_file(tools.path() / "results.txt", results);
+    const ToolOutcome played = league(path, {"round"});
+    ASSERT_EQ(played.status, 0) << played.output;
+    ASSERT_EQ(run_in(tools.path(), "table_update", {}, "\n").status, 0);
+    ASSERT_EQ(run_in(tools.path(), "form_update", {}, "\n").status, 0);
+    for (const char* file : {"table.txt", "form.txt", "attendances.dat"})
+      EXPECT_EQ(read_file(path / file), read_file(tools.path() / file)) << file << "\n" << results;
+
+    const ToolOutcome status = league(path, {"status"});
+    ASSERT_EQ(status.status, 0) << status.output;
+    const int next = week == 6 ? 6 : week + 1;  // round 6 is not yet half played
+    if (next <= 22) {
+      EXPECT_TRUE(says(status, "Next: round " + std::to_string(next) + ", " + rounds[next].date))
+          << status.output;
+    }
+    const bool pending = week >= 3 && week < 8;
+    EXPECT_EQ(says(status, "  " + postponed + " (round 3, " + rounds[3].date + ")"), pending)
+        << status.output;
+    if (week == 4) {
+      EXPECT_TRUE(says(played, brought_forward + ": brought forward from round 20"));
+    }
+    if (week == 7) {
+      EXPECT_TRUE(says(played, weeks[7].front() + ": postponed from round 6")) << played.output;
+      EXPECT_TRUE(says(played, "Still to play up to round 7: " + postponed + " (round 3).\n"));
+    }
+    if (week == 8) {
+      EXPECT_TRUE(says(played, postponed + ": postponed from round 3")) << played.output;
+      EXPECT_TRUE(says(played, "Every fixture up to round 8 has its result.\n"));
+    }
+  }
+  EXPECT_TRUE(says(league(path, {"status"}), "Next: nothing; every fixture has its result.\n"));
+}
+
+TEST(LeagueSeasonTest, AFreshSeedIsWrittenSoThatTheDrawCanBeRepeated) {
+  ScratchDir dir("league-fixtures-seed");
+  copy_example_league(dir.path());
+  ASSERT_EQ(league(dir.path(), {"fixtures", "--start", "2026-08-08"}).status, 0);
+  const std::string drawn = read_file(dir.path() / "fixtures.txt");
+  const std::size_t from = drawn.find('`');
+  const std::size_t to = drawn.find('`', from + 1);
+  ASSERT_NE(to, std::string::npos) << drawn;
+  std::istringstream command(drawn.substr(from + 1, to - from - 1));
+  std::vector<std::string> words;
+  for (std::string word; command >> word;) words.push_back(word);
+  ASSERT_EQ(words.front(), "league");
+  words.erase(words.begin());
+  fs::remove(dir.path() / "fixtures.txt");
+  ASSERT_EQ(league(dir.path(), words).status, 0);
+  EXPECT_EQ(read_file(dir.path() / "fixtures.txt"), drawn);
+}
+
+TEST(LeagueSeasonTest, EveryRefusalAgainstTheFixturesChangesNothing) {
+  ScratchDir dir("league-fixtures-refusals");
+  copy_example_league(dir.path());
+  const fs::path path = dir.path();
+  expect_refusals(path, {{{"fixtures", "--every", "5"}, "league fixtures: --every needs --start"},
+                         {{"fixtures", "--seed", "x"}, "league fixtures: --seed x is not"},
+                         {{"fixtures", "--start", "2027-02-29"}, "--start 2027-02-29 is not"},
+                         {{"publish", "--ics", "cal.ics"}, "fixtures.txt: missing; --ics"}});
+  ASSERT_EQ(league(path, {"fixtures", "--seed", "3"}).status, 0);
+  const std::map<int, Matchday> rounds = matchdays_of(read_file(path / "fixtures.txt"));
+  expect_refusals(path, {{{"fixtures"}, "fixtures.txt: exists already; nothing changed"}});
+  ASSERT_EQ(league(path, {"fixtures", "--force", "--seed", "4"}).status, 0);
+  ASSERT_NE(matchdays_of(read_file(path / "fixtures.txt")).at(1).fixtures, rounds.at(1).fixtures);
+  ASSERT_EQ(league(path, {"fixtures", "--force", "--seed", "3"}).status, 0);
+
+  // The example's results.txt is no round of these fixtures.
+  expect_refusals(path, {{{"round"}, "results.txt:1: Ashford - Fenwick is no fixture"}});
+  std::mt19937 random(3);
+  const std::string first = rounds.at(1).fixtures.front();
+  const std::string reversed =
+      first.substr(first.find(" - ") + 3) + " - " + first.substr(0, first.find(" - "));
+  write_file(path / "results.txt", results_of(rounds.at(1).fixtures, random));
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+  expect_refusals(path,
+                  {{{"fixtures", "--force"}, "fixtures.txt: 6 of its fixtures have results"},
+                   {{"round", "--again"}, "results.txt:1: " + first + " was played in round 1"},
+                   {{"publish", "--ics", "table.txt"}, "table.txt: is a file the league keeps"}});
+
+  write_file(path / "results.txt",
+             results_of({reversed, rounds.at(2).fixtures[0], rounds.at(2).fixtures[0]}, random));
+  expect_refusals(
+      path, {{{"round"}, "is no fixture of fixtures.txt; " + first + " was played"},
+             {{"round"}, "results.txt:3: " + rounds.at(2).fixtures[0] + " is already on line 2"}});
+
+  // A fixtures.txt that does not check out stops round, status and publish.
+  write_file(path / "results.txt", results_of(rounds.at(2).fixtures, random));
+  const std::string fixtures = read_file(path / "fixtures.txt");
+  write_file(path / "fixtures.txt", fixtures + "Round 12\nKestral - Ashford\n");
+  for (const char* command : {"round", "status", "publish"})
+    expect_refusals(path, {{{command},
+                            "fixtures.txt:91: Kestral is not a team of table.txt; "
+                            "did you mean Kestrel?"}});
+  write_file(path / "fixtures.txt", fixtures);
+  ASSERT_EQ(league(path, {"round"}).status, 0);
+}
+
 }  // namespace
 }  // namespace league::testing

@@ -74,7 +74,7 @@ int publish_standings(const PublishOptions& options, std::ostream& out) {
     std::vector<std::string> teams;
     for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
     files.push_back({options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
-                                                    std::time(nullptr))});
+                                                    standings.league, std::time(nullptr))});
   }
   const TogetherOutcome outcome = replace_files_together(files);
   if (outcome.failed) fail({*outcome.failed, 0, "cannot be written"});

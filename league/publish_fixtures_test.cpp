@@ -90,9 +90,11 @@ TEST(PublishFixtures, TheCalendarIsWrittenWithThePageAndKeepsItsEvents) {
   }
   EXPECT_FALSE(fs::exists("league.html") || fs::exists("a"));
 
+  ASSERT_EQ(run({"name", "Sunday League"}, err), 0) << err;
   ASSERT_EQ(run({"publish", "--ics", "fixtures.ics"}, err), 0) << err;
   const std::string calendar = *read_whole_file("fixtures.ics");
   EXPECT_TRUE(fs::exists("league.html"));
+  EXPECT_NE(calendar.find("\r\nX-WR-CALNAME:Sunday League\r\n"), std::string::npos);
   EXPECT_EQ(calendar.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
   std::size_t events = 0;
   for (auto at = calendar.find("BEGIN:VEVENT"); at != std::string::npos;

@@ -157,10 +157,10 @@ std::string league_id_of_teams(std::vector<std::string> teams) {
 }
 
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
-                              const std::vector<std::string>& table_teams, std::int64_t now) {
+                              const std::vector<std::string>& table_teams,
+                              const std::string& league_name, std::int64_t now) {
   CalendarSettings settings;
-  // The calendar's name: the league's name goes here once the league has one.
-  settings.league_name = "";
+  settings.league_name = league_name;
   settings.league_id = league_id_of_teams(table_teams);
   settings.dtstamp = now;
   settings.utc_offset = local_utc_offset;

@@ -30,9 +30,11 @@ void add_matchdays_json(nlohmann::ordered_json& document, const Matchdays& match
 // The fixtures as an iCalendar file, with the scores of those played. Round
 // times are the league's clock, taken to be this computer's time zone.
 // `table_teams` make the league's id, which keeps each fixture's event the
-// same from one publish to the next.
+// same from one publish to the next; `league_name` names the calendar (none
+// when empty).
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
-                              const std::vector<std::string>& table_teams, std::int64_t now);
+                              const std::vector<std::string>& table_teams,
+                              const std::string& league_name, std::int64_t now);
 
 // The league's id in calendar UIDs: "league-" and 16 hex digits of a hash of
 // the team names, in any order.

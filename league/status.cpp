@@ -3,8 +3,10 @@
 
 #include "common/io/league_files.h"
 #include "common/table/table_file.h"
+#include "league/adjustments.h"
 #include "league/commands.h"
 #include "league/history.h"
+#include "league/league_name.h"
 #include "league/messages.h"
 #include "league/reading.h"
 #include "league/season_schedule.h"
@@ -32,6 +34,7 @@ int show_status(std::ostream& out) {
   for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
   const Matchdays matchdays = gather_matchdays(teams);
 
+  if (const auto name = league_name()) out << *name << '\n';
   const std::size_t rounds = recorded_rounds().size();
   if (rounds == 0) {
     out << "No round applied yet.\n";
@@ -49,6 +52,10 @@ int show_status(std::ostream& out) {
   if (!matchdays.results.empty()) {
     out << "\nRound " << matchdays.last_round << "'s results:\n";
     for (const AppliedMatch& match : matchdays.results) out << "  " << result_text(match) << '\n';
+  }
+  if (const std::vector<std::string> adjustments = adjustment_lines(); !adjustments.empty()) {
+    out << "\nPoints adjustments:\n";
+    for (const std::string& line : adjustments) out << "  " << line << '\n';
   }
   if (!matchdays.fixtures) return 0;
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <tuple>
@@ -8,7 +9,6 @@
 #include "common/form/form_table.h"
 #include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
-#include "common/io/whole_file.h"
 #include "common/results/results_file.h"
 #include "common/round/round_update.h"
 #include "common/table/table_file.h"
@@ -18,6 +18,7 @@
 #include "league/reading.h"
 #include "league/round_check.h"
 #include "league/round_fixtures.h"
+#include "league/season_schedule.h"
 #include "league/transaction.h"
 
 namespace league {
@@ -49,34 +50,29 @@ void check_results(const std::vector<ResultsEntry>& results, const std::vector<s
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
 }
 
-// A result as the repeat guard compares it: the teams and their goals.
-using Match = std::tuple<std::string, std::string, std::int32_t, std::int32_t>;
-
-// The round's matches in one order, whatever the order, line ends or
-// byte-order mark of the file they came from.
-std::vector<Match> matches_of(const std::vector<ResultsEntry>& results) {
-  std::vector<Match> matches;
-  for (const ResultsEntry& entry : results) {
-    if (!entry.result) continue;
-    const auto& [home, away] = entry.result->sides;
-    matches.emplace_back(home.team, away.team, home.goals, away.goals);
-  }
-  std::sort(matches.begin(), matches.end());
-  return matches;
+// A round's matches as the repeat guard compares them: the teams and their
+// goals, in one order whatever the order, line ends or byte-order mark of the
+// file they came from.
+using Match = std::tuple<std::string, std::string, int, int>;
+std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
+  std::vector<Match> sorted;
+  for (const AppliedMatch& match : matches)
+    sorted.emplace_back(match.home, match.away, match.score.home, match.score.away);
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
 }
 
 // Refuses a round whose matches are those of a round in history, so that no
 // round counts twice by mistake.
-void refuse_repeat(const std::vector<ResultsEntry>& results, const std::vector<int>& rounds) {
-  const std::vector<Match> matches = matches_of(results);
+void refuse_repeat(const std::vector<ResultsEntry>& results) {
+  const std::vector<Match> typed = compared(matches_of_results(results, 0));
+  std::map<int, std::vector<AppliedMatch>> rounds;
+  for (AppliedMatch& match : applied_matches()) rounds[match.round].push_back(std::move(match));
   for (auto round = rounds.rbegin(); round != rounds.rend(); ++round) {
-    const auto applied = read_round_file(*round, kResultsFile);
-    if (!applied) continue;
-    const std::string text = applied->substr(byte_order_mark_length(*applied));
-    if (matches_of(read_results(text)) != matches) continue;
+    if (compared(round->second) != typed) continue;
     fail({kResultsFile, 0,
-          "the same matches as round " + std::to_string(*round) + ", applied " +
-              round_applied_at(*round).value_or("?") +
+          "the same matches as round " + std::to_string(round->first) + ", applied " +
+              round_applied_at(round->first).value_or("?") +
               "; nothing changed. If this round really had the same results: league round "
               "--again"});
   }
@@ -114,7 +110,7 @@ int play_round(const RoundOptions& options, std::ostream& out) {
   for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
   const std::optional<RoundFixtures> fixtures = read_round_fixtures(teams);
   check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
-  if (!options.again) refuse_repeat(results, rounds);
+  if (!options.again) refuse_repeat(results);
   FormRead form = read_form_table(form_file.text);
   if (form.problem) refuse(*form.problem);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "common/console/tool_error.h"
@@ -37,39 +38,55 @@ std::vector<AppliedMatch> applied_matches() {
   return matches;
 }
 
+namespace {
+
+// The key of a pairing in the schedule's index: HOME, a NUL (no name holds
+// one), AWAY.
+std::string pairing_key(std::string_view home, std::string_view away) {
+  std::string key(home);
+  key += '\0';
+  key += away;
+  return key;
+}
+
+}  // namespace
+
 const FixtureState* SeasonSchedule::find(std::string_view home, std::string_view away) const {
-  for (const FixtureState& fixture : fixtures) {
-    if (fixture.home == home && fixture.away == away) return &fixture;
-  }
-  return nullptr;
+  const auto found = by_pairing.find(pairing_key(home, away));
+  return found == by_pairing.end() ? nullptr : &fixtures[found->second.front()];
 }
 
 SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied) {
   SeasonSchedule schedule;
   for (const FixtureRound& round : fixtures.rounds) {
     for (const FixtureMatch& match : round.matches) {
+      schedule.by_pairing[pairing_key(match.home, match.away)].push_back(schedule.fixtures.size());
       schedule.fixtures.push_back(
           {round.number, round.date, round.time, match.home, match.away, match.line, {}});
     }
   }
+  // Each applied match takes the first fixture of its pairing still without
+  // a result; one that is no fixture counts for none.
   for (const AppliedMatch& match : applied) {
-    const auto fixture = std::find_if(
-        schedule.fixtures.begin(), schedule.fixtures.end(), [&](const FixtureState& fixture) {
-          return !fixture.played && fixture.home == match.home && fixture.away == match.away;
-        });
-    if (fixture != schedule.fixtures.end()) fixture->played = match;
+    const auto found = schedule.by_pairing.find(pairing_key(match.home, match.away));
+    if (found == schedule.by_pairing.end()) continue;
+    for (const std::size_t index : found->second) {
+      if (schedule.fixtures[index].played) continue;
+      schedule.fixtures[index].played = match;
+      break;
+    }
   }
 
-  for (const FixtureRound& round : fixtures.rounds) {
-    std::size_t total = 0;
-    std::size_t played = 0;
-    for (const FixtureState& fixture : schedule.fixtures) {
-      if (fixture.round != round.number) continue;
-      ++total;
-      if (fixture.played) ++played;
-    }
-    if (total > 0 && 2 * played >= total)
-      schedule.current_round = std::max(schedule.current_round, round.number);
+  // Fixtures and those played, round by round.
+  std::map<int, std::pair<std::size_t, std::size_t>> counts;
+  for (const FixtureState& fixture : schedule.fixtures) {
+    auto& [total, played] = counts[fixture.round];
+    ++total;
+    if (fixture.played) ++played;
+  }
+  for (const auto& [round, count] : counts) {
+    if (2 * count.second >= count.first)
+      schedule.current_round = std::max(schedule.current_round, round);
   }
   schedule.next_round = schedule.current_round + 1;
   for (const FixtureState& fixture : schedule.fixtures) {

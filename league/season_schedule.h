@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/io/diagnostic.h"
@@ -58,6 +59,9 @@ struct SeasonSchedule {
 
   // The fixture HOME - AWAY, nothing when there is none.
   const FixtureState* find(std::string_view home, std::string_view away) const;
+
+  // The fixtures of each pairing, by their place in `fixtures`.
+  std::unordered_map<std::string, std::vector<std::size_t>> by_pairing;
 };
 
 // Matches every applied match to the first fixture of its HOME - AWAY that

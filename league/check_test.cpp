@@ -33,22 +33,14 @@ class LeagueCheck : public ::testing::Test {
 
   // Runs `league check` and makes sure it left every file as it was.
   ToolOutcome check() {
-    const auto before = contents();
+    const FolderContents before = folder_contents(dir_.path());
     ToolRun run;
     run.program = LEAGUE_PROGRAM;
     run.args = {"check"};
     run.directory = dir_.path();
     ToolOutcome outcome = run_tool(run);
-    EXPECT_EQ(contents(), before) << "league check changed the league's files";
+    EXPECT_EQ(folder_contents(dir_.path()), before) << "league check changed the league's files";
     return outcome;
-  }
-
- private:
-  std::map<std::string, std::string> contents() const {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : list_files(dir_.path()))
-      files[name] = read_file(dir_.path() / name);
-    return files;
   }
 };
 

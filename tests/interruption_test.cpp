@@ -20,13 +20,12 @@ namespace fs = std::filesystem;
 
 // Every file below a folder with its contents; a round's `applied` holds the
 // minute of its run, which two runs need not share.
-using Snapshot = std::map<std::string, std::string>;
+using Snapshot = FolderContents;
 
 Snapshot snapshot(const fs::path& dir) {
-  Snapshot files;
-  for (const std::string& name : list_files(dir)) {
-    const bool stamp = fs::path(name).filename() == "applied";
-    files[name] = stamp ? "(the time of the round)" : read_file(dir / name);
+  Snapshot files = folder_contents(dir);
+  for (auto& [name, contents] : files) {
+    if (fs::path(name).filename() == "applied") contents = "(the time of the round)";
   }
   return files;
 }

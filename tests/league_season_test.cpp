@@ -15,13 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file below a folder with its contents.
-using Snapshot = std::map<std::string, std::string>;
+using Snapshot = FolderContents;
 
 Snapshot snapshot(const fs::path& dir) {
-  Snapshot files;
-  for (const std::string& name : list_files(dir)) files[name] = read_file(dir / name);
-  return files;
+  return folder_contents(dir);
 }
 
 // Runs a program in `dir`; standard error is joined to the output.

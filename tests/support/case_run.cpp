@@ -40,6 +40,12 @@ std::vector<std::string> list_files(const fs::path& root) {
   return files;
 }
 
+FolderContents folder_contents(const fs::path& root) {
+  FolderContents files;
+  for (const std::string& name : list_files(root)) files[name] = read_file(root / name);
+  return files;
+}
+
 StartedTool::StartedTool(const ToolRun& run) : timeout_seconds_(run.timeout_seconds) {
   const fs::path in_path = io_.path() / "stdin";
   write_file(in_path, run.input);

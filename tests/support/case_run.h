@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,5 +58,9 @@ void write_file(const std::filesystem::path& path, const std::string& contents);
 
 // Every regular file below `root`, as paths relative to it, sorted.
 std::vector<std::string> list_files(const std::filesystem::path& root);
+
+// Every regular file below `root` with its contents, by its path relative to it.
+using FolderContents = std::map<std::string, std::string>;
+FolderContents folder_contents(const std::filesystem::path& root);
 
 }  // namespace league::testing

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "league/calendar.h"
-#include "league/fixtures_file.h"
+#include "league/publish/calendar.h"
+#include "league/season/fixtures_file.h"
 
 namespace {
 

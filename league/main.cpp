@@ -2,7 +2,7 @@
 
 #include "common/console/command_line.h"
 #include "common/console/utf8_console.h"
-#include "league/run_league.h"
+#include "league/app/run_league.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

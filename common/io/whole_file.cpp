@@ -1,6 +1,8 @@
 #include "common/io/whole_file.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #ifdef _WIN32
 #include <sys/stat.h>
@@ -101,6 +103,11 @@ std::string read_league_file_or_fail(const std::string& path, const std::string&
   auto contents = read_league_file(path);
   if (!contents) throw ToolError(message, key);
   return std::move(*contents);
+}
+
+bool path_exists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 }  // namespace league

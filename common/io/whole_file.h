@@ -15,6 +15,10 @@ namespace league {
 // string: one holding a NUL byte names no file.
 std::optional<std::string> read_whole_file(const std::string& path);
 
+// Whether anything of that name is there: a file, a folder, or a link, even
+// one that leads nowhere.
+bool path_exists(const std::string& path);
+
 // The text of a league file: its contents without the UTF-8 byte-order mark
 // that Windows editors put at the start, so that such a file reads exactly
 // like one saved without it.

@@ -1,0 +1,39 @@
+#include "league/app/command_table.h"
+
+namespace league {
+
+// Each defined in the command's own file in commands/.
+CommandRun new_command(CLI::App& command);
+CommandRun round_command(CLI::App& command);
+CommandRun undo_command(CLI::App& command);
+CommandRun adjust_command(CLI::App& command);
+CommandRun name_command(CLI::App& command);
+CommandRun check_command(CLI::App& command);
+CommandRun fixtures_command(CLI::App& command);
+CommandRun status_command(CLI::App& command);
+CommandRun publish_command(CLI::App& command);
+
+std::span<const CommandRow> command_table() {
+  static const CommandRow rows[] = {
+      {"new", "Write table.txt and form.txt for a new season with these teams, in this order",
+       Changes::kFiles, new_command},
+      {"round", "Check results.txt, then apply it to table.txt, form.txt and attendances.dat",
+       Changes::kFiles, round_command},
+      {"undo", "Take back the last round or points adjustment", Changes::kFiles, undo_command},
+      {"adjust", "Deduct points from a team or award them, with the reason, undoably",
+       Changes::kFiles, adjust_command},
+      {"name", "Show the league's name, or change it to TEXT", Changes::kFilesWhenArgued,
+       name_command},
+      {"check", "Read every file of the league and list each problem", Changes::kNothing,
+       check_command},
+      {"fixtures", "Draw the season's fixtures for the teams of table.txt into fixtures.txt",
+       Changes::kFiles, fixtures_command},
+      {"status", "Show the season at a glance: leader, last results, postponed, next round",
+       Changes::kNothing, status_command},
+      {"publish", "Write the standings as a web page (and as JSON, and the fixtures as a calendar)",
+       Changes::kNothing, publish_command},
+  };
+  return rows;
+}
+
+}  // namespace league

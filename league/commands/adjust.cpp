@@ -1,0 +1,153 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+#include <ostream>
+
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/table/table_file.h"
+#include "common/table/table_results.h"
+#include "common/text/free_text.h"
+#include "common/text/integers.h"
+#include "common/text/near_match.h"
+#include "common/text/spaces.h"
+#include "common/text/wording.h"
+#include "league/commands/command.h"
+#include "league/store/adjustments.h"
+#include "league/store/history.h"
+#include "league/store/reading.h"
+#include "league/store/transaction.h"
+
+namespace league {
+
+namespace {
+
+struct AdjustOptions {
+  std::string team;
+  std::string points;  // as typed: "-3", "+3" or "3"
+  std::string reason;
+};
+
+}  // namespace
+
+namespace {
+
+// Ends `league adjust` over what its command line gives.
+[[noreturn]] void refuse(const std::string& what) {
+  fail({"league adjust", 0, what + "; nothing changed"});
+}
+
+std::int32_t points_of(const std::string& typed) {
+  const auto points = parse_whole_int(typed);
+  if (!points) refuse("\"" + typed + "\" is not a whole number of points (such as -3 or +3)");
+  if (*points == 0)
+    refuse("0 points change nothing; give the points to take away (-3) or add (+3)");
+  return *points;
+}
+
+std::string reason_of(const std::string& typed) {
+  std::string reason(trimmed(typed));
+  if (reason.empty()) refuse("no reason given (--reason TEXT says why)");
+  if (const auto problem = free_text_problem(reason)) refuse("the reason " + *problem);
+  return reason;
+}
+
+// The row of `team` in the table; an unknown team ends the command with the
+// team it most likely means.
+std::size_t row_of(const std::string& team, const TableRead& table) {
+  std::vector<std::string> teams;
+  for (const TableEntry& row : table.rows) teams.push_back(row.Team);
+  const auto found = std::find(teams.begin(), teams.end(), team);
+  if (found == teams.end()) {
+    std::string what = team + " is not a team of " + kTableFile;
+    if (const auto meant = near_match(team, teams)) what += " (did you mean " + *meant + "?)";
+    refuse(what);
+  }
+  const auto row = static_cast<std::size_t>(found - teams.begin());
+  if (std::find(found + 1, teams.end(), team) != teams.end()) {
+    fail({kTableFile, table.lines[row],
+          team + " stands in the table more than once, so league adjust cannot tell which row "
+                 "to change; nothing changed"});
+  }
+  return row;
+}
+
+// "3 points deducted", "1 point awarded".
+std::string points_phrase(std::int32_t points) {
+  const std::int64_t size = points < 0 ? -std::int64_t{points} : points;
+  return std::to_string(size) + (size == 1 ? " point " : " points ") +
+         (points < 0 ? "deducted" : "awarded");
+}
+
+std::size_t place_of(const std::string& team, const std::vector<TableEntry>& table) {
+  return static_cast<std::size_t>(
+             std::find_if(table.begin(), table.end(),
+                          [&](const TableEntry& row) { return row.Team == team; }) -
+             table.begin()) +
+         1;
+}
+
+}  // namespace
+
+int adjust_points(const AdjustOptions& options, CommandContext& context) {
+  std::ostream& out = context.out;
+  if (options.team.empty() || options.points.empty())
+    refuse("give the team and the points: league adjust TEAM POINTS --reason TEXT");
+  const std::int32_t points = points_of(options.points);
+  const std::string reason = reason_of(options.reason);
+
+  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
+  TableRead table = read_league_table(table_file.text, kTableFile);
+  if (table.problem) {
+    table.problem->what += "; nothing changed";
+    fail(*table.problem);
+  }
+  const std::size_t row = row_of(options.team, table);
+  TableEntry& entry = table.rows[row];
+  const std::int32_t points_before = entry.Pts;
+  const auto points_after = checked_add(entry.Pts, points);
+  if (!points_after) {
+    refuse(options.team + "'s " + std::to_string(entry.Pts) + " points and " +
+           std::to_string(points) + " more leave the numbers " + kTableFile + " can hold");
+  }
+  entry.Pts = *points_after;
+  std::vector<TableEntry> ordered = std::move(table.rows);
+  order_league_table(ordered);
+  const std::string after = format_league_table(ordered);
+
+  // The adjustment's folder under the last round, the new table and
+  // `applied`, which makes the adjustment count, as one transaction.
+  const std::vector<int> rounds = recorded_rounds();
+  const int round = rounds.empty() ? 0 : rounds.back();
+  const std::vector<int> numbers = recorded_adjustments(round);
+  const Adjustment adjustment{
+      round, numbers.empty() ? 1 : numbers.back() + 1, options.team, points, reason, {}};
+  std::vector<FileChange> changes = adjustment_record_changes(adjustment, table_file.bytes, after);
+  changes.push_back({kTableFile, after});
+  changes.push_back(
+      {adjustment_dir(adjustment.round, adjustment.number) + "/applied", applied_stamp_now()});
+  if (const auto failed = apply_transaction(
+          context.lock, "the adjustment of " + options.team + "'s points", changes))
+    fail(*failed);
+
+  const std::size_t place_before = row + 1;
+  const std::size_t place_after = place_of(options.team, ordered);
+  out << options.team << ": " << points_phrase(points) << " (" << reason << "); " << points_before
+      << " points before, " << *points_after << " now; place " << place_after << " in "
+      << kTableFile;
+  if (place_after != place_before) out << " (was " << place_before << ")";
+  out << ".\n";
+  return 0;
+}
+
+CommandRun adjust_command(CLI::App& command) {
+  auto options = std::make_shared<AdjustOptions>();
+  command.add_option("TEAM", options->team, "The team, as table.txt names it");
+  command.add_option("POINTS", options->points,
+                     "The points to add: -3 deducts three, +3 or 3 awards three");
+  command.add_option("--reason", options->reason,
+                     "Why: shown with the adjustment on the page (required)");
+  return [options](CommandContext& context) { return adjust_points(*options, context); };
+}
+
+}  // namespace league

@@ -1,0 +1,111 @@
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "common/io/league_files.h"
+#include "common/results/results_file.h"
+#include "common/settings/league_settings.h"
+#include "league/check/check_attendances.h"
+#include "league/check/check_files.h"
+#include "league/check/check_fixtures.h"
+#include "league/check/check_form.h"
+#include "league/check/check_league_dat.h"
+#include "league/check/check_report.h"
+#include "league/check/check_rosters.h"
+#include "league/check/check_table.h"
+#include "league/commands/command.h"
+#include "league/season/round_check.h"
+#include "league/store/adjustments.h"
+
+namespace league {
+
+namespace {
+
+// Checks results.txt as `league round` does before it applies a round; the
+// problems and notes in file order.
+void check_results_file(std::string_view text, const TableRead& table, CheckReport& report) {
+  std::vector<std::string> teams;
+  for (const TableEntry& row : table.rows) teams.push_back(row.Team);
+  const RoundCheck check = check_round(read_results(text), teams);
+  std::vector<CheckFinding> findings;
+  for (const Diagnostic& problem : check.problems) findings.push_back({problem, false});
+  for (const Diagnostic& note : check.notes) findings.push_back({note, true});
+  std::stable_sort(findings.begin(), findings.end(), [](const auto& a, const auto& b) {
+    return a.diagnostic.line < b.diagnostic.line;
+  });
+  for (CheckFinding& finding : findings) {
+    if (finding.note)
+      report.note(std::move(finding.diagnostic));
+    else
+      report.problem(std::move(finding.diagnostic));
+  }
+}
+
+}  // namespace
+
+// Reads every file of the league in the current directory, as the tools read
+// them, and lists what is wrong; it writes no file.
+int check_league(CommandContext& context) {
+  std::ostream& out = context.out;
+  CheckReport report;
+
+  LeagueSettings settings;
+  if (const auto text = read_checked_file(kSettingsFile, report)) {
+    check_league_dat(*text, report);
+    settings = read_league_settings(*text);
+  } else {
+    report.problem(kSettingsFile, 0, "missing; table_update does not run without it");
+  }
+
+  // The points adjustments that history/ keeps explain a Pts other than 3W+D.
+  AdjustmentsRead adjustments = read_recorded_adjustments();
+  for (Diagnostic& problem : adjustments.problems) report.problem(std::move(problem));
+
+  std::optional<TableRead> table;
+  if (const auto text = read_checked_file(kTableFile, report)) {
+    table = check_table(*text, report, adjusted_points(adjustments.adjustments));
+  } else {
+    report.problem(kTableFile, 0, "missing; table_update and league round need it");
+  }
+  const TableRead* teams = table ? &*table : nullptr;
+
+  if (const auto text = read_checked_file(kFormFile, report)) {
+    check_form(*text, teams, report);
+  } else {
+    report.problem(kFormFile, 0, "missing or unreadable; form_update and league round need it");
+  }
+
+  if (settings.number("Attendances_Pack") != 0) {
+    if (const auto text = read_checked_file(kAttendancesFile, report)) {
+      check_attendances(*text, teams, report);
+    } else {
+      report.problem(kAttendancesFile, 0,
+                     "missing, but Attendances_Pack is on; table_update does not run without it");
+    }
+  }
+
+  if (const auto text = read_checked_file(kResultsFile, report)) {
+    if (teams != nullptr)
+      check_results_file(*text, *teams, report);
+    else
+      report.note(kResultsFile, 0, std::string("not checked, as ") + kTableFile + " does not read");
+  }
+
+  if (const auto text = read_checked_file(kFixturesFile, report)) {
+    check_fixtures_file(*text, teams, report);
+  }
+
+  if (const auto text = read_checked_file(kTeamsDirFile, report)) {
+    check_rosters(*text, settings.roster_layout(), report);
+  }
+
+  report.print(out);
+  return report.problems() == 0 ? 0 : 1;
+}
+
+CommandRun check_command(CLI::App&) {
+  return check_league;
+}
+
+}  // namespace league

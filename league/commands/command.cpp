@@ -1,0 +1,44 @@
+#include "league/commands/command.h"
+
+#include "common/console/tool_error.h"
+#include "common/io/league_files.h"
+#include "common/text/wording.h"
+#include "league/store/history.h"
+#include "league/store/season_files.h"
+
+namespace league {
+
+void fail(const Diagnostic& diagnostic) {
+  throw ToolError(describe(diagnostic));
+}
+
+void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
+              std::string_view ending) {
+  std::string message;
+  for (const Diagnostic& problem : problems) message += describe(problem) + '\n';
+  message += describe({file, 0, count_of(problems.size(), "problem") + std::string(ending)});
+  throw ToolError(message);
+}
+
+LeagueFile read_league_file_or_refuse(const std::string& path) {
+  auto file = read_league_file_bytes(path);
+  if (!file) fail({path, 0, "cannot be opened; nothing changed"});
+  return std::move(*file);
+}
+
+std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_teams,
+                                        std::string_view ending) {
+  LeagueFixturesRead read = read_league_fixtures(table_teams);
+  if (read.unopened) fail({kFixturesFile, 0, read.unopened->what + std::string(ending)});
+  if (!read.problems.empty()) fail_all(read.problems, kFixturesFile, ending);
+  return std::move(read.fixtures);
+}
+
+Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
+  const std::vector<AppliedMatch> applied = applied_matches();
+  const std::vector<int> rounds = recorded_rounds();
+  std::optional<Fixtures> fixtures = league_fixtures(table_teams, "");
+  return matchdays_of(applied, rounds.empty() ? 0 : rounds.back(), std::move(fixtures));
+}
+
+}  // namespace league

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/io/diagnostic.h"
+#include "common/table/table_file.h"
+#include "league/season/fixtures_file.h"
+#include "league/season/season_schedule.h"
+#include "league/store/folder_lock.h"
+#include "league/store/reading.h"
+
+namespace CLI {
+class App;
+}
+
+namespace league {
+
+// What the commands share. The command layer is the one that words what went
+// wrong for the console and says "nothing changed": the layers below it return
+// values and diagnostics. A command ends with an error by throwing the
+// ToolError that fail() makes, which run_league prints.
+
+// What a command runs with: the league folder's lock, which its changes go
+// through, and where it prints what it did.
+struct CommandContext {
+  FolderLock& lock;
+  std::ostream& out;
+};
+
+// A command ready to run, its options read; it returns the exit status. Each
+// command's file defines the setup function of its row in the command table
+// (app/command_table.h), which adds the command's options and returns this.
+using CommandRun = std::function<int(CommandContext& context)>;
+
+// Ends the command with the diagnostic as its message (see describe()).
+[[noreturn]] void fail(const Diagnostic& diagnostic);
+
+// Ends the command with every problem on a line of its own, then
+// "FILE: N problems" and `ending` ("; nothing changed").
+[[noreturn]] void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
+                           std::string_view ending);
+
+// The file; one that cannot be opened ends the command ("FILE: cannot be
+// opened; nothing changed").
+LeagueFile read_league_file_or_refuse(const std::string& path);
+
+// fixtures.txt checked against the teams of table.txt, nothing when the
+// league has none. One that cannot be opened or has any problem ends the
+// command: every problem with its line, then the count and `ending`.
+std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_teams,
+                                        std::string_view ending);
+
+// The last round's results and, with fixtures.txt, where the season stands.
+Matchdays league_matchdays(const std::vector<std::string>& table_teams);
+
+}  // namespace league

@@ -1,0 +1,173 @@
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <system_error>
+
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/table/table_file.h"
+#include "common/text/integers.h"
+#include "common/text/wording.h"
+#include "league/commands/command.h"
+#include "league/season/fixture_draw.h"
+#include "league/season/season_schedule.h"
+#include "league/store/reading.h"
+#include "league/store/season_files.h"
+#include "league/store/transaction.h"
+
+namespace league {
+
+namespace {
+
+struct FixturesOptions {
+  bool double_round = false;         // every pairing twice, once at each ground
+  std::optional<std::string> seed;   // none: a fresh seed, written in the file
+  std::optional<std::string> start;  // YYYY-MM-DD of round 1; none: undated rounds
+  std::optional<std::string> every;  // days between rounds (7)
+  bool force = false;                // replace a fixtures.txt none of whose fixtures has a result
+};
+
+}  // namespace
+
+namespace {
+
+constexpr const char* kCommand = "league fixtures";
+
+[[noreturn]] void refuse(Diagnostic diagnostic) {
+  diagnostic.what += "; nothing changed";
+  fail(diagnostic);
+}
+
+// The draw the options ask for; a seed when none is given.
+DrawSettings draw_settings(const FixturesOptions& options) {
+  DrawSettings settings;
+  settings.double_round = options.double_round;
+  if (options.seed) {
+    const std::string& text = *options.seed;
+    const auto [rest, error] =
+        std::from_chars(text.data(), text.data() + text.size(), settings.seed);
+    if (error != std::errc() || rest != text.data() + text.size())
+      refuse({kCommand, 0, "--seed " + text + " is not a whole number from 0 to 4294967295"});
+  } else {
+    settings.seed = fresh_seed();
+  }
+  if (options.start) {
+    settings.start = parse_date(*options.start);
+    if (!settings.start)
+      refuse({kCommand, 0,
+              "--start " + *options.start + " is not a day of the calendar written YYYY-MM-DD"});
+  }
+  if (options.every) {
+    const auto days = parse_whole_int(*options.every);
+    if (!days || *days < 1)
+      refuse({kCommand, 0, "--every " + *options.every + " is not a whole number of days from 1"});
+    if (!options.start) refuse({kCommand, 0, "--every needs --start, the date of round 1"});
+    settings.every_days = *days;
+  }
+  return settings;
+}
+
+// A fixtures.txt that is there already may be replaced only on request, and
+// only while none of its fixtures has a result.
+void guard_existing_fixtures(bool force) {
+  std::error_code error;
+  if (!std::filesystem::exists(kFixturesFile, error)) return;
+  const auto text = read_league_file(kFixturesFile);
+  if (!text) refuse({kFixturesFile, 0, "exists already and cannot be opened"});
+  const SeasonSchedule schedule = season_schedule(read_fixtures(*text).fixtures, applied_matches());
+  std::vector<std::string> played;
+  for (const FixtureState& fixture : schedule.fixtures) {
+    if (fixture.played)
+      played.push_back(result_text(*fixture.played) + " in round " +
+                       std::to_string(fixture.played->round));
+  }
+  if (!played.empty()) {
+    const std::string count = played.size() == 1
+                                  ? "1 of its fixtures has a result"
+                                  : std::to_string(played.size()) + " of its fixtures have results";
+    if (played.size() > 3) {
+      const std::size_t more = played.size() - 3;
+      played.resize(3);
+      played.push_back(std::to_string(more) + " more");
+    }
+    fail({kFixturesFile, 0,
+          count + " (" + name_list(played) +
+              "); nothing changed. The season is played on these fixtures: to draw new ones, "
+              "undo those rounds first"});
+  }
+  if (!force) {
+    fail({kFixturesFile, 0,
+          "exists already; nothing changed. To draw new fixtures in its place, as none of its "
+          "fixtures has a result: league fixtures --force"});
+  }
+}
+
+}  // namespace
+
+int draw_season_fixtures(const FixturesOptions& options, CommandContext& context) {
+  std::ostream& out = context.out;
+  DrawSettings settings = draw_settings(options);
+  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
+  const TableRead table = read_league_table(table_file.text, kTableFile);
+  if (table.problem) refuse(*table.problem);
+  std::vector<std::string> teams;
+  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  if (teams.size() < 2)
+    refuse({kTableFile, 0, "holds fewer than two teams: there is nothing to draw"});
+  guard_existing_fixtures(options.force);
+
+  Fixtures fixtures;
+  try {
+    fixtures = draw_fixtures(teams, settings);
+  } catch (const std::invalid_argument&) {
+    refuse({kTableFile, 0, "names a team twice (league check names it)"});
+  } catch (const std::out_of_range&) {
+    refuse({kCommand, 0, "a round's date would fall past the year 9999"});
+  }
+  const std::string text = format_fixtures(fixtures, draw_comment(settings));
+  if (const auto failed = apply_transaction(context.lock, "the fixtures", {{kFixturesFile, text}}))
+    fail(*failed);
+
+  std::size_t matches = 0;
+  for (const FixtureRound& round : fixtures.rounds) matches += round.matches.size();
+  out << kFixturesFile << ": " << fixtures.rounds.size() << " rounds, " << matches << " matches of "
+      << teams.size() << " teams, drawn with seed " << settings.seed << ".\n";
+  if (settings.start) {
+    out << "Round 1 is on " << format_date(*fixtures.rounds.front().date) << ", round "
+        << fixtures.rounds.back().number << " on " << format_date(*fixtures.rounds.back().date)
+        << ".\n";
+  }
+  const SeasonSchedule schedule = season_schedule(fixtures, applied_matches());
+  std::size_t played = 0;
+  for (const FixtureState& fixture : schedule.fixtures) played += fixture.played ? 1 : 0;
+  if (played > 0) {
+    out << played << (played == 1 ? " of them has a result" : " of them have results") << " in "
+        << kHistoryDir << "/ already, and " << (played == 1 ? "counts" : "count")
+        << " as played.\n";
+  }
+  return 0;
+}
+
+CommandRun fixtures_command(CLI::App& command) {
+  auto options = std::make_shared<FixturesOptions>();
+  command.add_flag("--double", options->double_round, "Every pairing twice, once at each ground");
+  command
+      .add_option("--seed", options->seed,
+                  "Draw with this seed (0 to 4294967295) instead of a fresh one")
+      ->type_name("N");
+  command
+      .add_option("--start", options->start,
+                  "The date of round 1; each later round is --every days after the one before")
+      ->type_name("YYYY-MM-DD");
+  command
+      .add_option("--every", options->every, "Days from one round's date to the next (default 7)")
+      ->type_name("DAYS");
+  command.add_flag("--force", options->force,
+                   "Replace fixtures.txt while none of its fixtures has a result");
+  return [options](CommandContext& context) { return draw_season_fixtures(*options, context); };
+}
+
+}  // namespace league

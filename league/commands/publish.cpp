@@ -1,0 +1,115 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/roster/teams_dir.h"
+#include "league/commands/command.h"
+#include "league/publish/publish_html.h"
+#include "league/publish/publish_json.h"
+#include "league/publish/publish_matchdays.h"
+#include "league/publish/standings_data.h"
+
+namespace league {
+
+namespace {
+
+struct PublishOptions {
+  std::string page = "league.html";
+  std::string json;  // empty: no JSON
+  std::string ics;   // empty: no calendar of the fixtures
+};
+
+}  // namespace
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path where(const std::string& path) {
+  std::error_code error;
+  fs::path found = fs::weakly_canonical(fs::absolute(path), error);
+  return error ? fs::absolute(path).lexically_normal() : found;
+}
+
+// Refuses an output that would overwrite a file the league keeps, or that
+// names the same file as the other output.
+void refuse_league_files(const PublishOptions& options) {
+  std::vector<std::string> kept{kSettingsFile, kTableFile,    kFormFile,    kAttendancesFile,
+                                kResultsFile,  kTeamsDirFile, kFixturesFile};
+  if (const auto teams = read_league_file(kTeamsDirFile)) {
+    for (const std::string_view roster : roster_names(*teams)) kept.emplace_back(roster);
+  }
+  const fs::path history = where(kHistoryDir);
+  std::vector<std::string> outputs{options.page};
+  if (!options.json.empty()) outputs.push_back(options.json);
+  if (!options.ics.empty()) outputs.push_back(options.ics);
+  for (const std::string& output : outputs) {
+    const fs::path target = where(output);
+    const auto [inside, rest] =
+        std::mismatch(history.begin(), history.end(), target.begin(), target.end());
+    bool league_file = inside == history.end();
+    for (const std::string& file : kept) league_file = league_file || where(file) == target;
+    if (league_file) fail({output, 0, "is a file the league keeps; publish to another name"});
+  }
+  if (!options.json.empty() && where(options.json) == where(options.page))
+    fail({options.json, 0, "is the page's file too; give the JSON another name"});
+  if (!options.ics.empty()) {
+    if (where(options.ics) == where(options.page))
+      fail({options.ics, 0, "is the page's file too; give the calendar another name"});
+    if (!options.json.empty() && where(options.ics) == where(options.json))
+      fail({options.ics, 0, "is the JSON's file too; give the calendar another name"});
+  }
+}
+
+}  // namespace
+
+int publish_standings(const PublishOptions& options, CommandContext& context) {
+  std::ostream& out = context.out;
+  refuse_league_files(options);
+  StandingsRead read = gather_standings();
+  if (read.problem) fail(*read.problem);
+  Standings& standings = read.standings;
+  std::vector<std::string> teams;
+  for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
+  standings.matchdays = league_matchdays(teams);
+
+  // The page and the JSON are replaced together: both or neither.
+  std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
+  if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
+  const Matchdays& matchdays = standings.matchdays;
+  if (!options.ics.empty()) {
+    if (!matchdays.fixtures) {
+      fail({kFixturesFile, 0,
+            "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
+    }
+    files.push_back({options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
+                                                    standings.league, std::time(nullptr))});
+  }
+  const TogetherOutcome outcome = replace_files_together(files);
+  if (outcome.failed) fail({*outcome.failed, 0, "cannot be written"});
+
+  out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
+      << (standings.round > 0 ? "after round " + std::to_string(standings.round)
+                              : std::string("no round recorded yet"))
+      << ")\n";
+  if (!options.json.empty()) out << "Wrote " << options.json << "\n";
+  if (!options.ics.empty()) out << "Wrote " << options.ics << "\n";
+  return 0;
+}
+
+CommandRun publish_command(CLI::App& command) {
+  auto options = std::make_shared<PublishOptions>();
+  command.add_option("--out", options->page, "The page (default: league.html)");
+  command.add_option("--json", options->json, "Also write the standings as JSON");
+  command.add_option("--ics", options->ics,
+                     "Also write the fixtures of fixtures.txt as an iCalendar file");
+  return [options](CommandContext& context) { return publish_standings(*options, context); };
+}
+
+}  // namespace league

@@ -1,0 +1,179 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <tuple>
+
+#include "common/attendances/attendances_file.h"
+#include "common/console/tool_error.h"
+#include "common/form/form_table.h"
+#include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "common/results/results_file.h"
+#include "common/round/round_update.h"
+#include "common/table/table_file.h"
+#include "common/text/wording.h"
+#include "league/commands/command.h"
+#include "league/season/round_check.h"
+#include "league/season/round_fixtures.h"
+#include "league/season/season_schedule.h"
+#include "league/store/history.h"
+#include "league/store/reading.h"
+#include "league/store/season_files.h"
+#include "league/store/transaction.h"
+
+namespace league {
+
+namespace {
+
+struct RoundOptions {
+  bool again = false;  // apply a results.txt identical to the last round's
+};
+
+}  // namespace
+
+namespace {
+
+// Ends the round with a reader's diagnostic.
+[[noreturn]] void refuse(Diagnostic diagnostic) {
+  diagnostic.what += "; nothing changed";
+  fail(diagnostic);
+}
+
+// Every problem of results.txt at once; notes (a team with two results) go to `out`.
+// With fixtures.txt, every result must also be a fixture still to play.
+void check_results(const std::vector<ResultsEntry>& results, const std::vector<std::string>& teams,
+                   const RoundFixtures* fixtures, int round, std::ostream& out) {
+  RoundCheck check = check_round(results, teams);
+  if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
+  if (!check.problems.empty()) {
+    fail_all(check.problems, kResultsFile, "; nothing changed");
+  }
+  if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
+  for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
+}
+
+// A round's matches as the repeat guard compares them: the teams and their
+// goals, in one order whatever the order, line ends or byte-order mark of the
+// file they came from.
+using Match = std::tuple<std::string, std::string, int, int>;
+std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
+  std::vector<Match> sorted;
+  for (const AppliedMatch& match : matches)
+    sorted.emplace_back(match.home, match.away, match.score.home, match.score.away);
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
+}
+
+// Refuses a round whose matches are those of a round in history, so that no
+// round counts twice by mistake.
+void refuse_repeat(const std::vector<ResultsEntry>& results,
+                   const std::vector<AppliedMatch>& applied) {
+  const std::vector<Match> typed = compared(matches_of_results(results, 0));
+  std::map<int, std::vector<AppliedMatch>> rounds;
+  for (const AppliedMatch& match : applied) rounds[match.round].push_back(match);
+  for (auto round = rounds.rbegin(); round != rounds.rend(); ++round) {
+    if (compared(round->second) != typed) continue;
+    fail({kResultsFile, 0,
+          "the same matches as round " + std::to_string(round->first) + ", applied " +
+              round_applied_at(round->first).value_or("?") +
+              "; nothing changed. If this round really had the same results: league round "
+              "--again"});
+  }
+}
+
+// The round failed where the checks of results.txt could not see it.
+[[noreturn]] void refuse(const RoundFailure& failure) {
+  if (failure.kind == RoundFailure::Kind::kUnknownTeam)
+    refuse({failure.file, 0, "no row for " + failure.team});
+  refuse({kResultsFile, failure.line,
+          "the result of " + failure.team + " takes a count of " + kTableFile +
+              " beyond its largest number"});
+}
+
+}  // namespace
+
+int play_round(const RoundOptions& options, CommandContext& context) {
+  std::ostream& out = context.out;
+  const auto settings = read_settings();
+  if (!settings) {
+    refuse({kSettingsFile, 0, "cannot be opened; league round needs the league's settings"});
+  }
+  const bool attendances = settings->number("Attendances_Pack") != 0;
+  const LeagueFile results_file = read_league_file_or_refuse(kResultsFile);
+  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
+  const LeagueFile form_file = read_league_file_or_refuse(kFormFile);
+  std::optional<LeagueFile> attendances_file;
+  if (attendances) attendances_file = read_league_file_or_refuse(kAttendancesFile);
+
+  TableRead table = read_league_table(table_file.text, kTableFile);
+  if (table.problem) refuse(*table.problem);
+  const std::vector<ResultsEntry> results = read_results(results_file.text);
+  const std::vector<int> rounds = recorded_rounds();
+  const int round = rounds.empty() ? 1 : rounds.back() + 1;
+  std::vector<std::string> teams;
+  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  std::optional<RoundFixtures> fixtures;
+  std::vector<AppliedMatch> applied = applied_matches();
+  if (auto read = league_fixtures(teams, "; nothing changed"))
+    fixtures = RoundFixtures{std::move(*read), applied};
+  check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
+  if (!options.again) refuse_repeat(results, applied);
+  FormRead form = read_form_table(form_file.text);
+  if (form.problem) refuse(*form.problem);
+
+  // Every new text is computed before anything is written.
+  RoundTables tables{std::move(table.rows), std::move(form.rows), std::nullopt};
+  if (attendances_file) {
+    AttendancesRead rows = read_attendances(attendances_file->text);
+    if (rows.problem) refuse(*rows.problem);
+    tables.attendances = std::move(rows.rows);
+  }
+  const RoundUpdate update = apply_round(tables, results);
+  if (update.failure) refuse(*update.failure);
+
+  RoundRecord record{results_file.bytes, {}, {}};
+  record.before.push_back({kTableFile, table_file.bytes});
+  record.after.push_back({kTableFile, format_league_table(*tables.table)});
+  record.before.push_back({kFormFile, form_file.bytes});
+  record.after.push_back({kFormFile, format_form_table(*tables.form)});
+  if (attendances_file) {
+    record.before.push_back({kAttendancesFile, attendances_file->bytes});
+    record.after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
+  }
+
+  // The round's folder, the league files and `applied`, which makes the round
+  // count, as one transaction.
+  std::vector<FileChange> changes = round_record_changes(round, record);
+  for (const FileUpdate& file : record.after) changes.push_back({file.path, file.contents});
+  changes.push_back({round_dir(round) + "/applied", applied_stamp_now()});
+  if (const auto failed =
+          apply_transaction(context.lock, "round " + std::to_string(round), changes))
+    fail(*failed);
+
+  for (const std::string& team : update.without_attendances)
+    out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";
+  std::vector<std::string> written;
+  for (const FileUpdate& file : record.after) written.push_back(file.path);
+  const std::size_t count = results.size();
+  out << "Round " << round << ": " << count << (count == 1 ? " result" : " results")
+      << " applied to " << name_list(written) << ".\n";
+  const std::vector<TableEntry>& ordered = *tables.table;
+  if (!ordered.empty()) {
+    out << "Leader: " << ordered.front().Team << ", " << ordered.front().Pts << " points from "
+        << ordered.front().P << (ordered.front().P == 1 ? " game" : " games") << ".\n";
+  }
+  if (fixtures) out << still_to_play(schedule_after(results, *fixtures, round));
+  return 0;
+}
+
+CommandRun round_command(CLI::App& command) {
+  auto options = std::make_shared<RoundOptions>();
+  command.add_flag("--again", options->again,
+                   "Apply a results.txt that is the same as the last round's");
+  return [options](CommandContext& context) { return play_round(*options, context); };
+}
+
+}  // namespace league

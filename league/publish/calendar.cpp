@@ -1,0 +1,226 @@
+#include "league/publish/calendar.h"
+
+#include <cstddef>
+#include <set>
+#include <utility>
+
+#include "common/text/spaces.h"
+#include "common/text/utf8.h"
+
+namespace league {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+
+// A TEXT value: backslash, semicolon, comma and line breaks escaped, other
+// control characters dropped, and every byte that is no part of UTF-8 replaced
+// by U+FFFD, so that the file is UTF-8 whatever the league files hold.
+std::string text_value(std::string_view text) {
+  std::string out;
+  while (!text.empty()) {
+    const std::size_t length = decode_utf8(text).length;
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";
+      text.remove_prefix(1);
+      continue;
+    }
+    if (length == 1) {
+      const char c = text.front();
+      if (c == '\\' || c == ';' || c == ',') {
+        out += '\\';
+        out += c;
+      } else if (c == '\n') {
+        out += "\\n";
+      } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+        out += c;
+      }
+    } else {
+      out.append(text.substr(0, length));
+    }
+    text.remove_prefix(length);
+  }
+  return out;
+}
+
+// A team name as pages show it: underscores as blanks.
+std::string shown_name(std::string_view name) {
+  std::string shown(name);
+  for (char& c : shown) {
+    if (c == '_') c = ' ';
+  }
+  return shown;
+}
+
+// A part of a UID: letters, digits, '_' and '.' as they are, every other byte
+// as %XX, so that no two names give the same part and '-' and '@' can join
+// the parts; the part after the '@' keeps its '-' too.
+std::string uid_part(std::string_view text, bool keep_dash = false) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || is_digit(c) || c == '_' || c == '.' ||
+        (keep_dash && c == '-')) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0x0F];
+    }
+  }
+  return out;
+}
+
+std::string two_digits(std::int64_t value) {
+  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+std::string compact_date(const Date& date) {
+  std::string text = format_date(date);
+  std::erase(text, '-');
+  return text;
+}
+
+// YYYYMMDDTHHMMSSZ for a moment given in seconds since 1970-01-01 UTC; nothing
+// outside the years 1 to 9999.
+std::optional<std::string> utc_date_time(std::int64_t seconds) {
+  std::int64_t days = seconds / kSecondsPerDay;
+  std::int64_t rest = seconds % kSecondsPerDay;
+  if (rest < 0) {
+    rest += kSecondsPerDay;
+    --days;
+  }
+  const auto date = date_from_days(days);
+  if (!date) return std::nullopt;
+  return compact_date(*date) + 'T' + two_digits(rest / 3600) + two_digits(rest / 60 % 60) +
+         two_digits(rest % 60) + 'Z';
+}
+
+// Collects content lines, each folded to lines of at most 75 octets (the
+// continuation lines start with a blank) without splitting a UTF-8 sequence,
+// and ended with CR LF.
+class ContentLines {
+ public:
+  void add(std::string_view line) {
+    std::string_view rest = line;
+    std::size_t room = 75;
+    while (rest.size() > room) {
+      std::size_t cut = room;
+      while ((static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80) --cut;
+      text_.append(rest.substr(0, cut));
+      text_ += "\r\n ";
+      rest.remove_prefix(cut);
+      room = 74;
+    }
+    text_.append(rest);
+    text_ += "\r\n";
+  }
+
+  std::string take() { return std::move(text_); }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace
+
+UtcOffset fixed_utc_offset(int minutes) {
+  return [minutes](const Date&, const TimeOfDay&) { return minutes; };
+}
+
+std::optional<int> parse_utc_offset(std::string_view text) {
+  if (text == "UTC" || text == "Z") return 0;
+  if (text.size() < 5 || (text[0] != '+' && text[0] != '-')) return std::nullopt;
+  std::string_view clock = text.substr(1);
+  std::string digits;
+  if (clock.size() == 5 && clock[2] == ':') {
+    digits = std::string(clock.substr(0, 2)) + std::string(clock.substr(3));
+  } else if (clock.size() == 4) {
+    digits = std::string(clock);
+  } else {
+    return std::nullopt;
+  }
+  for (const char c : digits) {
+    if (!is_digit(c)) return std::nullopt;
+  }
+  const int hours = (digits[0] - '0') * 10 + (digits[1] - '0');
+  const int minutes = (digits[2] - '0') * 10 + (digits[3] - '0');
+  if (minutes > 59 || hours * 60 + minutes > 18 * 60) return std::nullopt;
+  const int offset = hours * 60 + minutes;
+  return text[0] == '-' ? -offset : offset;
+}
+
+std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
+                          const CalendarSettings& settings) {
+  const std::string league_id = uid_part(!settings.league_id.empty()     ? settings.league_id
+                                         : !settings.league_name.empty() ? settings.league_name
+                                                                         : "league",
+                                         true);
+  const std::string dtstamp = utc_date_time(settings.dtstamp).value_or("19700101T000000Z");
+
+  ContentLines out;
+  out.add("BEGIN:VCALENDAR");
+  out.add("VERSION:2.0");
+  out.add("PRODID:-//league-tools//league fixtures//EN");
+  out.add("CALSCALE:GREGORIAN");
+  out.add("METHOD:PUBLISH");
+  if (!settings.league_name.empty()) {
+    // The standard property and the older one that more programs show.
+    out.add("NAME:" + text_value(settings.league_name));
+    out.add("X-WR-CALNAME:" + text_value(settings.league_name));
+  }
+
+  std::set<std::string> uids;
+  for (const FixtureRound& round : fixtures.rounds) {
+    if (!round.date) continue;
+    for (const FixtureMatch& match : round.matches) {
+      std::string start;
+      std::string end;
+      if (round.time) {
+        const std::int64_t local_minutes =
+            days_since_epoch(*round.date) * 24 * 60 + round.time->hour * 60 + round.time->minute;
+        const std::int64_t offset =
+            settings.utc_offset ? settings.utc_offset(*round.date, *round.time) : 0;
+        const std::int64_t utc_seconds = (local_minutes - offset) * 60;
+        const auto begins = utc_date_time(utc_seconds);
+        const auto ends = utc_date_time(utc_seconds + std::int64_t{settings.match_minutes} * 60);
+        if (!begins || !ends) continue;  // outside the years the calendar can write
+        start = "DTSTART:" + *begins;
+        end = "DTEND:" + *ends;
+      } else {
+        const auto next_day = date_from_days(days_since_epoch(*round.date) + 1);
+        if (!next_day) continue;
+        start = "DTSTART;VALUE=DATE:" + compact_date(*round.date);
+        end = "DTEND;VALUE=DATE:" + compact_date(*next_day);
+      }
+
+      // A pairing that a faulty file repeats still gets a UID of its own.
+      const std::string base = uid_part(match.home) + '-' + uid_part(match.away);
+      std::string uid = base + '@' + league_id;
+      for (int copy = 2; !uids.insert(uid).second; ++copy)
+        uid = base + '-' + std::to_string(copy) + '@' + league_id;
+
+      std::string summary = shown_name(match.home);
+      if (const auto score = played ? played(round, match) : std::nullopt) {
+        summary += ' ' + std::to_string(score->home) + " - " + std::to_string(score->away) + ' ';
+      } else {
+        summary += " - ";
+      }
+      summary += shown_name(match.away);
+
+      out.add("BEGIN:VEVENT");
+      out.add("UID:" + uid);
+      out.add("DTSTAMP:" + dtstamp);
+      out.add(start);
+      out.add(end);
+      out.add("SUMMARY:" + text_value(summary));
+      out.add("DESCRIPTION:Round " + std::to_string(round.number));
+      out.add("END:VEVENT");
+    }
+  }
+  out.add("END:VCALENDAR");
+  return out.take();
+}
+
+}  // namespace league

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "league/season/fixtures_file.h"
+#include "league/season/season_schedule.h"
+
+namespace league {
+
+// The score of a fixture once it has been played, nothing before.
+using PlayedLookup =
+    std::function<std::optional<Score>(const FixtureRound& round, const FixtureMatch& match)>;
+
+// Minutes the league's clock is ahead of UTC (negative west of Greenwich) on a
+// local date and time. A function rather than a number, so that a caller that
+// knows the league's summer time can give it.
+using UtcOffset = std::function<int(const Date& date, const TimeOfDay& time)>;
+
+// The offset of a clock that is always `minutes` ahead of UTC.
+UtcOffset fixed_utc_offset(int minutes);
+
+// "UTC", "Z", or a sign and HH:MM or HHMM up to 18:00 ("+01:00", "-0500"):
+// the minutes ahead of UTC.
+std::optional<int> parse_utc_offset(std::string_view text);
+
+struct CalendarSettings {
+  std::string league_name;  // the calendar's name (X-WR-CALNAME); none when empty
+  // What makes every event's UID this league's: the same value on every
+  // publish keeps each fixture's UID, so calendar programs update their copy of
+  // an event instead of adding another. Empty: the league name, or "league".
+  std::string league_id;
+  std::int64_t dtstamp = 0;  // when the calendar is made: seconds since 1970-01-01 UTC
+  UtcOffset utc_offset;      // the league's clock; empty: the clock is UTC
+  int match_minutes = 120;   // how long a timed event lasts
+};
+
+// The fixtures as an iCalendar file (RFC 5545): one event per fixture of a
+// dated round; undated rounds have none. A round with a time gives events at
+// that time of the league's clock, written in UTC (a "Z" time, never a
+// floating one), lasting match_minutes; one without a time gives all-day
+// events. The SUMMARY has both names as pages show them (underscores as
+// blanks) and, once the lookup has it, the score: "Ashford 2 - 1 Fenwick". The
+// UID is made of home, away and league_id only (a HOME - AWAY pairing comes
+// once a season), so a fixture moved to another round keeps its event. Text
+// is escaped, bytes that are no UTF-8 become U+FFFD, control characters are
+// dropped, lines end in CR LF and are folded at 75 octets between characters.
+std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
+                          const CalendarSettings& settings);
+
+}  // namespace league

@@ -1,0 +1,320 @@
+#include "league/season/fixtures_file.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <map>
+#include <utility>
+
+#include "common/io/league_files.h"
+#include "common/text/integers.h"
+#include "common/text/lines.h"
+#include "common/text/near_match.h"
+#include "common/text/spaces.h"
+#include "common/text/tokens.h"
+
+namespace league {
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+bool is_leap_year(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int days_in_month(int year, int month) {
+  constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && is_leap_year(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+}
+
+// The value of `count` digits at the start of `text`, or nothing when any of
+// them is no digit.
+std::optional<int> digits(std::string_view text, std::size_t count) {
+  if (text.size() < count) return std::nullopt;
+  int value = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    if (!is_digit(text[k])) return std::nullopt;
+    value = value * 10 + (text[k] - '0');
+  }
+  return value;
+}
+
+std::string two_digits(int value) {
+  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+// The numbers of a text laid out as YYYY-MM-DD, valid or not.
+std::optional<Date> date_layout(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto year = digits(text, 4);
+  const auto month = digits(text.substr(5), 2);
+  const auto day = digits(text.substr(8), 2);
+  if (!year || !month || !day) return std::nullopt;
+  return Date{*year, *month, *day};
+}
+
+// Why a token that should be a round's date is none.
+std::string date_problem(std::string_view token) {
+  const std::string quoted(token);
+  const auto laid_out = date_layout(token);
+  if (!laid_out) return quoted + " is not a date YYYY-MM-DD";
+  if (laid_out->year == 0) return quoted + " is not a date: years run from 0001";
+  if (laid_out->month < 1 || laid_out->month > 12)
+    return quoted + " is not a date: months run from 01 to 12";
+  const int month = laid_out->month;
+  return quoted + " is not a date: " + kMonthNames[static_cast<std::size_t>(month - 1)] + ' ' +
+         std::to_string(laid_out->year) + " has " +
+         std::to_string(days_in_month(laid_out->year, month)) + " days";
+}
+
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (lower(a[k]) != lower(b[k])) return false;
+  }
+  return true;
+}
+
+constexpr int kMaxRound = std::numeric_limits<int>::max();
+constexpr const char* kRoundForm = "Round N [YYYY-MM-DD [HH:MM]]";
+
+class FixturesReader {
+ public:
+  FixturesReading read(std::string_view text) {
+    LineReader lines(text);
+    while (const auto line = lines.next()) read_line(*line, lines.line_number());
+    return std::move(result_);
+  }
+
+ private:
+  void read_line(std::string_view line, std::size_t number) {
+    const std::string_view content = trimmed(line);
+    if (content.empty() || content.front() == '#') return;
+    // Five tokens are enough to tell every form, and any surplus, apart.
+    const auto tokens = split_tokens(content, 5);
+    if (tokens.size() == 3 && tokens[1] == "-") {
+      read_match(tokens[0], tokens[2], number);
+    } else if (tokens.size() > 3 && tokens[1] == "-") {
+      fault(number, "unexpected " + std::string(tokens[3]) +
+                        " after HOME - AWAY: team names are single words");
+    } else if (equal_ignoring_case(tokens[0], "Round")) {
+      read_round(tokens, number);
+    } else if (tokens.size() == 1 && tokens[0].find('-') != std::string_view::npos) {
+      fault(number, "expected HOME - AWAY, with blanks around the dash");
+    } else {
+      fault(number, std::string("expected ") + kRoundForm + " or HOME - AWAY");
+    }
+  }
+
+  void read_match(std::string_view home, std::string_view away, std::size_t number) {
+    if (result_.fixtures.rounds.empty()) {
+      fault(number, "a match before the first Round line");
+      return;
+    }
+    result_.fixtures.rounds.back().matches.push_back(
+        FixtureMatch{std::string(home), std::string(away), number});
+  }
+
+  void read_round(const std::vector<std::string_view>& tokens, std::size_t number) {
+    auto& rounds = result_.fixtures.rounds;
+    FixtureRound round;
+    round.line = number;
+    round.number = 1;
+    if (!rounds.empty()) round.number = std::min(rounds.back().number, kMaxRound - 1) + 1;
+    if (tokens.size() < 2) {
+      fault(number, std::string("a Round line needs its number: ") + kRoundForm);
+    } else if (const auto value = parse_whole_int(tokens[1]); !value || *value < 1) {
+      fault(number, "round number " + std::string(tokens[1]) + " is not a whole number from 1 up");
+    } else {
+      round.number = *value;
+    }
+    if (tokens.size() >= 3) {
+      round.date = parse_date(tokens[2]);
+      if (!round.date) {
+        fault(number, parse_time(tokens[2]) ? "the time " + std::string(tokens[2]) +
+                                                  " needs the round's date before it: " + kRoundForm
+                                            : date_problem(tokens[2]));
+      }
+    }
+    if (tokens.size() >= 4) {
+      if (const auto time = parse_time(tokens[3])) {
+        if (round.date) round.time = time;
+      } else {
+        fault(number, std::string(tokens[3]) + " is not a time HH:MM from 00:00 to 23:59");
+      }
+    }
+    if (tokens.size() >= 5)
+      fault(number, "unexpected " + std::string(tokens[4]) + " after the round's time");
+    rounds.push_back(std::move(round));
+  }
+
+  void fault(std::size_t line, std::string what) {
+    result_.diagnostics.push_back(Diagnostic{kFixturesFile, line, std::move(what)});
+  }
+
+  FixturesReading result_;
+};
+
+}  // namespace
+
+std::optional<Date> parse_date(std::string_view text) {
+  const auto date = date_layout(text);
+  if (!date || date->year < 1 || date->month < 1 || date->month > 12 || date->day < 1 ||
+      date->day > days_in_month(date->year, date->month))
+    return std::nullopt;
+  return date;
+}
+
+std::string format_date(const Date& date) {
+  return two_digits(date.year / 100) + two_digits(date.year % 100) + '-' + two_digits(date.month) +
+         '-' + two_digits(date.day);
+}
+
+// Days from civil dates and back, counting in eras of 400 years (146097 days)
+// that start on 1 March, so that the leap day ends each year.
+std::int64_t days_since_epoch(const Date& date) {
+  const std::int64_t year = date.year - (date.month <= 2 ? 1 : 0);
+  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+  const std::int64_t year_of_era = year - era * 400;
+  const std::int64_t month_from_march = date.month > 2 ? date.month - 3 : date.month + 9;
+  const std::int64_t day_of_year = (153 * month_from_march + 2) / 5 + date.day - 1;
+  const std::int64_t day_of_era =
+      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  return era * 146097 + day_of_era - 719468;
+}
+
+std::optional<Date> date_from_days(std::int64_t days) {
+  if (days < days_since_epoch(Date{1, 1, 1}) || days > days_since_epoch(Date{9999, 12, 31}))
+    return std::nullopt;
+  const std::int64_t shifted = days + 719468;
+  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
+  const std::int64_t day_of_era = shifted - era * 146097;
+  const std::int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const std::int64_t day_of_year =
+      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const std::int64_t month_from_march = (5 * day_of_year + 2) / 153;
+  const int day = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
+  const int month =
+      static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
+  const int year = static_cast<int>(year_of_era + era * 400 + (month <= 2 ? 1 : 0));
+  return Date{year, month, day};
+}
+
+std::optional<TimeOfDay> parse_time(std::string_view text) {
+  if (text.size() != 5 || text[2] != ':') return std::nullopt;
+  const auto hour = digits(text, 2);
+  const auto minute = digits(text.substr(3), 2);
+  if (!hour || !minute || *hour > 23 || *minute > 59) return std::nullopt;
+  return TimeOfDay{*hour, *minute};
+}
+
+std::string format_time(const TimeOfDay& time) {
+  return two_digits(time.hour) + ':' + two_digits(time.minute);
+}
+
+FixturesReading read_fixtures(std::string_view text) {
+  return FixturesReader().read(text);
+}
+
+std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
+                                       const std::vector<std::string>& table_teams) {
+  std::vector<Diagnostic> found;
+  const auto fault = [&](std::size_t line, std::string what) {
+    found.push_back(Diagnostic{kFixturesFile, line, std::move(what)});
+  };
+  const auto known = [&](const std::string& team) {
+    for (const std::string& name : table_teams) {
+      if (name == team) return true;
+    }
+    return false;
+  };
+  const auto check_known = [&](const std::string& team, std::size_t line) {
+    if (known(team)) return;
+    std::string what = team + " is not a team of " + kTableFile;
+    if (const auto match = near_match(team, table_teams)) what += "; did you mean " + *match + "?";
+    fault(line, std::move(what));
+  };
+
+  std::map<std::pair<std::string, std::string>, std::size_t> pairings;  // HOME - AWAY: its line
+  const FixtureRound* previous = nullptr;
+  for (const FixtureRound& round : fixtures.rounds) {
+    const std::int64_t expected = previous ? std::int64_t{previous->number} + 1 : 1;
+    if (round.number != expected) {
+      fault(round.line, "Round " + std::to_string(round.number) +
+                            (previous ? " follows Round " + std::to_string(previous->number)
+                                      : std::string(" is the first round")) +
+                            ": rounds run 1, 2, 3, ... in order");
+    }
+    previous = &round;
+
+    std::map<std::string, std::size_t> playing;  // team: the line of its match in this round
+    for (const FixtureMatch& match : round.matches) {
+      check_known(match.home, match.line);
+      if (match.away == match.home) {
+        fault(match.line, match.home + " plays against itself");
+      } else {
+        check_known(match.away, match.line);
+      }
+      const auto note_playing = [&](const std::string& team) {
+        const auto [at, first] = playing.emplace(team, match.line);
+        if (!first) {
+          fault(match.line, team + " plays twice in round " + std::to_string(round.number) +
+                                " (also on line " + std::to_string(at->second) + ")");
+        }
+      };
+      note_playing(match.home);
+      if (match.away != match.home) note_playing(match.away);
+      const auto [at, first] = pairings.emplace(std::pair(match.home, match.away), match.line);
+      if (!first) {
+        fault(match.line, match.home + " - " + match.away + " is already on line " +
+                              std::to_string(at->second));
+      }
+    }
+  }
+  return found;
+}
+
+std::string format_fixtures(const Fixtures& fixtures, std::string_view comment) {
+  std::string text;
+  if (!comment.empty()) {
+    LineReader lines(comment);
+    while (const auto line = lines.next()) {
+      std::string_view content = *line;
+      while (!content.empty() && (content.back() == '\n' || content.back() == '\r'))
+        content.remove_suffix(1);
+      text += content.empty() ? "#" : "# ";
+      text += content;
+      text += '\n';
+    }
+  }
+  for (const FixtureRound& round : fixtures.rounds) {
+    if (!text.empty()) text += '\n';
+    text += "Round " + std::to_string(round.number);
+    if (round.date) {
+      text += ' ' + format_date(*round.date);
+      if (round.time) text += ' ' + format_time(*round.time);
+    }
+    text += '\n';
+    for (const FixtureMatch& match : round.matches) text += match.home + " - " + match.away + '\n';
+  }
+  return text;
+}
+
+std::vector<Diagnostic> fixtures_file_problems(const FixturesReading& reading,
+                                               const std::vector<std::string>* table_teams) {
+  std::vector<Diagnostic> problems = reading.diagnostics;
+  if (table_teams != nullptr) {
+    for (Diagnostic& problem : check_fixtures(reading.fixtures, *table_teams))
+      problems.push_back(std::move(problem));
+  }
+  std::stable_sort(problems.begin(), problems.end(),
+                   [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+  return problems;
+}
+
+}  // namespace league

@@ -1,0 +1,107 @@
+#include "league/season/round_fixtures.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "common/io/league_files.h"
+#include "common/text/wording.h"
+
+namespace league {
+
+namespace {
+
+std::string played_text(const FixtureState& fixture) {
+  return pairing_text(fixture.home, fixture.away) + " was played in round " +
+         std::to_string(fixture.played->round) + ", " + std::to_string(fixture.played->score.home) +
+         " - " + std::to_string(fixture.played->score.away);
+}
+
+// The fixture of this pairing still to be played, else the one played.
+const FixtureState* fixture_of(const SeasonSchedule& schedule, std::string_view home,
+                               std::string_view away) {
+  const FixtureState* played = nullptr;
+  for (const FixtureState& fixture : schedule.fixtures) {
+    if (fixture.home != home || fixture.away != away) continue;
+    if (!fixture.played) return &fixture;
+    if (played == nullptr) played = &fixture;
+  }
+  return played;
+}
+
+void sort_by_line(std::vector<Diagnostic>& diagnostics) {
+  std::stable_sort(diagnostics.begin(), diagnostics.end(),
+                   [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+}
+
+}  // namespace
+
+SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
+                              const RoundFixtures& fixtures, int round) {
+  std::vector<AppliedMatch> applied = fixtures.applied;
+  for (AppliedMatch& match : matches_of_results(results, round))
+    applied.push_back(std::move(match));
+  return season_schedule(fixtures.fixtures, applied);
+}
+
+void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
+                          int round, const std::vector<std::string>& teams, RoundCheck& check) {
+  // A team's second match in the round is a fixture of another round, noted
+  // below as postponed or brought forward rather than as a second result.
+  check.notes.clear();
+  const SeasonSchedule before = season_schedule(fixtures.fixtures, fixtures.applied);
+  const int playing =
+      std::max(schedule_after(results, fixtures, round).current_round, before.current_round + 1);
+  const auto known = [&](std::string_view team) {
+    return std::find(teams.begin(), teams.end(), team) != teams.end();
+  };
+  std::map<std::pair<std::string_view, std::string_view>, std::size_t> seen;
+  for (const ResultsEntry& entry : results) {
+    if (!entry.result) continue;
+    const auto& [home, away] = entry.result->sides;
+    if (home.team == away.team || !known(home.team) || !known(away.team)) continue;
+    const std::string pairing = pairing_text(home.team, away.team);
+    const auto problem = [&](std::string what) {
+      check.problems.push_back({kResultsFile, entry.line, std::move(what)});
+    };
+
+    const auto [earlier, first] = seen.emplace(std::pair(home.team, away.team), entry.line);
+    if (!first) {
+      problem(pairing + " is already on line " + std::to_string(earlier->second));
+      continue;
+    }
+    const FixtureState* fixture = fixture_of(before, home.team, away.team);
+    if (fixture == nullptr) {
+      std::string what = pairing + " is no fixture of " + kFixturesFile;
+      if (const FixtureState* reverse = fixture_of(before, away.team, home.team)) {
+        what += reverse->played ? "; " + played_text(*reverse)
+                                : "; did you mean " + pairing_text(away.team, home.team) + "?";
+      }
+      problem(std::move(what));
+    } else if (fixture->played) {
+      problem(played_text(*fixture));
+    } else if (fixture->round != playing) {
+      check.notes.push_back({kResultsFile, entry.line,
+                             pairing +
+                                 (fixture->round < playing ? ": postponed from round "
+                                                           : ": brought forward from round ") +
+                                 std::to_string(fixture->round)});
+    }
+  }
+  sort_by_line(check.problems);
+  sort_by_line(check.notes);
+}
+
+std::string still_to_play(const SeasonSchedule& schedule) {
+  if (schedule.current_round == 0) return {};
+  const std::string up_to = "up to round " + std::to_string(schedule.current_round);
+  if (schedule.postponed.empty()) return "Every fixture " + up_to + " has its result.\n";
+  std::vector<std::string> fixtures;
+  for (const FixtureState& fixture : schedule.postponed) {
+    fixtures.push_back(pairing_text(fixture.home, fixture.away) + " (round " +
+                       std::to_string(fixture.round) + ")");
+  }
+  return "Still to play " + up_to + ": " + name_list(fixtures) + ".\n";
+}
+
+}  // namespace league

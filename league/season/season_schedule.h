@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/io/diagnostic.h"
+#include "common/results/results_file.h"
+#include "league/season/fixtures_file.h"
+
+namespace league {
+
+// Where the season stands against its fixtures. `league round`, `status` and
+// `publish` all take played, current, postponed and next from here.
+//
+// A fixture is played once a recorded round of history/ applied its HOME -
+// AWAY. The current round is the highest fixtures round with at least half of
+// its fixtures played (0 before any), so that a match brought forward alone
+// does not move it; postponed are the fixtures without a result in the rounds
+// up to the current round, next those of the round after it.
+
+// The goals of a match that has been played.
+struct Score {
+  int home = 0;
+  int away = 0;
+};
+
+// One match that `league round` applied, as history/<n>/results.txt holds it.
+struct AppliedMatch {
+  int round = 0;  // n: the round of history/ that applied it
+  std::string home;
+  std::string away;
+  Score score;
+};
+
+// The results of one results.txt as round `round` applies them; those that
+// do not read are left out.
+std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& results, int round);
+
+// A fixture and, once played, where and how.
+struct FixtureState {
+  int round = 0;  // its round in fixtures.txt
+  std::optional<Date> date;
+  std::optional<TimeOfDay> time;
+  std::string home;
+  std::string away;
+  std::size_t line = 0;  // of fixtures.txt
+  std::optional<AppliedMatch> played;
+};
+
+struct SeasonSchedule {
+  std::vector<FixtureState> fixtures;  // in the order of fixtures.txt
+  int current_round = 0;
+  std::vector<FixtureState> postponed;  // in round order, then fixtures.txt's
+  int next_round = 1;                   // current_round + 1
+  std::vector<FixtureState> next;
+
+  // The fixture HOME - AWAY, nothing when there is none.
+  const FixtureState* find(std::string_view home, std::string_view away) const;
+
+  // The fixtures of each pairing, by their place in `fixtures`.
+  std::unordered_map<std::string, std::vector<std::size_t>> by_pairing;
+};
+
+// Matches every applied match to the first fixture of its HOME - AWAY that
+// has no result yet (a pairing comes once in a season, so that is the one);
+// applied matches that are no fixture count for none.
+SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied);
+
+// What `league status` and `league publish` show beside the table.
+struct Matchdays {
+  int last_round = 0;                 // the last round in history/, 0 before the first
+  std::vector<AppliedMatch> results;  // its matches
+  std::optional<Fixtures> fixtures;   // fixtures.txt; nothing without one
+  SeasonSchedule schedule;            // empty without fixtures.txt
+};
+
+// The matchdays of a season whose last recorded round is `last_round`, from
+// the matches of every recorded round and fixtures.txt.
+Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
+                       std::optional<Fixtures> fixtures);
+
+// "Ashford - Fenwick", "Ashford 2 - 3 Fenwick": as messages and status show them.
+std::string pairing_text(std::string_view home, std::string_view away);
+std::string result_text(const AppliedMatch& match);
+
+}  // namespace league

@@ -1,0 +1,180 @@
+#include "league/store/adjustments.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/text/free_text.h"
+#include "common/text/integers.h"
+#include "common/text/spaces.h"
+#include "league/store/history.h"
+
+namespace league {
+
+namespace {
+
+constexpr const char* kAdjustmentFile = "adjustment";
+
+// The lines of a text without their line ends (LF or CR LF).
+std::vector<std::string_view> lines_of(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+// Where every complete adjustment lies, oldest first: (n, k) pairs.
+std::vector<std::pair<int, int>> recorded_places() {
+  std::vector<int> rounds = recorded_rounds();
+  rounds.insert(rounds.begin(), 0);
+  std::vector<std::pair<int, int>> places;
+  for (const int round : rounds) {
+    for (const int number : recorded_adjustments(round)) places.emplace_back(round, number);
+  }
+  return places;
+}
+
+// The text in double quotes, for a message.
+std::string quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace
+
+std::string format_adjustment(const Adjustment& adjustment) {
+  return "team " + adjustment.team + "\npoints " + std::to_string(adjustment.points) + "\nreason " +
+         adjustment.reason + "\n";
+}
+
+AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file) {
+  AdjustmentFileRead read;
+  const std::vector<std::string_view> lines = lines_of(text);
+  const auto value = [&](std::size_t index,
+                         std::string_view key) -> std::optional<std::string_view> {
+    if (index >= lines.size()) {
+      read.problem = Diagnostic{file, 0, "ends before its " + std::string(key) + " line"};
+      return std::nullopt;
+    }
+    const std::string_view line = lines[index];
+    if (line.size() <= key.size() || !line.starts_with(key) || line[key.size()] != ' ') {
+      read.problem = Diagnostic{file, index + 1,
+                                quoted(line) + " is not the line " +
+                                    quoted(std::string(key) + " ...") + " that belongs here"};
+      return std::nullopt;
+    }
+    return line.substr(key.size() + 1);
+  };
+
+  const auto team = value(0, "team");
+  if (!team) return read;
+  if (team->empty() || std::any_of(team->begin(), team->end(), is_space)) {
+    read.problem = Diagnostic{file, 1, quoted(*team) + " is not a team name"};
+    return read;
+  }
+  const auto points = value(1, "points");
+  if (!points) return read;
+  const auto number = parse_whole_int(*points);
+  if (!number || *number == 0) {
+    read.problem = Diagnostic{file, 2, quoted(*points) + " is not a whole number of points"};
+    return read;
+  }
+  const auto reason = value(2, "reason");
+  if (!reason) return read;
+  if (const auto problem = free_text_problem(*reason)) {
+    read.problem = Diagnostic{file, 3, "the reason " + *problem};
+    return read;
+  }
+  for (std::size_t extra = 3; extra < lines.size(); ++extra) {
+    if (!trimmed(lines[extra]).empty()) {
+      read.problem = Diagnostic{file, extra + 1, "a line after the reason, where none belongs"};
+      return read;
+    }
+  }
+  read.adjustment.team = std::string(*team);
+  read.adjustment.points = *number;
+  read.adjustment.reason = std::string(*reason);
+  return read;
+}
+
+AdjustmentFileRead read_recorded_adjustment(int round, int number) {
+  const std::string dir = adjustment_dir(round, number);
+  const std::string file = dir + "/" + kAdjustmentFile;
+  const auto text = read_whole_file(file);
+  if (!text) return {{}, Diagnostic{file, 0, "is missing or cannot be read"}};
+  AdjustmentFileRead read = read_adjustment_file(*text, file);
+  read.adjustment.round = round;
+  read.adjustment.number = number;
+  read.adjustment.applied = std::string(trimmed(read_whole_file(dir + "/applied").value_or("")));
+  return read;
+}
+
+AdjustmentsRead read_recorded_adjustments() {
+  AdjustmentsRead read;
+  for (const auto& [round, number] : recorded_places()) {
+    AdjustmentFileRead one = read_recorded_adjustment(round, number);
+    if (one.problem)
+      read.problems.push_back(std::move(*one.problem));
+    else
+      read.adjustments.push_back(std::move(one.adjustment));
+  }
+  return read;
+}
+
+std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment>& adjustments) {
+  std::map<std::string, std::int64_t> sums;
+  for (const Adjustment& adjustment : adjustments) sums[adjustment.team] += adjustment.points;
+  return sums;
+}
+
+std::vector<FileChange> adjustment_record_changes(const Adjustment& adjustment,
+                                                  const std::string& table_before,
+                                                  const std::string& table_after) {
+  const std::string dir = adjustment_dir(adjustment.round, adjustment.number);
+  std::vector<FileChange> changes{{dir + "/" + kAdjustmentFile, format_adjustment(adjustment)},
+                                  {dir + "/before/" + kTableFile, table_before},
+                                  {dir + "/after/" + kTableFile, table_after}};
+  for (FileChange& stale : folder_removal_changes(dir)) {
+    if (std::none_of(changes.begin(), changes.end(),
+                     [&](const FileChange& change) { return change.path == stale.path; }))
+      changes.push_back(std::move(stale));
+  }
+  return changes;
+}
+
+std::string signed_points(std::int32_t points, std::string_view minus) {
+  const std::string digits = std::to_string(points);
+  if (points > 0) return "+" + digits;
+  if (points < 0) return std::string(minus) + digits.substr(1);
+  return digits;
+}
+
+std::string adjustment_line(const Adjustment& adjustment, std::string_view minus) {
+  const std::string_view applied = adjustment.applied;
+  const std::string_view date = applied.substr(0, applied.find(' '));
+  const bool one = adjustment.points == 1 || adjustment.points == -1;
+  std::string line = adjustment.team + ": " + signed_points(adjustment.points, minus) +
+                     (one ? " point" : " points");
+  if (!date.empty()) line += " on " + std::string(date);
+  return line + ": " + adjustment.reason;
+}
+
+std::vector<std::string> adjustment_lines() {
+  std::vector<std::string> lines;
+  for (const auto& [round, number] : recorded_places()) {
+    const AdjustmentFileRead one = read_recorded_adjustment(round, number);
+    lines.push_back(one.problem ? describe(*one.problem) : adjustment_line(one.adjustment));
+  }
+  return lines;
+}
+
+}  // namespace league

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/io/diagnostic.h"
+#include "league/store/history.h"
+#include "league/store/transaction.h"
+
+namespace league {
+
+// Points that `league adjust` deducted from a team or awarded to it, kept in
+// history/ beside the rounds:
+//
+//   history/<n>/adjustments/<k>/adjustment        the team, the points, the reason
+//   history/<n>/adjustments/<k>/before/table.txt  table.txt before the adjustment
+//   history/<n>/adjustments/<k>/after/table.txt   and as it left it
+//   history/<n>/adjustments/<k>/applied           when it was made, as for a round
+//
+// n is the last round recorded when the adjustment was made (0 before the
+// first; history/0 is never a round, as it has no `applied`), k counts the
+// adjustments made after that round from 1. So (n, k) orders the adjustments
+// in time with the rounds: one kept under round n came after it and before
+// round n + 1, and `league undo` takes back the last adjustment of the last
+// round's folder before that round itself. An adjustment counts once its
+// folder holds `applied`, written last in the same transaction.
+//
+// The file `adjustment` is UTF-8, three lines:
+//
+//   team Carrow
+//   points -3
+//   reason fielded an ineligible player
+
+struct Adjustment {
+  int round = 0;   // n: the round it followed
+  int number = 0;  // k: its place among the adjustments after that round
+  std::string team;
+  std::int32_t points = 0;  // negative: deducted
+  std::string reason;
+  std::string applied;  // "2027-01-12 18:20"
+};
+
+// The text of an `adjustment` file.
+std::string format_adjustment(const Adjustment& adjustment);
+
+// Reads the text of an `adjustment` file (team, points and reason); `file`
+// names it in the problem.
+struct AdjustmentFileRead {
+  Adjustment adjustment;
+  std::optional<Diagnostic> problem;
+};
+AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file);
+
+// Adjustment k of round n with the time it was applied, as history/ keeps it.
+AdjustmentFileRead read_recorded_adjustment(int round, int number);
+
+// Every complete adjustment in history/, oldest first, and a problem for each
+// one whose file is missing or does not read.
+struct AdjustmentsRead {
+  std::vector<Adjustment> adjustments;
+  std::vector<Diagnostic> problems;
+};
+AdjustmentsRead read_recorded_adjustments();
+
+// The sum of the adjustments of each team.
+std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment>& adjustments);
+
+// The changes that write an adjustment's folder, without `applied`: the file
+// `adjustment`, before/ and after/table.txt, and the removal of any other file
+// that a folder of that number holds.
+std::vector<FileChange> adjustment_record_changes(const Adjustment& adjustment,
+                                                  const std::string& table_before,
+                                                  const std::string& table_after);
+
+// "-3" or "+3", with `minus` for the sign of a deduction (a page gives U+2212).
+std::string signed_points(std::int32_t points, std::string_view minus = "-");
+
+// One adjustment as a line of text, "Carrow: -3 points on 2027-01-12:
+// fielded an ineligible player" (names as the files write them).
+std::string adjustment_line(const Adjustment& adjustment, std::string_view minus = "-");
+
+// For `league status`: every recorded adjustment as adjustment_line gives it,
+// oldest first; an adjustment that does not read gives its problem instead
+// ("history/2/adjustments/1/adjustment:2: ..."). Empty when there is none.
+std::vector<std::string> adjustment_lines();
+
+}  // namespace league

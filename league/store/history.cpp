@@ -1,0 +1,141 @@
+#include "league/store/history.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ctime>
+#include <filesystem>
+#include <iomanip>
+#include <sstream>
+#include <system_error>
+
+#include "common/io/whole_file.h"
+#include "common/text/spaces.h"
+
+namespace league {
+
+namespace fs = std::filesystem;
+
+std::string round_dir(int round) {
+  return std::string(kHistoryDir) + "/" + std::to_string(round);
+}
+
+std::string adjustment_dir(int round, int number) {
+  return round_dir(round) + "/adjustments/" + std::to_string(number);
+}
+
+std::vector<int> recorded_adjustments(int round) {
+  return complete_folders(round_dir(round) + "/adjustments");
+}
+
+std::string HistoryEntry::dir() const {
+  return kind == Kind::kRound ? round_dir(round) : adjustment_dir(round, number);
+}
+
+std::vector<HistoryEntry::File> HistoryEntry::files() const {
+  if (kind == Kind::kAdjustment) return {{kTableFile, false}};
+  return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
+}
+
+std::optional<HistoryEntry> last_entry() {
+  const std::vector<int> rounds = recorded_rounds();
+  const int last = rounds.empty() ? 0 : rounds.back();
+  if (const std::vector<int> numbers = recorded_adjustments(last); !numbers.empty())
+    return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, numbers.back()};
+  if (rounds.empty()) return std::nullopt;
+  return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
+}
+
+UndoPlan plan_undo(const HistoryEntry& entry) {
+  UndoPlan plan;
+  const std::string dir = entry.dir();
+  // A round's copies are read after/ first, an adjustment's before/ first:
+  // the first one missing is the one named.
+  const bool after_first = entry.kind == HistoryEntry::Kind::kRound;
+  for (const HistoryEntry::File& file : entry.files()) {
+    const std::string before = dir + "/before/" + file.name;
+    const std::string after = dir + "/after/" + file.name;
+    if (file.optional && !path_exists(before) && !path_exists(after)) continue;
+    auto first = read_whole_file(after_first ? after : before);
+    auto second = first ? read_whole_file(after_first ? before : after) : std::nullopt;
+    if (!first || !second) {
+      plan.unreadable = !first ? (after_first ? after : before) : (after_first ? before : after);
+      return plan;
+    }
+    if (after_first) std::swap(first, second);
+    plan.files.push_back({file.name, std::move(*first), std::move(*second)});
+  }
+  return plan;
+}
+
+std::vector<int> complete_folders(const std::string& dir) {
+  std::vector<int> numbers;
+  std::error_code error;
+  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    int number = 0;
+    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
+    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
+    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+std::vector<int> recorded_rounds() {
+  return complete_folders(kHistoryDir);
+}
+
+std::optional<std::string> read_round_file(int round, const std::string& name) {
+  return read_whole_file(round_dir(round) + "/" + name);
+}
+
+std::optional<std::string> round_applied_at(int round) {
+  const auto text = read_round_file(round, "applied");
+  if (!text) return std::nullopt;
+  return std::string(trimmed(*text));
+}
+
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record) {
+  const std::string dir = round_dir(round);
+  std::vector<FileChange> changes{{dir + "/" + kResultsFile, record.results}};
+  for (const FileUpdate& file : record.before)
+    changes.push_back({dir + "/before/" + file.path, file.contents});
+  for (const FileUpdate& file : record.after)
+    changes.push_back({dir + "/after/" + file.path, file.contents});
+  for (FileChange& stale : folder_removal_changes(dir)) {
+    if (std::none_of(changes.begin(), changes.end(),
+                     [&](const FileChange& change) { return change.path == stale.path; }))
+      changes.push_back(std::move(stale));
+  }
+  return changes;
+}
+
+std::vector<FileChange> folder_removal_changes(const std::string& dir) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (fs::recursive_directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (!entry->is_directory(error))
+      files.push_back(dir + "/" + entry->path().lexically_relative(dir).generic_string());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<FileChange> changes;
+  const std::string applied = dir + "/applied";
+  if (std::find(files.begin(), files.end(), applied) != files.end())
+    changes.push_back({applied, std::nullopt});
+  for (const std::string& file : files) {
+    if (file != applied) changes.push_back({file, std::nullopt});
+  }
+  return changes;
+}
+
+std::string applied_stamp_now() {
+  const std::time_t now = std::time(nullptr);
+  std::ostringstream stamp;
+  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
+  return stamp.str();
+}
+
+}  // namespace league

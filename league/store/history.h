@@ -1,0 +1,112 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "league/store/transaction.h"
+
+namespace league {
+
+// The rounds that `league round` applied, kept in the league folder so that a
+// round can be undone and the standings traced over the season:
+//
+//   history/<n>/results.txt   the results applied in round n (1, 2, ...)
+//   history/<n>/before/       table.txt, form.txt and attendances.dat as they
+//                             were before the round (those that existed)
+//   history/<n>/after/        the same files as the round left them
+//   history/<n>/applied       when it was applied, local time: "2026-12-07 18:20\n"
+//
+// A round's folder is complete once it holds `applied`; a folder without it
+// counts as no round. A round and its undo are each one transaction (see
+// transaction.h), so no kill leaves a folder half written or half removed.
+// league's bookkeeping lies beside the rounds: history/journal and
+// history/rollback while a transaction runs, history/lock while a command does.
+
+// The numbers of the complete rounds in history/, ascending.
+std::vector<int> recorded_rounds();
+
+// The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
+// zeros) that hold `applied`, ascending: the complete rounds of history/, the
+// complete adjustments of a round's folder.
+std::vector<int> complete_folders(const std::string& dir);
+
+// The folder of round n: "history/<n>".
+std::string round_dir(int round);
+
+// The folder of adjustment k after round n: "history/<n>/adjustments/<k>".
+std::string adjustment_dir(int round, int number);
+
+// The numbers k of the complete adjustments kept under round n, ascending.
+std::vector<int> recorded_adjustments(int round);
+
+// When round n was applied, as its `applied` file says (line end dropped).
+std::optional<std::string> round_applied_at(int round);
+
+// A file kept for round n, by its path inside the round's folder:
+// "results.txt", "before/table.txt", "after/form.txt" and so on.
+std::optional<std::string> read_round_file(int round, const std::string& name);
+
+// What `league round` keeps of one round. The paths of `before` and `after`
+// are the league files' names ("table.txt").
+struct RoundRecord {
+  std::string results;
+  std::vector<FileUpdate> before;
+  std::vector<FileUpdate> after;
+};
+
+// The changes that write round n's folder, without `applied`: results.txt,
+// before/ and after/, and the removal of any other file a folder of that
+// number holds (left by an older version of league).
+std::vector<FileChange> round_record_changes(int round, const RoundRecord& record);
+
+// One entry of history/: what a command recorded there so that `league undo`
+// can take it back. Its folder keeps, of each league file the entry changed,
+// the copy from before it (before/) and the one it left (after/), and counts
+// once it holds `applied`. A new kind of entry is a Kind here, its folder in
+// dir(), its files in files() and its wording in commands/undo.cpp.
+struct HistoryEntry {
+  enum class Kind { kRound, kAdjustment };
+  Kind kind = Kind::kRound;
+  int round = 0;   // the round, or the round an adjustment followed
+  int number = 0;  // an adjustment's k
+
+  // "history/3", "history/3/adjustments/1".
+  std::string dir() const;
+
+  // The league files it keeps copies of; an optional one (attendances.dat,
+  // which a league may not keep) may have neither copy.
+  struct File {
+    std::string name;
+    bool optional = false;
+  };
+  std::vector<File> files() const;
+};
+
+// The entry that `league undo` takes back: the last adjustment kept under the
+// last round (they came after it), else that round; nothing when there is none.
+std::optional<HistoryEntry> last_entry();
+
+// What undoing an entry puts back: each file it changed, as before and as it
+// left it (in files()'s order); or the first kept copy that cannot be read.
+struct UndoPlan {
+  struct File {
+    std::string name;
+    std::string before;
+    std::string after;
+  };
+  std::vector<File> files;
+  std::optional<std::string> unreadable;  // its path
+};
+UndoPlan plan_undo(const HistoryEntry& entry);
+
+// The changes that remove every file below `dir`, its `applied` first, so that
+// the folder counts as gone from the first change on.
+std::vector<FileChange> folder_removal_changes(const std::string& dir);
+
+// The text of an `applied` file for the present moment, local time.
+std::string applied_stamp_now();
+
+}  // namespace league

@@ -1,0 +1,40 @@
+#include "league/store/season_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "common/results/results_file.h"
+#include "league/store/history.h"
+
+namespace league {
+
+std::vector<AppliedMatch> applied_matches() {
+  std::vector<AppliedMatch> matches;
+  for (const int round : recorded_rounds()) {
+    const auto bytes = read_round_file(round, kResultsFile);
+    if (!bytes) continue;
+    const std::string_view text = std::string_view(*bytes).substr(byte_order_mark_length(*bytes));
+    for (AppliedMatch& match : matches_of_results(read_results(text), round))
+      matches.push_back(std::move(match));
+  }
+  return matches;
+}
+
+LeagueFixturesRead read_league_fixtures(const std::vector<std::string>& table_teams) {
+  LeagueFixturesRead read;
+  const auto text = read_league_file(kFixturesFile);
+  if (!text) {
+    std::error_code error;
+    if (std::filesystem::exists(kFixturesFile, error))
+      read.unopened = Diagnostic{kFixturesFile, 0, "cannot be opened"};
+    return read;
+  }
+  FixturesReading reading = read_fixtures(*text);
+  read.problems = fixtures_file_problems(reading, &table_teams);
+  if (read.problems.empty()) read.fixtures = std::move(reading.fixtures);
+  return read;
+}
+
+}  // namespace league

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/io/diagnostic.h"
+#include "league/season/fixtures_file.h"
+#include "league/season/season_schedule.h"
+
+namespace league {
+
+// The season as the league folder keeps it: the matches that the rounds of
+// history/ applied, and fixtures.txt.
+
+// The matches of every recorded round, round by round and in file order.
+// The results that do not read are left out (league round applies none).
+std::vector<AppliedMatch> applied_matches();
+
+// fixtures.txt, read and checked against the teams of table.txt.
+struct LeagueFixturesRead {
+  std::optional<Fixtures> fixtures;    // nothing without fixtures.txt, or with a problem
+  std::optional<Diagnostic> unopened;  // it is there but cannot be opened
+  std::vector<Diagnostic> problems;    // what `league check` finds in it, in line order
+};
+LeagueFixturesRead read_league_fixtures(const std::vector<std::string>& table_teams);
+
+}  // namespace league

@@ -1,0 +1,366 @@
+#include "league/store/transaction.h"
+
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "common/io/file_replacement.h"
+#include "common/io/league_files.h"
+#include "common/io/whole_file.h"
+#include "league/store/folder_lock.h"
+
+namespace league {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& journal_path() {
+  static const std::string path = std::string(kHistoryDir) + "/journal";
+  return path;
+}
+
+const std::string& rollback_path() {
+  static const std::string path = std::string(kHistoryDir) + "/rollback";
+  return path;
+}
+
+constexpr std::string_view kJournalHeader = "league journal 1\n";
+
+// ---- The file system, each step made durable before the next ----
+
+// The folder holding `path`: "" for a file of the league folder itself.
+std::string parent_of(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+void sync_parent(const std::string& path) {
+  const std::string parent = parent_of(path);
+  sync_folder(parent.empty() ? "." : parent);
+}
+
+bool present(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(path, error));
+}
+
+// Creates the folders of `path` that are missing, from the outermost.
+bool make_folders(const std::string& path) {
+  if (path.empty()) return true;
+  std::error_code error;
+  if (fs::is_directory(path, error)) return true;
+  if (!make_folders(parent_of(path))) return false;
+  if (!fs::create_directory(path, error) && !fs::is_directory(path, error)) return false;
+  sync_parent(path);
+  return true;
+}
+
+// Removes the folders holding `path` that are left empty, from the innermost.
+void prune_empty_folders(const std::string& path) {
+  for (std::string folder = parent_of(path); !folder.empty(); folder = parent_of(folder)) {
+    std::error_code error;
+    if (!fs::is_directory(fs::symlink_status(folder, error)) || !fs::is_empty(folder, error) ||
+        error || !fs::remove(folder, error))
+      return;
+    sync_parent(folder);
+  }
+}
+
+bool remove_durably(const std::string& path) {
+  std::error_code error;
+  if (!present(path)) return true;
+  if (!fs::remove(path, error)) return false;
+  sync_parent(path);
+  return true;
+}
+
+bool rename_durably(const std::string& from, const std::string& to) {
+  std::error_code error;
+  if (!remove_durably(to)) return false;
+  fs::rename(from, to, error);
+  if (error) return false;
+  sync_parent(to);
+  return true;
+}
+
+// Gives `path` the contents (or its absence) `state`.
+bool put(const std::string& path, const std::optional<std::string>& state) {
+  if (state) return make_folders(parent_of(path)) && replace_file(path, *state);
+  if (!remove_durably(path)) return false;
+  prune_empty_folders(path);
+  return true;
+}
+
+// Puts each file in its new state, in order; the first that fails, if any.
+std::optional<std::size_t> roll_forward(const Journal& journal) {
+  for (std::size_t i = 0; i < journal.entries.size(); ++i) {
+    if (!put(journal.entries[i].path, journal.entries[i].new_contents)) return i;
+  }
+  return std::nullopt;
+}
+
+// Puts the first `count` files back in their old state, last first; the
+// first that fails, if any.
+std::optional<std::size_t> roll_back(const Journal& journal, std::size_t count) {
+  for (std::size_t i = count; i-- > 0;) {
+    if (!put(journal.entries[i].path, journal.entries[i].old_contents)) return i;
+  }
+  return std::nullopt;
+}
+
+// ---- The journal's bytes ----
+
+std::uint64_t fnv1a(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const char byte : bytes) {
+    hash ^= static_cast<unsigned char>(byte);
+    hash *= 1099511628211ULL;
+  }
+  return hash;
+}
+
+std::string hex16(std::uint64_t value) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, value >>= 4)
+    text[static_cast<std::size_t>(i)] = kDigits[value & 15];
+  return text;
+}
+
+void put_field(std::string& out, std::string_view key, const std::optional<std::string>& bytes) {
+  out += key;
+  out += ' ';
+  if (!bytes) {
+    out += "none\n";
+    return;
+  }
+  out += std::to_string(bytes->size());
+  out += '\n';
+  out += *bytes;
+  out += '\n';
+}
+
+// Reads the journal's fields from the front of `rest`; any deviation fails.
+class JournalReader {
+ public:
+  explicit JournalReader(std::string_view bytes) : rest_(bytes) {}
+
+  bool literal(std::string_view text) {
+    if (rest_.substr(0, text.size()) != text) return false;
+    rest_.remove_prefix(text.size());
+    return true;
+  }
+
+  // "<key> <decimal>\n"
+  std::optional<std::size_t> count(std::string_view key) {
+    if (!literal(key) || !literal(" ")) return std::nullopt;
+    std::size_t value = 0;
+    const auto [end, failure] = std::from_chars(rest_.data(), rest_.data() + rest_.size(), value);
+    if (failure != std::errc() || end == rest_.data() || rest_[0] == '+') return std::nullopt;
+    rest_.remove_prefix(static_cast<std::size_t>(end - rest_.data()));
+    if (!literal("\n")) return std::nullopt;
+    return value;
+  }
+
+  // "<key> <n>\n<n bytes>\n", or "<key> none\n" when `may_be_none`: false
+  // when neither is there.
+  bool field(std::string_view key, std::optional<std::string>& bytes, bool may_be_none) {
+    const std::string none = std::string(key) + " none\n";
+    if (may_be_none && literal(none)) {
+      bytes.reset();
+      return true;
+    }
+    const auto size = count(key);
+    if (!size || *size >= rest_.size() || rest_[*size] != '\n') return false;
+    bytes = std::string(rest_.substr(0, *size));
+    rest_.remove_prefix(*size + 1);
+    return true;
+  }
+
+  std::string_view rest() const { return rest_; }
+
+ private:
+  std::string_view rest_;
+};
+
+// ---- Recovery ----
+
+struct Loaded {
+  std::optional<Journal> journal;
+  std::optional<Diagnostic> failure;
+};
+
+Loaded load_journal(const std::string& path) {
+  const auto bytes = read_whole_file(path);
+  const std::string consequence =
+      ", so the operation an interrupted run had begun can be neither completed nor rolled back";
+  if (!bytes) return {std::nullopt, Diagnostic{path, 0, "cannot be read" + consequence}};
+  auto journal = decode_journal(*bytes);
+  if (!journal) return {std::nullopt, Diagnostic{path, 0, "is damaged" + consequence}};
+  return {std::move(journal), std::nullopt};
+}
+
+// Removes the temporary files in `folder`; their paths.
+template <typename Iterator>
+std::vector<std::string> remove_temporary_files_in(const std::string& folder) {
+  std::error_code error;
+  std::vector<fs::path> found;
+  for (Iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    std::error_code status_error;
+    if (is_temporary_name(entry->path().filename().string()) &&
+        fs::is_regular_file(entry->symlink_status(status_error)))
+      found.push_back(entry->path());
+  }
+  std::vector<std::string> removed;
+  for (const fs::path& path : found) {
+    if (fs::remove(path, error)) removed.push_back(path.lexically_normal().generic_string());
+  }
+  return removed;
+}
+
+std::string interrupted(const std::string& what) {
+  return what + ", which an interrupted run had begun";
+}
+
+}  // namespace
+
+std::string encode_journal(const Journal& journal) {
+  std::string out(kJournalHeader);
+  put_field(out, "what", journal.what);
+  out += "changes " + std::to_string(journal.entries.size()) + '\n';
+  for (const Journal::Entry& entry : journal.entries) {
+    put_field(out, "path", entry.path);
+    put_field(out, "old", entry.old_contents);
+    put_field(out, "new", entry.new_contents);
+  }
+  out += "end " + hex16(fnv1a(out)) + '\n';
+  return out;
+}
+
+std::optional<Journal> decode_journal(std::string_view bytes) {
+  // The last line, "end " and 16 digits, sums up every byte before it.
+  constexpr std::size_t kEndLine = 4 + 16 + 1;
+  if (bytes.size() < kEndLine) return std::nullopt;
+  const std::size_t end = bytes.size() - kEndLine;
+  if (bytes.substr(end) != "end " + hex16(fnv1a(bytes.substr(0, end))) + '\n') return std::nullopt;
+  JournalReader reader(bytes.substr(0, end));
+  Journal journal;
+  std::optional<std::string> what;
+  if (!reader.literal(kJournalHeader) || !reader.field("what", what, false)) return std::nullopt;
+  journal.what = std::move(*what);
+  const auto changes = reader.count("changes");
+  if (!changes) return std::nullopt;
+  for (std::size_t i = 0; i < *changes; ++i) {
+    Journal::Entry entry;
+    std::optional<std::string> path;
+    if (!reader.field("path", path, false) || !reader.field("old", entry.old_contents, true) ||
+        !reader.field("new", entry.new_contents, true))
+      return std::nullopt;
+    entry.path = std::move(*path);
+    journal.entries.push_back(std::move(entry));
+  }
+  if (!reader.rest().empty()) return std::nullopt;
+  return journal;
+}
+
+std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view what,
+                                            const std::vector<FileChange>& changes) {
+  Journal journal{std::string(what), {}};
+  for (const FileChange& change : changes) {
+    Journal::Entry entry{change.path, std::nullopt, change.contents};
+    if (present(change.path)) {
+      entry.old_contents = read_whole_file(change.path);
+      if (!entry.old_contents) return Diagnostic{change.path, 0, "cannot be read; nothing changed"};
+    }
+    journal.entries.push_back(std::move(entry));
+  }
+
+  // Should this run be killed before the journal is in place, the lock tells
+  // the next command what it had begun.
+  lock.note_operation(what);
+  if (!make_folders(kHistoryDir) || !replace_file(journal_path(), encode_journal(journal))) {
+    lock.note_operation("");
+    return Diagnostic{journal_path(), 0, "cannot be written; nothing changed"};
+  }
+
+  if (const auto failed = roll_forward(journal)) {
+    const std::string& path = journal.entries[*failed].path;
+    // From here a kill leaves history/rollback, and the next command rolls back.
+    const bool marked = rename_durably(journal_path(), rollback_path());
+    // The file that failed still holds its old bytes (a replacement fails as a
+    // whole); only folders made for it may need to go.
+    const auto stuck = roll_back(journal, *failed);
+    if (!journal.entries[*failed].old_contents) prune_empty_folders(path);
+    if (stuck) {
+      if (!marked)
+        return Diagnostic{path, 0,
+                          "cannot be written, and neither can " + journal.entries[*stuck].path +
+                              ": the next league command will complete " + std::string(what)};
+      return Diagnostic{path, 0,
+                        "cannot be written, and " + journal.entries[*stuck].path +
+                            " cannot be put back as it was: the next league command "
+                            "will put back the files as they were before " +
+                            std::string(what)};
+    }
+    remove_durably(marked ? rollback_path() : journal_path());
+    lock.note_operation("");
+    return Diagnostic{path, 0, "cannot be written; nothing changed"};
+  }
+  // Once the note is gone the journal alone speaks for the operation, and once
+  // the journal is gone it is complete.
+  lock.note_operation("");
+  remove_durably(journal_path());
+  return std::nullopt;
+}
+
+Recovery recover_interrupted(const FolderLock& lock) {
+  // The temporary files go first: one inside a folder that a rollback empties
+  // would otherwise keep the folder.
+  Recovery recovery;
+  recovery.removed = remove_temporary_files_in<fs::directory_iterator>(".");
+  for (std::string& path : remove_temporary_files_in<fs::recursive_directory_iterator>(kHistoryDir))
+    recovery.removed.push_back(std::move(path));
+
+  if (present(rollback_path())) {
+    Loaded loaded = load_journal(rollback_path());
+    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
+    const Journal& journal = *loaded.journal;
+    if (const auto stuck = roll_back(journal, journal.entries.size())) {
+      recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
+                                    "cannot be written, so " + interrupted(journal.what) +
+                                        " cannot be rolled back yet; mend this and run league "
+                                        "again"};
+      return recovery;
+    }
+    remove_durably(rollback_path());
+    recovery.report = "Rolled back " + interrupted(journal.what) + '.';
+  } else if (present(journal_path())) {
+    Loaded loaded = load_journal(journal_path());
+    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
+    const Journal& journal = *loaded.journal;
+    if (const auto failed = roll_forward(journal)) {
+      const bool marked = rename_durably(journal_path(), rollback_path());
+      if (const auto stuck = roll_back(journal, journal.entries.size())) {
+        recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
+                                      "cannot be written, so " + interrupted(journal.what) +
+                                          " can be neither completed nor rolled back yet; mend "
+                                          "this and run league again"};
+        return recovery;
+      }
+      remove_durably(marked ? rollback_path() : journal_path());
+      recovery.report = "Rolled back " + interrupted(journal.what) + ", as " +
+                        journal.entries[*failed].path + " cannot be written.";
+    } else {
+      remove_durably(journal_path());
+      recovery.report = "Completed " + interrupted(journal.what) + '.';
+    }
+  } else if (const std::string what = lock.interrupted_operation(); !what.empty()) {
+    // Killed before its journal was in place: nothing of it was changed.
+    recovery.report = "Rolled back " + interrupted(what) + '.';
+  }
+  return recovery;
+}
+
+}  // namespace league

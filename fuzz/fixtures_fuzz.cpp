@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   league::CalendarSettings settings;
   settings.league_name = std::string(text.substr(0, 200));
   settings.dtstamp = static_cast<std::int64_t>(size) * 1'000'003;
-  settings.utc_offset = league::fixed_utc_offset(static_cast<int>(size % 1500) - 750);
+  const int offset = static_cast<int>(size % 1500) - 750;
+  settings.utc_offset = [offset](const league::Date&, const league::TimeOfDay&) { return offset; };
   const std::string calendar = league::calendar_text(
       reading.fixtures,
       [](const league::FixtureRound& round, const league::FixtureMatch&) {

@@ -31,4 +31,11 @@ TableRead read_league_table(std::string_view text, const std::string& file);
 // column on that row instead of being cut.
 std::string format_league_table(const std::vector<TableEntry>& table);
 
+// The teams of the table, in its order.
+inline std::vector<std::string> team_names(const std::vector<TableEntry>& table) {
+  std::vector<std::string> teams;
+  for (const TableEntry& row : table) teams.push_back(row.Team);
+  return teams;
+}
+
 }  // namespace league

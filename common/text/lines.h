@@ -31,6 +31,13 @@ class LineReader {
   bool at_line_start_ = true;
 };
 
+// The line without its line end (LF or CR LF).
+inline std::string_view without_line_end(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 }  // namespace league
 
 namespace league {

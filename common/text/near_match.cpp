@@ -91,4 +91,11 @@ std::optional<std::string> near_match(std::string_view typed,
   return best;
 }
 
+std::string not_one_of(std::string_view typed, std::string_view what,
+                       const std::vector<std::string>& names) {
+  std::string text = std::string(typed) + " is not " + std::string(what);
+  if (const auto meant = near_match(typed, names)) text += "; did you mean " + *meant + "?";
+  return text;
+}
+
 }  // namespace league

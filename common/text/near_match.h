@@ -14,4 +14,9 @@ namespace league {
 std::optional<std::string> near_match(std::string_view typed,
                                       const std::vector<std::string>& names);
 
+// "TEAM is not a team of table.txt; did you mean TEAMS?" (the last part only
+// when near_match finds one): how a name that is not one of `names` is told.
+std::string not_one_of(std::string_view typed, std::string_view what,
+                       const std::vector<std::string>& names);
+
 }  // namespace league

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace league {
@@ -19,6 +21,44 @@ inline std::string name_list(const std::vector<std::string>& names) {
 // "1 problem", "2 problems": a count and its noun, plural with an s.
 inline std::string count_of(std::size_t count, const std::string& noun) {
   return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+// The text in double quotes, for a message.
+inline std::string quoted(std::string_view text) {
+  return '"' + std::string(text) + '"';
+}
+
+// The last two decimal digits of a number from 0: "07".
+inline std::string two_digits(std::int64_t value) {
+  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+// A team name as people are shown it: underscores as blanks.
+inline std::string shown_name(std::string_view name) {
+  std::string shown(name);
+  for (char& c : shown) {
+    if (c == '_') c = ' ';
+  }
+  return shown;
+}
+
+// FNV-1a of the bytes, 64 bits: a checksum, not a defence against tampering.
+inline std::uint64_t fnv1a(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const char byte : bytes) {
+    hash ^= static_cast<unsigned char>(byte);
+    hash *= 1099511628211ULL;
+  }
+  return hash;
+}
+
+// The value as 16 lower-case hexadecimal digits.
+inline std::string hex16(std::uint64_t value) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, value >>= 4)
+    text[static_cast<std::size_t>(i)] = kDigits[value & 15];
+  return text;
 }
 
 }  // namespace league

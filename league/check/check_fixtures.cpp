@@ -5,10 +5,8 @@
 namespace league {
 
 void check_fixtures_file(std::string_view text, const TableRead* table, CheckReport& report) {
-  std::vector<std::string> teams;
-  if (table != nullptr) {
-    for (const TableEntry& row : table->rows) teams.push_back(row.Team);
-  }
+  const std::vector<std::string> teams =
+      table ? team_names(table->rows) : std::vector<std::string>();
   for (Diagnostic& problem :
        fixtures_file_problems(read_fixtures(text), table != nullptr ? &teams : nullptr))
     report.problem(std::move(problem));

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "common/form/form_table.h"
@@ -33,11 +32,8 @@ void check_letters(const FormEntry& entry, std::size_t line, CheckReport& report
 
 void check_form(std::string_view text, const TableRead* table, CheckReport& report) {
   FormRead form = read_form_table(text);
-  std::vector<std::string> table_teams;
-  if (table != nullptr) {
-    for (const TableEntry& row : table->rows) table_teams.push_back(row.Team);
-  }
-  const std::unordered_set<std::string_view> known(table_teams.begin(), table_teams.end());
+  const std::vector<std::string> table_teams =
+      table ? team_names(table->rows) : std::vector<std::string>();
   std::map<std::string, std::size_t> first_line;
   for (std::size_t i = 0; i < form.rows.size(); ++i) {
     const FormEntry& entry = form.rows[i];
@@ -50,11 +46,8 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
                          std::to_string(seen->second) + ")");
     } else if (table != nullptr &&
                std::find(table_teams.begin(), table_teams.end(), entry.Team) == table_teams.end()) {
-      std::string message = entry.Team + " is not a team of " + kTableFile;
-      if (const auto match = near_match(entry.Team, table_teams)) {
-        message += "; did you mean " + *match + "?";
-      }
-      report.problem(kFile, line, message);
+      report.problem(kFile, line,
+                     not_one_of(entry.Team, std::string("a team of ") + kTableFile, table_teams));
     }
   }
   if (form.problem) {

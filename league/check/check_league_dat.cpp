@@ -11,6 +11,7 @@
 #include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
+#include "common/text/wording.h"
 
 namespace league {
 
@@ -23,13 +24,6 @@ const std::vector<std::string>& tool_settings() {
   static const std::vector<std::string> keys{"Fitness", "Conceded_Sub_Apps", "Minutes",
                                              "Attendances_Pack", "Fit_ZEP"};
   return keys;
-}
-
-std::string quoted(std::string_view text) {
-  std::string out(1, '"');
-  out.append(text);
-  out += '"';
-  return out;
 }
 
 void check_line(const LeagueSettingLine& line, CheckReport& report) {

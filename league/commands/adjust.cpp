@@ -28,10 +28,6 @@ struct AdjustOptions {
   std::string reason;
 };
 
-}  // namespace
-
-namespace {
-
 // Ends `league adjust` over what its command line gives.
 [[noreturn]] void refuse(const std::string& what) {
   fail({"league adjust", 0, what + "; nothing changed"});
@@ -55,8 +51,7 @@ std::string reason_of(const std::string& typed) {
 // The row of `team` in the table; an unknown team ends the command with the
 // team it most likely means.
 std::size_t row_of(const std::string& team, const TableRead& table) {
-  std::vector<std::string> teams;
-  for (const TableEntry& row : table.rows) teams.push_back(row.Team);
+  const std::vector<std::string> teams = team_names(table.rows);
   const auto found = std::find(teams.begin(), teams.end(), team);
   if (found == teams.end()) {
     std::string what = team + " is not a team of " + kTableFile;
@@ -122,10 +117,13 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   const std::vector<int> numbers = recorded_adjustments(round);
   const Adjustment adjustment{
       round, numbers.empty() ? 1 : numbers.back() + 1, options.team, points, reason, {}};
-  std::vector<FileChange> changes = adjustment_record_changes(adjustment, table_file.bytes, after);
-  changes.push_back({kTableFile, after});
-  changes.push_back(
-      {adjustment_dir(adjustment.round, adjustment.number) + "/applied", applied_stamp_now()});
+  const HistoryEntry recorded{HistoryEntry::Kind::kAdjustment, adjustment.round, adjustment.number};
+  const std::vector<FileChange> changes =
+      record_entry_changes(recorded,
+                           {{kAdjustmentFile, format_adjustment(adjustment)},
+                            {std::string("before/") + kTableFile, table_file.bytes},
+                            {std::string("after/") + kTableFile, after}},
+                           {{kTableFile, after}});
   if (const auto failed = apply_transaction(
           context.lock, "the adjustment of " + options.team + "'s points", changes))
     fail(*failed);

@@ -25,8 +25,7 @@ namespace {
 // Checks results.txt as `league round` does before it applies a round; the
 // problems and notes in file order.
 void check_results_file(std::string_view text, const TableRead& table, CheckReport& report) {
-  std::vector<std::string> teams;
-  for (const TableEntry& row : table.rows) teams.push_back(row.Team);
+  const std::vector<std::string> teams = team_names(table.rows);
   const RoundCheck check = check_round(read_results(text), teams);
   std::vector<CheckFinding> findings;
   for (const Diagnostic& problem : check.problems) findings.push_back({problem, false});

@@ -12,12 +12,22 @@ void fail(const Diagnostic& diagnostic) {
   throw ToolError(describe(diagnostic));
 }
 
+void refuse(Diagnostic diagnostic) {
+  diagnostic.what += "; nothing changed";
+  fail(diagnostic);
+}
+
 void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
               std::string_view ending) {
   std::string message;
   for (const Diagnostic& problem : problems) message += describe(problem) + '\n';
   message += describe({file, 0, count_of(problems.size(), "problem") + std::string(ending)});
   throw ToolError(message);
+}
+
+std::string leader_line(const TableEntry& leader) {
+  return "Leader: " + leader.Team + ", " + std::to_string(leader.Pts) + " points from " +
+         std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
 }
 
 LeagueFile read_league_file_or_refuse(const std::string& path) {

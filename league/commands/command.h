@@ -40,10 +40,16 @@ using CommandRun = std::function<int(CommandContext& context)>;
 // Ends the command with the diagnostic as its message (see describe()).
 [[noreturn]] void fail(const Diagnostic& diagnostic);
 
+// Ends the command with the diagnostic, "; nothing changed" added.
+[[noreturn]] void refuse(Diagnostic diagnostic);
+
 // Ends the command with every problem on a line of its own, then
 // "FILE: N problems" and `ending` ("; nothing changed").
 [[noreturn]] void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
                            std::string_view ending);
+
+// "Leader: Ashford, 7 points from 3 games.\n"
+std::string leader_line(const TableEntry& leader);
 
 // The file; one that cannot be opened ends the command ("FILE: cannot be
 // opened; nothing changed").

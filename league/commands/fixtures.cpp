@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <system_error>
 
 #include "common/io/league_files.h"
@@ -30,16 +29,7 @@ struct FixturesOptions {
   bool force = false;                // replace a fixtures.txt none of whose fixtures has a result
 };
 
-}  // namespace
-
-namespace {
-
 constexpr const char* kCommand = "league fixtures";
-
-[[noreturn]] void refuse(Diagnostic diagnostic) {
-  diagnostic.what += "; nothing changed";
-  fail(diagnostic);
-}
 
 // The draw the options ask for; a seed when none is given.
 DrawSettings draw_settings(const FixturesOptions& options) {
@@ -113,20 +103,17 @@ int draw_season_fixtures(const FixturesOptions& options, CommandContext& context
   const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
   const TableRead table = read_league_table(table_file.text, kTableFile);
   if (table.problem) refuse(*table.problem);
-  std::vector<std::string> teams;
-  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  const std::vector<std::string> teams = team_names(table.rows);
   if (teams.size() < 2)
     refuse({kTableFile, 0, "holds fewer than two teams: there is nothing to draw"});
   guard_existing_fixtures(options.force);
 
-  Fixtures fixtures;
-  try {
-    fixtures = draw_fixtures(teams, settings);
-  } catch (const std::invalid_argument&) {
+  const Draw draw = draw_fixtures(teams, settings);
+  if (draw.problem == Draw::Problem::kTeamTwice)
     refuse({kTableFile, 0, "names a team twice (league check names it)"});
-  } catch (const std::out_of_range&) {
+  if (draw.problem == Draw::Problem::kPastYear9999)
     refuse({kCommand, 0, "a round's date would fall past the year 9999"});
-  }
+  const Fixtures& fixtures = draw.fixtures;
   const std::string text = format_fixtures(fixtures, draw_comment(settings));
   if (const auto failed = apply_transaction(context.lock, "the fixtures", {{kFixturesFile, text}}))
     fail(*failed);

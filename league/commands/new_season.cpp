@@ -33,10 +33,6 @@ struct NewSeasonOptions {
   bool name_given = false;
 };
 
-}  // namespace
-
-namespace {
-
 namespace fs = std::filesystem;
 
 // The league.dat a new season gets when it has none: the settings the tools

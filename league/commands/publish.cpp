@@ -25,10 +25,6 @@ struct PublishOptions {
   std::string ics;   // empty: no calendar of the fixtures
 };
 
-}  // namespace
-
-namespace {
-
 namespace fs = std::filesystem;
 
 fs::path where(const std::string& path) {
@@ -46,10 +42,11 @@ void refuse_league_files(const PublishOptions& options) {
     for (const std::string_view roster : roster_names(*teams)) kept.emplace_back(roster);
   }
   const fs::path history = where(kHistoryDir);
-  std::vector<std::string> outputs{options.page};
-  if (!options.json.empty()) outputs.push_back(options.json);
-  if (!options.ics.empty()) outputs.push_back(options.ics);
-  for (const std::string& output : outputs) {
+  // Each output with what it is, in the order the messages name them.
+  std::vector<std::pair<std::string, std::string>> outputs{{options.page, "page"}};
+  if (!options.json.empty()) outputs.emplace_back(options.json, "JSON");
+  if (!options.ics.empty()) outputs.emplace_back(options.ics, "calendar");
+  for (const auto& [output, kind] : outputs) {
     const fs::path target = where(output);
     const auto [inside, rest] =
         std::mismatch(history.begin(), history.end(), target.begin(), target.end());
@@ -57,13 +54,14 @@ void refuse_league_files(const PublishOptions& options) {
     for (const std::string& file : kept) league_file = league_file || where(file) == target;
     if (league_file) fail({output, 0, "is a file the league keeps; publish to another name"});
   }
-  if (!options.json.empty() && where(options.json) == where(options.page))
-    fail({options.json, 0, "is the page's file too; give the JSON another name"});
-  if (!options.ics.empty()) {
-    if (where(options.ics) == where(options.page))
-      fail({options.ics, 0, "is the page's file too; give the calendar another name"});
-    if (!options.json.empty() && where(options.ics) == where(options.json))
-      fail({options.ics, 0, "is the JSON's file too; give the calendar another name"});
+  for (std::size_t later = 1; later < outputs.size(); ++later) {
+    for (std::size_t earlier = 0; earlier < later; ++earlier) {
+      const auto& [path, kind] = outputs[later];
+      if (where(path) != where(outputs[earlier].first)) continue;
+      fail({path, 0,
+            "is the " + outputs[earlier].second + "'s file too; give the " + kind +
+                " another name"});
+    }
   }
 }
 
@@ -79,7 +77,10 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
 
-  // The page and the JSON are replaced together: both or neither.
+  // Every output is written beside its file before any is renamed into
+  // place, and should a rename fail those renamed get their old contents
+  // back. A kill between two renames leaves the earlier outputs new and the
+  // later ones as they were: publishing again mends that.
   std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
   const Matchdays& matchdays = standings.matchdays;

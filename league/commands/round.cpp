@@ -32,14 +32,26 @@ struct RoundOptions {
   bool again = false;  // apply a results.txt identical to the last round's
 };
 
-}  // namespace
+// The league files a round changes, as they are before it.
+struct RoundFiles {
+  LeagueFile results;
+  LeagueFile table;
+  LeagueFile form;
+  std::optional<LeagueFile> attendances;  // when league.dat has the league keep them
+};
 
-namespace {
-
-// Ends the round with a reader's diagnostic.
-[[noreturn]] void refuse(Diagnostic diagnostic) {
-  diagnostic.what += "; nothing changed";
-  fail(diagnostic);
+// With results.txt, read in this order; league.dat first says whether
+// attendances.dat is one of them.
+RoundFiles read_round_files() {
+  const auto settings = read_settings();
+  if (!settings) {
+    refuse({kSettingsFile, 0, "cannot be opened; league round needs the league's settings"});
+  }
+  RoundFiles files{read_league_file_or_refuse(kResultsFile), read_league_file_or_refuse(kTableFile),
+                   read_league_file_or_refuse(kFormFile), std::nullopt};
+  if (settings->number("Attendances_Pack") != 0)
+    files.attendances = read_league_file_or_refuse(kAttendancesFile);
+  return files;
 }
 
 // Every problem of results.txt at once; notes (a team with two results) go to `out`.
@@ -85,7 +97,7 @@ void refuse_repeat(const std::vector<ResultsEntry>& results,
 }
 
 // The round failed where the checks of results.txt could not see it.
-[[noreturn]] void refuse(const RoundFailure& failure) {
+[[noreturn]] void refuse_failure(const RoundFailure& failure) {
   if (failure.kind == RoundFailure::Kind::kUnknownTeam)
     refuse({failure.file, 0, "no row for " + failure.team});
   refuse({kResultsFile, failure.line,
@@ -95,76 +107,72 @@ void refuse_repeat(const std::vector<ResultsEntry>& results,
 
 }  // namespace
 
+// The round's folder, the league files and `applied`, which makes the round
+// count, as one transaction; the league files it wrote.
+std::vector<std::string> record_round(int round, const RoundFiles& files, const RoundTables& tables,
+                                      FolderLock& lock) {
+  std::vector<FileChange> before{{kTableFile, files.table.bytes}, {kFormFile, files.form.bytes}};
+  std::vector<FileChange> after{{kTableFile, format_league_table(*tables.table)},
+                                {kFormFile, format_form_table(*tables.form)}};
+  if (files.attendances) {
+    before.push_back({kAttendancesFile, files.attendances->bytes});
+    after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
+  }
+  std::vector<FileChange> kept{{kResultsFile, files.results.bytes}};
+  std::vector<std::string> written;
+  for (const FileChange& file : before) kept.push_back({"before/" + file.path, file.contents});
+  for (const FileChange& file : after) {
+    kept.push_back({"after/" + file.path, file.contents});
+    written.push_back(file.path);
+  }
+  const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
+  if (const auto failed = apply_transaction(lock, "round " + std::to_string(round),
+                                            record_entry_changes(entry, kept, after)))
+    fail(*failed);
+  return written;
+}
+
+// The tables the round changes, as read; a file that does not read ends the round.
+RoundTables read_round_tables(TableRead table, const RoundFiles& files) {
+  FormRead form = read_form_table(files.form.text);
+  if (form.problem) refuse(*form.problem);
+  RoundTables tables{std::move(table.rows), std::move(form.rows), std::nullopt};
+  if (files.attendances) {
+    AttendancesRead rows = read_attendances(files.attendances->text);
+    if (rows.problem) refuse(*rows.problem);
+    tables.attendances = std::move(rows.rows);
+  }
+  return tables;
+}
+
 int play_round(const RoundOptions& options, CommandContext& context) {
   std::ostream& out = context.out;
-  const auto settings = read_settings();
-  if (!settings) {
-    refuse({kSettingsFile, 0, "cannot be opened; league round needs the league's settings"});
-  }
-  const bool attendances = settings->number("Attendances_Pack") != 0;
-  const LeagueFile results_file = read_league_file_or_refuse(kResultsFile);
-  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
-  const LeagueFile form_file = read_league_file_or_refuse(kFormFile);
-  std::optional<LeagueFile> attendances_file;
-  if (attendances) attendances_file = read_league_file_or_refuse(kAttendancesFile);
-
-  TableRead table = read_league_table(table_file.text, kTableFile);
+  const RoundFiles files = read_round_files();
+  TableRead table = read_league_table(files.table.text, kTableFile);
   if (table.problem) refuse(*table.problem);
-  const std::vector<ResultsEntry> results = read_results(results_file.text);
+  const std::vector<ResultsEntry> results = read_results(files.results.text);
   const std::vector<int> rounds = recorded_rounds();
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  std::vector<std::string> teams;
-  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  const std::vector<std::string> teams = team_names(table.rows);
   std::optional<RoundFixtures> fixtures;
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))
     fixtures = RoundFixtures{std::move(*read), applied};
   check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
   if (!options.again) refuse_repeat(results, applied);
-  FormRead form = read_form_table(form_file.text);
-  if (form.problem) refuse(*form.problem);
 
   // Every new text is computed before anything is written.
-  RoundTables tables{std::move(table.rows), std::move(form.rows), std::nullopt};
-  if (attendances_file) {
-    AttendancesRead rows = read_attendances(attendances_file->text);
-    if (rows.problem) refuse(*rows.problem);
-    tables.attendances = std::move(rows.rows);
-  }
+  RoundTables tables = read_round_tables(std::move(table), files);
   const RoundUpdate update = apply_round(tables, results);
-  if (update.failure) refuse(*update.failure);
-
-  RoundRecord record{results_file.bytes, {}, {}};
-  record.before.push_back({kTableFile, table_file.bytes});
-  record.after.push_back({kTableFile, format_league_table(*tables.table)});
-  record.before.push_back({kFormFile, form_file.bytes});
-  record.after.push_back({kFormFile, format_form_table(*tables.form)});
-  if (attendances_file) {
-    record.before.push_back({kAttendancesFile, attendances_file->bytes});
-    record.after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
-  }
-
-  // The round's folder, the league files and `applied`, which makes the round
-  // count, as one transaction.
-  std::vector<FileChange> changes = round_record_changes(round, record);
-  for (const FileUpdate& file : record.after) changes.push_back({file.path, file.contents});
-  changes.push_back({round_dir(round) + "/applied", applied_stamp_now()});
-  if (const auto failed =
-          apply_transaction(context.lock, "round " + std::to_string(round), changes))
-    fail(*failed);
+  if (update.failure) refuse_failure(*update.failure);
+  const std::vector<std::string> written = record_round(round, files, tables, context.lock);
 
   for (const std::string& team : update.without_attendances)
     out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";
-  std::vector<std::string> written;
-  for (const FileUpdate& file : record.after) written.push_back(file.path);
   const std::size_t count = results.size();
   out << "Round " << round << ": " << count << (count == 1 ? " result" : " results")
       << " applied to " << name_list(written) << ".\n";
-  const std::vector<TableEntry>& ordered = *tables.table;
-  if (!ordered.empty()) {
-    out << "Leader: " << ordered.front().Team << ", " << ordered.front().Pts << " points from "
-        << ordered.front().P << (ordered.front().P == 1 ? " game" : " games") << ".\n";
-  }
+  if (!tables.table->empty()) out << leader_line(tables.table->front());
   if (fixtures) out << still_to_play(schedule_after(results, *fixtures, round));
   return 0;
 }

@@ -31,8 +31,7 @@ int show_status(CommandContext& context) {
   if (!table_text) fail({kTableFile, 0, "cannot be opened"});
   const TableRead table = read_league_table(table_text->text, kTableFile);
   if (table.problem) fail(*table.problem);
-  std::vector<std::string> teams;
-  for (const TableEntry& entry : table.rows) teams.push_back(entry.Team);
+  const std::vector<std::string> teams = team_names(table.rows);
   const Matchdays matchdays = league_matchdays(teams);
 
   if (const auto name = league_name()) out << *name << '\n';
@@ -45,11 +44,7 @@ int show_status(CommandContext& context) {
       out << ", the last (round " << matchdays.last_round << ") on " << *applied;
     out << ".\n";
   }
-  if (!table.rows.empty() && table.rows.front().P > 0) {
-    const TableEntry& leader = table.rows.front();
-    out << "Leader: " << leader.Team << ", " << leader.Pts << " points from " << leader.P
-        << (leader.P == 1 ? " game" : " games") << ".\n";
-  }
+  if (!table.rows.empty() && table.rows.front().P > 0) out << leader_line(table.rows.front());
   if (!matchdays.results.empty()) {
     out << "\nRound " << matchdays.last_round << "'s results:\n";
     for (const AppliedMatch& match : matchdays.results) out << "  " << result_text(match) << '\n';

@@ -6,6 +6,7 @@
 
 #include "common/text/spaces.h"
 #include "common/text/utf8.h"
+#include "common/text/wording.h"
 
 namespace league {
 
@@ -43,15 +44,6 @@ std::string text_value(std::string_view text) {
   return out;
 }
 
-// A team name as pages show it: underscores as blanks.
-std::string shown_name(std::string_view name) {
-  std::string shown(name);
-  for (char& c : shown) {
-    if (c == '_') c = ' ';
-  }
-  return shown;
-}
-
 // A part of a UID: letters, digits, '_' and '.' as they are, every other byte
 // as %XX, so that no two names give the same part and '-' and '@' can join
 // the parts; the part after the '@' keeps its '-' too.
@@ -70,10 +62,6 @@ std::string uid_part(std::string_view text, bool keep_dash = false) {
     }
   }
   return out;
-}
-
-std::string two_digits(std::int64_t value) {
-  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
 
 std::string compact_date(const Date& date) {
@@ -124,32 +112,6 @@ class ContentLines {
 };
 
 }  // namespace
-
-UtcOffset fixed_utc_offset(int minutes) {
-  return [minutes](const Date&, const TimeOfDay&) { return minutes; };
-}
-
-std::optional<int> parse_utc_offset(std::string_view text) {
-  if (text == "UTC" || text == "Z") return 0;
-  if (text.size() < 5 || (text[0] != '+' && text[0] != '-')) return std::nullopt;
-  std::string_view clock = text.substr(1);
-  std::string digits;
-  if (clock.size() == 5 && clock[2] == ':') {
-    digits = std::string(clock.substr(0, 2)) + std::string(clock.substr(3));
-  } else if (clock.size() == 4) {
-    digits = std::string(clock);
-  } else {
-    return std::nullopt;
-  }
-  for (const char c : digits) {
-    if (!is_digit(c)) return std::nullopt;
-  }
-  const int hours = (digits[0] - '0') * 10 + (digits[1] - '0');
-  const int minutes = (digits[2] - '0') * 10 + (digits[3] - '0');
-  if (minutes > 59 || hours * 60 + minutes > 18 * 60) return std::nullopt;
-  const int offset = hours * 60 + minutes;
-  return text[0] == '-' ? -offset : offset;
-}
 
 std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
                           const CalendarSettings& settings) {

@@ -20,13 +20,6 @@ using PlayedLookup =
 // knows the league's summer time can give it.
 using UtcOffset = std::function<int(const Date& date, const TimeOfDay& time)>;
 
-// The offset of a clock that is always `minutes` ahead of UTC.
-UtcOffset fixed_utc_offset(int minutes);
-
-// "UTC", "Z", or a sign and HH:MM or HHMM up to 18:00 ("+01:00", "-0500"):
-// the minutes ahead of UTC.
-std::optional<int> parse_utc_offset(std::string_view text);
-
 struct CalendarSettings {
   std::string league_name;  // the calendar's name (X-WR-CALNAME); none when empty
   // What makes every event's UID this league's: the same value on every

@@ -108,14 +108,5 @@ TEST(Calendar, LinesAreFoldedBetweenCharactersAndEndInCrLf) {
   }
 }
 
-TEST(Calendar, UtcOffsetsRead) {
-  EXPECT_EQ(parse_utc_offset("UTC"), 0);
-  EXPECT_EQ(parse_utc_offset("+01:00"), 60);
-  EXPECT_EQ(parse_utc_offset("-0530"), -330);
-  EXPECT_FALSE(parse_utc_offset("+19:00"));
-  EXPECT_FALSE(parse_utc_offset("01:00"));
-  EXPECT_FALSE(parse_utc_offset("+1:00"));
-}
-
 }  // namespace
 }  // namespace league

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "common/text/wording.h"
 #include "league/publish/calendar.h"
 #include "league/publish/publish_text.h"
 
@@ -143,17 +144,9 @@ void add_matchdays_json(Json& document, const Matchdays& matchdays) {
 
 std::string league_id_of_teams(std::vector<std::string> teams) {
   std::sort(teams.begin(), teams.end());
-  std::uint64_t hash = 14695981039346656037u;  // FNV-1a, 64 bits
-  for (const std::string& team : teams) {
-    for (const char c : team + '\n') {
-      hash ^= static_cast<unsigned char>(c);
-      hash *= 1099511628211u;
-    }
-  }
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string id = "league-";
-  for (int shift = 60; shift >= 0; shift -= 4) id += kHex[(hash >> shift) & 0xF];
-  return id;
+  std::string names;
+  for (const std::string& team : teams) names += team + '\n';
+  return "league-" + hex16(fnv1a(names));
 }
 
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,

@@ -1,5 +1,7 @@
 #include "league/publish/publish_text.h"
 
+#include "common/text/wording.h"
+
 namespace league {
 
 std::string html_escape(std::string_view text) {
@@ -30,11 +32,7 @@ std::string html_escape(std::string_view text) {
 }
 
 std::string display_name(std::string_view name) {
-  std::string shown = html_escape(name);
-  for (char& c : shown) {
-    if (c == '_') c = ' ';
-  }
-  return shown;
+  return shown_name(html_escape(name));
 }
 
 }  // namespace league

@@ -5,7 +5,6 @@
 #include <limits>
 #include <random>
 #include <set>
-#include <stdexcept>
 #include <utility>
 
 namespace league {
@@ -88,13 +87,13 @@ std::vector<std::size_t> shuffled_places(std::size_t count, std::uint32_t seed) 
 
 }  // namespace
 
-Fixtures draw_fixtures(const std::vector<std::string>& teams, const DrawSettings& settings) {
-  if (std::set<std::string>(teams.begin(), teams.end()).size() != teams.size())
-    throw std::invalid_argument("a team is named twice");
-  if (teams.size() > std::numeric_limits<std::uint32_t>::max() / 2)
-    throw std::invalid_argument("too many teams");
-  Fixtures fixtures;
-  if (teams.size() < 2) return fixtures;
+Draw draw_fixtures(const std::vector<std::string>& teams, const DrawSettings& settings) {
+  Draw draw;
+  if (std::set<std::string>(teams.begin(), teams.end()).size() != teams.size() ||
+      teams.size() > std::numeric_limits<std::uint32_t>::max() / 2)
+    draw.problem = Draw::Problem::kTeamTwice;
+  if (teams.size() < 2 || draw.problem != Draw::Problem::kNone) return draw;
+  Fixtures& fixtures = draw.fixtures;
 
   // With an odd number of teams the still place is nobody's: whoever meets it
   // has a bye.
@@ -116,7 +115,7 @@ Fixtures draw_fixtures(const std::vector<std::string>& teams, const DrawSettings
     if (settings.start) {
       const auto date = date_from_days(days_since_epoch(*settings.start) +
                                        static_cast<std::int64_t>(r) * settings.every_days);
-      if (!date) throw std::out_of_range("a round's date falls past the year 9999");
+      if (!date) return {{}, Draw::Problem::kPastYear9999};
       round.date = date;
     }
     for (const Pairing& pairing : schedule[r]) {
@@ -126,7 +125,7 @@ Fixtures draw_fixtures(const std::vector<std::string>& teams, const DrawSettings
     }
     fixtures.rounds.push_back(std::move(round));
   }
-  return fixtures;
+  return draw;
 }
 
 std::string draw_comment(const DrawSettings& settings) {
@@ -139,11 +138,6 @@ std::string draw_comment(const DrawSettings& settings) {
   }
   return "Drawn with seed " + std::to_string(settings.seed) + "; `" + command +
          "` draws these fixtures again.";
-}
-
-std::string drawn_fixtures_file(const std::vector<std::string>& teams,
-                                const DrawSettings& settings) {
-  return format_fixtures(draw_fixtures(teams, settings), draw_comment(settings));
 }
 
 std::uint32_t fresh_seed() {

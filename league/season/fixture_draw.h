@@ -30,17 +30,18 @@ struct DrawSettings {
 // The seed decides only which team takes which place: the same seed and the
 // same teams, in any order, draw the same fixtures on every platform. Rounds
 // are numbered from 1 and, with a start date, dated start + (k-1)*every_days.
-// Throws std::invalid_argument for a repeated team name, and std::out_of_range
-// when a round's date would fall outside the years 1 to 9999.
-Fixtures draw_fixtures(const std::vector<std::string>& teams, const DrawSettings& settings);
+// No fixtures but the problem for a repeated team name (or more teams than a
+// draw can place), or when a round's date would fall past the year 9999.
+struct Draw {
+  enum class Problem { kNone, kTeamTwice, kPastYear9999 };
+  Fixtures fixtures;
+  Problem problem = Problem::kNone;
+};
+Draw draw_fixtures(const std::vector<std::string>& teams, const DrawSettings& settings);
 
 // The comment that heads a drawn fixtures.txt: the seed and the command that
 // draws the same file again (for the same teams).
 std::string draw_comment(const DrawSettings& settings);
-
-// The whole of fixtures.txt as drawn: draw_comment, then draw_fixtures.
-std::string drawn_fixtures_file(const std::vector<std::string>& teams,
-                                const DrawSettings& settings);
 
 // A seed for a draw that is given none: a fresh one from the system's
 // random source each time.

@@ -12,6 +12,7 @@
 #include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
+#include "common/text/wording.h"
 
 namespace league {
 
@@ -40,10 +41,6 @@ std::optional<int> digits(std::string_view text, std::size_t count) {
     value = value * 10 + (text[k] - '0');
   }
   return value;
-}
-
-std::string two_digits(int value) {
-  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
 
 // The numbers of a text laid out as YYYY-MM-DD, valid or not.
@@ -235,9 +232,7 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   };
   const auto check_known = [&](const std::string& team, std::size_t line) {
     if (known(team)) return;
-    std::string what = team + " is not a team of " + kTableFile;
-    if (const auto match = near_match(team, table_teams)) what += "; did you mean " + *match + "?";
-    fault(line, std::move(what));
+    fault(line, not_one_of(team, std::string("a team of ") + kTableFile, table_teams));
   };
 
   std::map<std::pair<std::string, std::string>, std::size_t> pairings;  // HOME - AWAY: its line

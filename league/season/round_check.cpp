@@ -12,9 +12,7 @@ namespace league {
 namespace {
 
 std::string unknown_team(std::string_view team, const std::vector<std::string>& teams) {
-  std::string text = std::string(team) + " is not a team of " + kTableFile;
-  if (const auto match = near_match(team, teams)) text += "; did you mean " + *match + "?";
-  return text;
+  return not_one_of(team, std::string("a team of ") + kTableFile, teams);
 }
 
 }  // namespace

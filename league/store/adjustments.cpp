@@ -7,28 +7,14 @@
 #include "common/io/whole_file.h"
 #include "common/text/free_text.h"
 #include "common/text/integers.h"
+#include "common/text/lines.h"
 #include "common/text/spaces.h"
+#include "common/text/wording.h"
 #include "league/store/history.h"
 
 namespace league {
 
 namespace {
-
-constexpr const char* kAdjustmentFile = "adjustment";
-
-// The lines of a text without their line ends (LF or CR LF).
-std::vector<std::string_view> lines_of(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
 
 // Where every complete adjustment lies, oldest first: (n, k) pairs.
 std::vector<std::pair<int, int>> recorded_places() {
@@ -41,14 +27,6 @@ std::vector<std::pair<int, int>> recorded_places() {
   return places;
 }
 
-// The text in double quotes, for a message.
-std::string quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted += text;
-  quoted += '"';
-  return quoted;
-}
-
 }  // namespace
 
 std::string format_adjustment(const Adjustment& adjustment) {
@@ -58,7 +36,9 @@ std::string format_adjustment(const Adjustment& adjustment) {
 
 AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file) {
   AdjustmentFileRead read;
-  const std::vector<std::string_view> lines = lines_of(text);
+  std::vector<std::string_view> lines;
+  LineReader reader(text);
+  while (const auto line = reader.next()) lines.push_back(without_line_end(*line));
   const auto value = [&](std::size_t index,
                          std::string_view key) -> std::optional<std::string_view> {
     if (index >= lines.size()) {
@@ -134,21 +114,6 @@ std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment
   std::map<std::string, std::int64_t> sums;
   for (const Adjustment& adjustment : adjustments) sums[adjustment.team] += adjustment.points;
   return sums;
-}
-
-std::vector<FileChange> adjustment_record_changes(const Adjustment& adjustment,
-                                                  const std::string& table_before,
-                                                  const std::string& table_after) {
-  const std::string dir = adjustment_dir(adjustment.round, adjustment.number);
-  std::vector<FileChange> changes{{dir + "/" + kAdjustmentFile, format_adjustment(adjustment)},
-                                  {dir + "/before/" + kTableFile, table_before},
-                                  {dir + "/after/" + kTableFile, table_after}};
-  for (FileChange& stale : folder_removal_changes(dir)) {
-    if (std::none_of(changes.begin(), changes.end(),
-                     [&](const FileChange& change) { return change.path == stale.path; }))
-      changes.push_back(std::move(stale));
-  }
-  return changes;
 }
 
 std::string signed_points(std::int32_t points, std::string_view minus) {

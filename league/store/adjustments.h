@@ -14,20 +14,8 @@
 namespace league {
 
 // Points that `league adjust` deducted from a team or awarded to it, kept in
-// history/ beside the rounds:
-//
-//   history/<n>/adjustments/<k>/adjustment        the team, the points, the reason
-//   history/<n>/adjustments/<k>/before/table.txt  table.txt before the adjustment
-//   history/<n>/adjustments/<k>/after/table.txt   and as it left it
-//   history/<n>/adjustments/<k>/applied           when it was made, as for a round
-//
-// n is the last round recorded when the adjustment was made (0 before the
-// first; history/0 is never a round, as it has no `applied`), k counts the
-// adjustments made after that round from 1. So (n, k) orders the adjustments
-// in time with the rounds: one kept under round n came after it and before
-// round n + 1, and `league undo` takes back the last adjustment of the last
-// round's folder before that round itself. An adjustment counts once its
-// folder holds `applied`, written last in the same transaction.
+// history/<n>/adjustments/<k>/ (see history.h). `league undo` takes back the
+// last adjustment of the last round's folder before that round itself.
 //
 // The file `adjustment` is UTF-8, three lines:
 //
@@ -69,12 +57,8 @@ AdjustmentsRead read_recorded_adjustments();
 // The sum of the adjustments of each team.
 std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment>& adjustments);
 
-// The changes that write an adjustment's folder, without `applied`: the file
-// `adjustment`, before/ and after/table.txt, and the removal of any other file
-// that a folder of that number holds.
-std::vector<FileChange> adjustment_record_changes(const Adjustment& adjustment,
-                                                  const std::string& table_before,
-                                                  const std::string& table_after);
+// The file `adjustment`'s name in an adjustment's folder.
+inline constexpr const char* kAdjustmentFile = "adjustment";
 
 // "-3" or "+3", with `minus` for the sign of a deduction (a page gives U+2212).
 std::string signed_points(std::int32_t points, std::string_view minus = "-");

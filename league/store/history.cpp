@@ -97,18 +97,19 @@ std::optional<std::string> round_applied_at(int round) {
   return std::string(trimmed(*text));
 }
 
-std::vector<FileChange> round_record_changes(int round, const RoundRecord& record) {
-  const std::string dir = round_dir(round);
-  std::vector<FileChange> changes{{dir + "/" + kResultsFile, record.results}};
-  for (const FileUpdate& file : record.before)
-    changes.push_back({dir + "/before/" + file.path, file.contents});
-  for (const FileUpdate& file : record.after)
-    changes.push_back({dir + "/after/" + file.path, file.contents});
+std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
+                                             const std::vector<FileChange>& kept,
+                                             const std::vector<FileChange>& files) {
+  const std::string dir = entry.dir();
+  std::vector<FileChange> changes;
+  for (const FileChange& file : kept) changes.push_back({dir + "/" + file.path, file.contents});
   for (FileChange& stale : folder_removal_changes(dir)) {
     if (std::none_of(changes.begin(), changes.end(),
                      [&](const FileChange& change) { return change.path == stale.path; }))
       changes.push_back(std::move(stale));
   }
+  changes.insert(changes.end(), files.begin(), files.end());
+  changes.push_back({dir + "/applied", applied_stamp_now()});
   return changes;
 }
 

@@ -4,26 +4,32 @@
 #include <string>
 #include <vector>
 
-#include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
 #include "league/store/transaction.h"
 
 namespace league {
 
-// The rounds that `league round` applied, kept in the league folder so that a
-// round can be undone and the standings traced over the season:
+// history/, the one place that knows its layout: what `league round` and
+// `league adjust` recorded, so that `league undo` can take the last entry
+// back and the standings can be traced over the season.
 //
 //   history/<n>/results.txt   the results applied in round n (1, 2, ...)
 //   history/<n>/before/       table.txt, form.txt and attendances.dat as they
 //                             were before the round (those that existed)
 //   history/<n>/after/        the same files as the round left them
 //   history/<n>/applied       when it was applied, local time: "2026-12-07 18:20\n"
+//   history/<n>/adjustments/<k>/adjustment   points adjustment k after round n
+//                             (see adjustments.h), with before/ and after/
+//                             table.txt and `applied` as for a round
+//   history/name              the league's name (league_name.h)
 //
-// A round's folder is complete once it holds `applied`; a folder without it
-// counts as no round. A round and its undo are each one transaction (see
-// transaction.h), so no kill leaves a folder half written or half removed.
-// league's bookkeeping lies beside the rounds: history/journal and
-// history/rollback while a transaction runs, history/lock while a command does.
+// An entry's folder counts once it holds `applied`, written last in the same
+// transaction (transaction.h) as the rest, so no kill leaves one half written
+// or half removed. n of an adjustment is the last round when it was made (0
+// before the first; history/0 is never a round, having no `applied`), so
+// (n, k) orders adjustments in time with the rounds. league's bookkeeping lies
+// beside them: history/journal and history/rollback while a transaction runs,
+// history/lock while a command does.
 
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();
@@ -48,19 +54,6 @@ std::optional<std::string> round_applied_at(int round);
 // A file kept for round n, by its path inside the round's folder:
 // "results.txt", "before/table.txt", "after/form.txt" and so on.
 std::optional<std::string> read_round_file(int round, const std::string& name);
-
-// What `league round` keeps of one round. The paths of `before` and `after`
-// are the league files' names ("table.txt").
-struct RoundRecord {
-  std::string results;
-  std::vector<FileUpdate> before;
-  std::vector<FileUpdate> after;
-};
-
-// The changes that write round n's folder, without `applied`: results.txt,
-// before/ and after/, and the removal of any other file a folder of that
-// number holds (left by an older version of league).
-std::vector<FileChange> round_record_changes(int round, const RoundRecord& record);
 
 // One entry of history/: what a command recorded there so that `league undo`
 // can take it back. Its folder keeps, of each league file the entry changed,
@@ -101,6 +94,14 @@ struct UndoPlan {
   std::optional<std::string> unreadable;  // its path
 };
 UndoPlan plan_undo(const HistoryEntry& entry);
+
+// The transaction that records an entry: the files of its folder (`kept`,
+// their paths inside it), the removal of any other file a folder of that name
+// holds (left by an older version of league), the league files' new contents
+// (`files`), and last `applied`, which makes the entry count.
+std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
+                                             const std::vector<FileChange>& kept,
+                                             const std::vector<FileChange>& files);
 
 // The changes that remove every file below `dir`, its `applied` first, so that
 // the folder counts as gone from the first change on.

@@ -8,6 +8,7 @@
 #include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
+#include "common/text/wording.h"
 #include "league/store/folder_lock.h"
 
 namespace league {
@@ -111,23 +112,6 @@ std::optional<std::size_t> roll_back(const Journal& journal, std::size_t count) 
 }
 
 // ---- The journal's bytes ----
-
-std::uint64_t fnv1a(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ULL;
-  for (const char byte : bytes) {
-    hash ^= static_cast<unsigned char>(byte);
-    hash *= 1099511628211ULL;
-  }
-  return hash;
-}
-
-std::string hex16(std::uint64_t value) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string text(16, '0');
-  for (int i = 15; i >= 0; --i, value >>= 4)
-    text[static_cast<std::size_t>(i)] = kDigits[value & 15];
-  return text;
-}
 
 void put_field(std::string& out, std::string_view key, const std::optional<std::string>& bytes) {
   out += key;

@@ -10,9 +10,9 @@
 #include "common/io/whole_file.h"
 #include "common/roster/teams_dir.h"
 #include "league/commands/command.h"
+#include "league/publish/calendar.h"
 #include "league/publish/publish_html.h"
 #include "league/publish/publish_json.h"
-#include "league/publish/publish_matchdays.h"
 #include "league/publish/standings_data.h"
 
 namespace league {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "league/season/fixtures_file.h"
 #include "league/season/season_schedule.h"
@@ -43,5 +44,18 @@ struct CalendarSettings {
 // dropped, lines end in CR LF and are folded at 75 octets between characters.
 std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
                           const CalendarSettings& settings);
+
+// The fixtures as an iCalendar file, with the scores of those played. Round
+// times are the league's clock, taken to be this computer's time zone.
+// `table_teams` make the league's id, which keeps each fixture's event the
+// same from one publish to the next; `league_name` names the calendar (none
+// when empty).
+std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
+                              const std::vector<std::string>& table_teams,
+                              const std::string& league_name, std::int64_t now);
+
+// The league's id in calendar UIDs: "league-" and 16 hex digits of a hash of
+// the team names, in any order.
+std::string league_id_of_teams(std::vector<std::string> teams);
 
 }  // namespace league

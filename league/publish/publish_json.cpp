@@ -2,13 +2,42 @@
 
 #include <nlohmann/json.hpp>
 
-#include "league/publish/publish_matchdays.h"
-
 namespace league {
 
-std::string standings_json(const Standings& standings) {
-  using Json = nlohmann::ordered_json;
+namespace {
 
+using Json = nlohmann::ordered_json;
+
+Json fixtures_json(const std::vector<FixtureState>& fixtures) {
+  Json list = Json::array();
+  for (const FixtureState& fixture : fixtures) {
+    list.push_back({{"round", fixture.round},
+                    {"date", fixture.date ? Json(format_date(*fixture.date)) : Json(nullptr)},
+                    {"home", fixture.home},
+                    {"away", fixture.away}});
+  }
+  return list;
+}
+
+// Adds "results" (the last round's matches: home, away, home_goals,
+// away_goals), "postponed" and "next_fixtures" (round, date or null, home,
+// away) to the JSON document; empty lists where nothing applies.
+void add_matchdays_json(Json& document, const Matchdays& matchdays) {
+  Json results = Json::array();
+  for (const AppliedMatch& match : matchdays.results) {
+    results.push_back({{"home", match.home},
+                       {"away", match.away},
+                       {"home_goals", match.score.home},
+                       {"away_goals", match.score.away}});
+  }
+  document["results"] = results;
+  document["postponed"] = fixtures_json(matchdays.schedule.postponed);
+  document["next_fixtures"] = fixtures_json(matchdays.schedule.next);
+}
+
+}  // namespace
+
+std::string standings_json(const Standings& standings) {
   Json table = Json::array();
   for (std::size_t place = 0; place < standings.table.size(); ++place) {
     const TableEntry& entry = standings.table[place].entry;

@@ -1,17 +1,13 @@
 #include "league/publish/publish_matchdays.h"
 
 #include <algorithm>
-#include <ctime>
 
 #include "common/text/wording.h"
-#include "league/publish/calendar.h"
 #include "league/publish/publish_text.h"
 
 namespace league {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 // The printed page keeps to the standings, so that twenty teams still fit
 // one A4 page: the results and fixtures are for the screen.
@@ -60,34 +56,6 @@ void close_box(std::string& html) {
   html += "</tbody>\n</table>\n</div>\n";
 }
 
-Json fixtures_json(const std::vector<FixtureState>& fixtures) {
-  Json list = Json::array();
-  for (const FixtureState& fixture : fixtures) {
-    list.push_back({{"round", fixture.round},
-                    {"date", fixture.date ? Json(format_date(*fixture.date)) : Json(nullptr)},
-                    {"home", fixture.home},
-                    {"away", fixture.away}});
-  }
-  return list;
-}
-
-// The offset of this computer's clock from UTC at a local date and time, in
-// minutes, its summer time included.
-int local_utc_offset(const Date& date, const TimeOfDay& time) {
-  std::tm local{};
-  local.tm_year = date.year - 1900;
-  local.tm_mon = date.month - 1;
-  local.tm_mday = date.day;
-  local.tm_hour = time.hour;
-  local.tm_min = time.minute;
-  local.tm_isdst = -1;
-  const std::time_t moment = std::mktime(&local);
-  if (moment == static_cast<std::time_t>(-1)) return 0;
-  const std::int64_t as_utc =
-      days_since_epoch(date) * 86400 + std::int64_t{time.hour} * 3600 + time.minute * 60;
-  return static_cast<int>((as_utc - static_cast<std::int64_t>(moment)) / 60);
-}
-
 }  // namespace
 
 std::string_view matchdays_style() {
@@ -127,43 +95,6 @@ std::string matchdays_sections(const Matchdays& matchdays) {
   }
   html += "</section>\n";
   return html;
-}
-
-void add_matchdays_json(Json& document, const Matchdays& matchdays) {
-  Json results = Json::array();
-  for (const AppliedMatch& match : matchdays.results) {
-    results.push_back({{"home", match.home},
-                       {"away", match.away},
-                       {"home_goals", match.score.home},
-                       {"away_goals", match.score.away}});
-  }
-  document["results"] = results;
-  document["postponed"] = fixtures_json(matchdays.schedule.postponed);
-  document["next_fixtures"] = fixtures_json(matchdays.schedule.next);
-}
-
-std::string league_id_of_teams(std::vector<std::string> teams) {
-  std::sort(teams.begin(), teams.end());
-  std::string names;
-  for (const std::string& team : teams) names += team + '\n';
-  return "league-" + hex16(fnv1a(names));
-}
-
-std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
-                              const std::vector<std::string>& table_teams,
-                              const std::string& league_name, std::int64_t now) {
-  CalendarSettings settings;
-  settings.league_name = league_name;
-  settings.league_id = league_id_of_teams(table_teams);
-  settings.dtstamp = now;
-  settings.utc_offset = local_utc_offset;
-  const PlayedLookup played = [&](const FixtureRound&,
-                                  const FixtureMatch& match) -> std::optional<Score> {
-    const FixtureState* fixture = schedule.find(match.home, match.away);
-    if (fixture == nullptr || !fixture->played) return std::nullopt;
-    return fixture->played->score;
-  };
-  return calendar_text(fixtures, played, settings);
 }
 
 }  // namespace league

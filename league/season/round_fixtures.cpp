@@ -17,18 +17,6 @@ std::string played_text(const FixtureState& fixture) {
          " - " + std::to_string(fixture.played->score.away);
 }
 
-// The fixture of this pairing still to be played, else the one played.
-const FixtureState* fixture_of(const SeasonSchedule& schedule, std::string_view home,
-                               std::string_view away) {
-  const FixtureState* played = nullptr;
-  for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.home != home || fixture.away != away) continue;
-    if (!fixture.played) return &fixture;
-    if (played == nullptr) played = &fixture;
-  }
-  return played;
-}
-
 void sort_by_line(std::vector<Diagnostic>& diagnostics) {
   std::stable_sort(diagnostics.begin(), diagnostics.end(),
                    [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
@@ -70,10 +58,10 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
       problem(pairing + " is already on line " + std::to_string(earlier->second));
       continue;
     }
-    const FixtureState* fixture = fixture_of(before, home.team, away.team);
+    const FixtureState* fixture = before.find(home.team, away.team);
     if (fixture == nullptr) {
       std::string what = pairing + " is no fixture of " + kFixturesFile;
-      if (const FixtureState* reverse = fixture_of(before, away.team, home.team)) {
+      if (const FixtureState* reverse = before.find(away.team, home.team)) {
         what += reverse->played ? "; " + played_text(*reverse)
                                 : "; did you mean " + pairing_text(away.team, home.team) + "?";
       }

@@ -58,7 +58,8 @@ struct SeasonSchedule {
   int next_round = 1;                   // current_round + 1
   std::vector<FixtureState> next;
 
-  // The fixture HOME - AWAY, nothing when there is none.
+  // The fixture HOME - AWAY, nothing when there is none (fixtures that read
+  // without a problem hold each pairing once).
   const FixtureState* find(std::string_view home, std::string_view away) const;
 
   // The fixtures of each pairing, by their place in `fixtures`.

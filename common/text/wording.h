@@ -24,7 +24,7 @@ inline std::string count_of(std::size_t count, const std::string& noun) {
 }
 
 // The text in double quotes, for a message.
-inline std::string quoted(std::string_view text) {
+inline std::string in_quotes(std::string_view text) {
   return '"' + std::string(text) + '"';
 }
 

@@ -45,7 +45,7 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
   if (line.abbreviation) {
     if (known && well_formed) {
       report.problem(kFile, line.number,
-                     quoted(trimmed(line.text)) +
+                     in_quotes(trimmed(line.text)) +
                          " stands below the line \"Abbrevations:\", so the tools read it as abbr_" +
                          std::string(line.key) + ", not as the setting " + std::string(name));
     }
@@ -63,11 +63,11 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
     const std::string fix = "; write it as key = value, with a blank on each side of =";
     if (line.is_setting()) {
       report.problem(kFile, line.number,
-                     quoted(trimmed(line.text)) + " is read as " +
-                         quoted(std::string(line.key) + " = " + std::string(line.value)) +
+                     in_quotes(trimmed(line.text)) + " is read as " +
+                         in_quotes(std::string(line.key) + " = " + std::string(line.value)) +
                          ", the words missing from this line taken from an earlier one" + fix);
     } else {
-      report.problem(kFile, line.number, quoted(trimmed(line.text)) + " is no setting" + fix);
+      report.problem(kFile, line.number, in_quotes(trimmed(line.text)) + " is no setting" + fix);
     }
     return;
   }
@@ -79,7 +79,7 @@ void check_line(const LeagueSettingLine& line, CheckReport& report) {
   }
   if (!parse_whole_int(line.value)) {
     report.problem(kFile, line.number,
-                   std::string(name) + ": the value " + quoted(line.value) +
+                   std::string(name) + ": the value " + in_quotes(line.value) +
                        " is not a whole number; the tools read it as " +
                        std::to_string(leading_int(line.value)));
   }

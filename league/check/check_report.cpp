@@ -2,15 +2,9 @@
 
 #include <ostream>
 
+#include "common/text/wording.h"
+
 namespace league {
-
-namespace {
-
-std::string counted(std::size_t count, const char* word) {
-  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
-}
-
-}  // namespace
 
 void CheckReport::problem(Diagnostic diagnostic) {
   findings_.push_back({std::move(diagnostic), false});
@@ -27,7 +21,7 @@ void CheckReport::print(std::ostream& out) const {
     if (finding.note) shown.what.insert(0, "note: ");
     out << describe(shown) << '\n';
   }
-  out << counted(problems_, "problem") << ", " << counted(findings_.size() - problems_, "note")
+  out << count_of(problems_, "problem") << ", " << count_of(findings_.size() - problems_, "note")
       << '\n';
 }
 

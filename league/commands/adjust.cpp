@@ -29,22 +29,23 @@ struct AdjustOptions {
 };
 
 // Ends `league adjust` over what its command line gives.
-[[noreturn]] void refuse(const std::string& what) {
+[[noreturn]] void refuse_arguments(const std::string& what) {
   fail({"league adjust", 0, what + "; nothing changed"});
 }
 
 std::int32_t points_of(const std::string& typed) {
   const auto points = parse_whole_int(typed);
-  if (!points) refuse("\"" + typed + "\" is not a whole number of points (such as -3 or +3)");
+  if (!points)
+    refuse_arguments(in_quotes(typed) + " is not a whole number of points (such as -3 or +3)");
   if (*points == 0)
-    refuse("0 points change nothing; give the points to take away (-3) or add (+3)");
+    refuse_arguments("0 points change nothing; give the points to take away (-3) or add (+3)");
   return *points;
 }
 
 std::string reason_of(const std::string& typed) {
   std::string reason(trimmed(typed));
-  if (reason.empty()) refuse("no reason given (--reason TEXT says why)");
-  if (const auto problem = free_text_problem(reason)) refuse("the reason " + *problem);
+  if (reason.empty()) refuse_arguments("no reason given (--reason TEXT says why)");
+  if (const auto problem = free_text_problem(reason)) refuse_arguments("the reason " + *problem);
   return reason;
 }
 
@@ -56,7 +57,7 @@ std::size_t row_of(const std::string& team, const TableRead& table) {
   if (found == teams.end()) {
     std::string what = team + " is not a team of " + kTableFile;
     if (const auto meant = near_match(team, teams)) what += " (did you mean " + *meant + "?)";
-    refuse(what);
+    refuse_arguments(what);
   }
   const auto row = static_cast<std::size_t>(found - teams.begin());
   if (std::find(found + 1, teams.end(), team) != teams.end()) {
@@ -75,11 +76,8 @@ std::string points_phrase(std::int32_t points) {
 }
 
 std::size_t place_of(const std::string& team, const std::vector<TableEntry>& table) {
-  return static_cast<std::size_t>(
-             std::find_if(table.begin(), table.end(),
-                          [&](const TableEntry& row) { return row.Team == team; }) -
-             table.begin()) +
-         1;
+  const std::vector<std::string> teams = team_names(table);
+  return static_cast<std::size_t>(std::find(teams.begin(), teams.end(), team) - teams.begin()) + 1;
 }
 
 }  // namespace
@@ -87,23 +85,21 @@ std::size_t place_of(const std::string& team, const std::vector<TableEntry>& tab
 int adjust_points(const AdjustOptions& options, CommandContext& context) {
   std::ostream& out = context.out;
   if (options.team.empty() || options.points.empty())
-    refuse("give the team and the points: league adjust TEAM POINTS --reason TEXT");
+    refuse_arguments("give the team and the points: league adjust TEAM POINTS --reason TEXT");
   const std::int32_t points = points_of(options.points);
   const std::string reason = reason_of(options.reason);
 
   const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
   TableRead table = read_league_table(table_file.text, kTableFile);
-  if (table.problem) {
-    table.problem->what += "; nothing changed";
-    fail(*table.problem);
-  }
+  if (table.problem) refuse(*table.problem);
   const std::size_t row = row_of(options.team, table);
   TableEntry& entry = table.rows[row];
   const std::int32_t points_before = entry.Pts;
   const auto points_after = checked_add(entry.Pts, points);
   if (!points_after) {
-    refuse(options.team + "'s " + std::to_string(entry.Pts) + " points and " +
-           std::to_string(points) + " more leave the numbers " + kTableFile + " can hold");
+    refuse_arguments(options.team + "'s " + std::to_string(entry.Pts) + " points and " +
+                     std::to_string(points) + " more leave the numbers " + kTableFile +
+                     " can hold");
   }
   entry.Pts = *points_after;
   std::vector<TableEntry> ordered = std::move(table.rows);

@@ -48,8 +48,8 @@ AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string
     const std::string_view line = lines[index];
     if (line.size() <= key.size() || !line.starts_with(key) || line[key.size()] != ' ') {
       read.problem = Diagnostic{file, index + 1,
-                                quoted(line) + " is not the line " +
-                                    quoted(std::string(key) + " ...") + " that belongs here"};
+                                in_quotes(line) + " is not the line " +
+                                    in_quotes(std::string(key) + " ...") + " that belongs here"};
       return std::nullopt;
     }
     return line.substr(key.size() + 1);
@@ -58,14 +58,14 @@ AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string
   const auto team = value(0, "team");
   if (!team) return read;
   if (team->empty() || std::any_of(team->begin(), team->end(), is_space)) {
-    read.problem = Diagnostic{file, 1, quoted(*team) + " is not a team name"};
+    read.problem = Diagnostic{file, 1, in_quotes(*team) + " is not a team name"};
     return read;
   }
   const auto points = value(1, "points");
   if (!points) return read;
   const auto number = parse_whole_int(*points);
   if (!number || *number == 0) {
-    read.problem = Diagnostic{file, 2, quoted(*points) + " is not a whole number of points"};
+    read.problem = Diagnostic{file, 2, in_quotes(*points) + " is not a whole number of points"};
     return read;
   }
   const auto reason = value(2, "reason");

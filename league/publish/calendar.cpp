@@ -115,6 +115,31 @@ class ContentLines {
 
 }  // namespace
 
+namespace {
+
+// The DTSTART and DTEND lines of an event of a dated round; nothing when they
+// fall outside the years the calendar can write.
+std::optional<std::pair<std::string, std::string>> event_times(const FixtureRound& round,
+                                                               const CalendarSettings& settings) {
+  if (round.time) {
+    const std::int64_t local_minutes =
+        days_since_epoch(*round.date) * 24 * 60 + round.time->hour * 60 + round.time->minute;
+    const std::int64_t offset =
+        settings.utc_offset ? settings.utc_offset(*round.date, *round.time) : 0;
+    const std::int64_t utc_seconds = (local_minutes - offset) * 60;
+    const auto begins = utc_date_time(utc_seconds);
+    const auto ends = utc_date_time(utc_seconds + std::int64_t{settings.match_minutes} * 60);
+    if (!begins || !ends) return std::nullopt;
+    return std::pair{"DTSTART:" + *begins, "DTEND:" + *ends};
+  }
+  const auto next_day = date_from_days(days_since_epoch(*round.date) + 1);
+  if (!next_day) return std::nullopt;
+  return std::pair{"DTSTART;VALUE=DATE:" + compact_date(*round.date),
+                   "DTEND;VALUE=DATE:" + compact_date(*next_day)};
+}
+
+}  // namespace
+
 std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
                           const CalendarSettings& settings) {
   const std::string league_id = uid_part(!settings.league_id.empty()     ? settings.league_id
@@ -139,25 +164,9 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
   for (const FixtureRound& round : fixtures.rounds) {
     if (!round.date) continue;
     for (const FixtureMatch& match : round.matches) {
-      std::string start;
-      std::string end;
-      if (round.time) {
-        const std::int64_t local_minutes =
-            days_since_epoch(*round.date) * 24 * 60 + round.time->hour * 60 + round.time->minute;
-        const std::int64_t offset =
-            settings.utc_offset ? settings.utc_offset(*round.date, *round.time) : 0;
-        const std::int64_t utc_seconds = (local_minutes - offset) * 60;
-        const auto begins = utc_date_time(utc_seconds);
-        const auto ends = utc_date_time(utc_seconds + std::int64_t{settings.match_minutes} * 60);
-        if (!begins || !ends) continue;  // outside the years the calendar can write
-        start = "DTSTART:" + *begins;
-        end = "DTEND:" + *ends;
-      } else {
-        const auto next_day = date_from_days(days_since_epoch(*round.date) + 1);
-        if (!next_day) continue;
-        start = "DTSTART;VALUE=DATE:" + compact_date(*round.date);
-        end = "DTEND;VALUE=DATE:" + compact_date(*next_day);
-      }
+      const auto times = event_times(round, settings);
+      if (!times) continue;
+      const auto& [start, end] = *times;
 
       // A pairing that a faulty file repeats still gets a UID of its own.
       const std::string base = uid_part(match.home) + '-' + uid_part(match.away);

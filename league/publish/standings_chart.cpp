@@ -83,6 +83,85 @@ double name_width(std::string_view name) {
   return width;
 }
 
+// Where the chart puts each round (x) and each position (y).
+struct ChartFrame {
+  std::size_t rounds = 0;
+  double plot_width = 0;
+  double plot_height = 0;
+  double height = 0;
+
+  double x_of(std::size_t index) const {
+    if (rounds == 1) return kLeft + plot_width / 2;
+    return kLeft + static_cast<double>(index) * plot_width / static_cast<double>(rounds - 1);
+  }
+  static double y_of(std::size_t position) {
+    return kTop + static_cast<double>(position - 1) * kRowStep;
+  }
+};
+
+// A line for each position and each round, labelled on the axes.
+void chart_grid(std::string& svg, const ChartFrame& frame, const std::vector<RoundOrder>& rounds,
+                std::size_t teams) {
+  svg += "<g class=\"grid\">\n";
+  const std::size_t row_stride = label_stride(teams, 24);
+  for (std::size_t position = 1; position <= teams; ++position) {
+    const std::string y = number(frame.y_of(position));
+    svg += "<line x1=\"" + number(kLeft) + "\" y1=\"" + y + "\" x2=\"" +
+           number(kLeft + frame.plot_width) + "\" y2=\"" + y + "\"/>\n";
+    if (labelled(position - 1, teams, row_stride))
+      svg += "<text class=\"y\" x=\"" + number(kLeft - 10) + "\" y=\"" +
+             number(frame.y_of(position) + 4) + "\">" + std::to_string(position) + "</text>\n";
+  }
+  const std::size_t round_stride = label_stride(rounds.size(), 16);
+  for (std::size_t index = 0; index < rounds.size(); ++index) {
+    const std::string x = number(frame.x_of(index));
+    svg += "<line x1=\"" + x + "\" y1=\"" + number(kTop) + "\" x2=\"" + x + "\" y2=\"" +
+           number(kTop + frame.plot_height) + "\"/>\n";
+    if (labelled(index, rounds.size(), round_stride))
+      svg += "<text class=\"x\" x=\"" + x + "\" y=\"" + number(kTop + frame.plot_height + 16) +
+             "\">" + std::to_string(rounds[index].round) + "</text>\n";
+  }
+  svg += "<text class=\"x\" x=\"" + number(kLeft + frame.plot_width / 2) + "\" y=\"" +
+         number(frame.height - 2) + "\">Round</text>\n</g>\n";
+}
+
+// Each team's line through where it stood after each round, in its colour.
+void team_lines(std::string& svg, const ChartFrame& frame, const Standings& standings) {
+  const auto& rounds = standings.rounds;
+  const std::size_t teams = standings.table.size();
+  std::vector<std::unordered_map<std::string_view, std::size_t>> positions(rounds.size());
+  for (std::size_t index = 0; index < rounds.size(); ++index) {
+    const auto& order = rounds[index].teams;
+    for (std::size_t place = 0; place < order.size(); ++place)
+      positions[index].emplace(order[place], place + 1);
+  }
+  for (std::size_t place = 0; place < teams; ++place) {
+    const std::string& team = standings.table[place].entry.Team;
+    std::string points;
+    std::string marks;
+    double last_x = 0;
+    double last_y = 0;
+    for (std::size_t index = 0; index < rounds.size(); ++index) {
+      const auto found = positions[index].find(team);
+      if (found == positions[index].end() || found->second > teams) continue;
+      last_x = frame.x_of(index);
+      last_y = frame.y_of(found->second);
+      if (!points.empty()) points += ' ';
+      points += number(last_x) + "," + number(last_y);
+      marks += "<circle cx=\"" + number(last_x) + "\" cy=\"" + number(last_y) +
+               "\" r=\"3\"><title>" + display_name(team) + ", round " +
+               std::to_string(rounds[index].round) + ": position " + std::to_string(found->second) +
+               "</title></circle>\n";
+    }
+    if (points.empty()) continue;  // a team new since the last round
+    const std::string colour(team_colour(place));
+    svg += "<g class=\"team\" data-team=\"" + html_escape(team) + "\" stroke=\"" + colour +
+           "\" fill=\"" + colour + "\">\n<polyline points=\"" + points + "\"/>\n" + marks +
+           "<text x=\"" + number(last_x + kLabelGap) + "\" y=\"" + number(last_y + 4) + "\">" +
+           display_name(team) + "</text>\n</g>\n";
+  }
+}
+
 }  // namespace
 
 std::string_view team_colour(std::size_t place) {
@@ -99,79 +178,19 @@ std::string position_chart(const Standings& standings) {
   for (const StandingsRow& row : standings.table)
     label_room = std::max(label_room, kLabelGap + name_width(row.entry.Team) * kLabelSize + 4);
   label_room = std::ceil(label_room);
-  const double plot_width = std::max(kMinPlotWidth, kWidth - kLeft - label_room);
-  const double width = kLeft + plot_width + label_room;
-  const double plot_height = static_cast<double>(teams - 1) * kRowStep;
-  const double height = kTop + plot_height + kBottom;
-  const auto x_of = [&](std::size_t index) {
-    if (rounds.size() == 1) return kLeft + plot_width / 2;
-    return kLeft + static_cast<double>(index) * plot_width / static_cast<double>(rounds.size() - 1);
-  };
-  const auto y_of = [&](std::size_t position) {
-    return kTop + static_cast<double>(position - 1) * kRowStep;
-  };
+  ChartFrame frame;
+  frame.rounds = rounds.size();
+  frame.plot_width = std::max(kMinPlotWidth, kWidth - kLeft - label_room);
+  frame.plot_height = static_cast<double>(teams - 1) * kRowStep;
+  frame.height = kTop + frame.plot_height + kBottom;
+  const double width = kLeft + frame.plot_width + label_room;
 
   std::string svg = "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
-                    number(width) + " " + number(height) +
+                    number(width) + " " + number(frame.height) +
                     "\" role=\"img\" aria-labelledby=\"chart-title\">\n"
                     "<title id=\"chart-title\">Position of every team after each round</title>\n";
-
-  // Grid: a line for each position and each round, labelled on the axes.
-  svg += "<g class=\"grid\">\n";
-  const std::size_t row_stride = label_stride(teams, 24);
-  for (std::size_t position = 1; position <= teams; ++position) {
-    const std::string y = number(y_of(position));
-    svg += "<line x1=\"" + number(kLeft) + "\" y1=\"" + y + "\" x2=\"" +
-           number(kLeft + plot_width) + "\" y2=\"" + y + "\"/>\n";
-    if (labelled(position - 1, teams, row_stride))
-      svg += "<text class=\"y\" x=\"" + number(kLeft - 10) + "\" y=\"" +
-             number(y_of(position) + 4) + "\">" + std::to_string(position) + "</text>\n";
-  }
-  const std::size_t round_stride = label_stride(rounds.size(), 16);
-  for (std::size_t index = 0; index < rounds.size(); ++index) {
-    const std::string x = number(x_of(index));
-    svg += "<line x1=\"" + x + "\" y1=\"" + number(kTop) + "\" x2=\"" + x + "\" y2=\"" +
-           number(kTop + plot_height) + "\"/>\n";
-    if (labelled(index, rounds.size(), round_stride))
-      svg += "<text class=\"x\" x=\"" + x + "\" y=\"" + number(kTop + plot_height + 16) + "\">" +
-             std::to_string(rounds[index].round) + "</text>\n";
-  }
-  svg += "<text class=\"x\" x=\"" + number(kLeft + plot_width / 2) + "\" y=\"" +
-         number(height - 2) + "\">Round</text>\n</g>\n";
-
-  // Where each team stood after each round.
-  std::vector<std::unordered_map<std::string_view, std::size_t>> positions(rounds.size());
-  for (std::size_t index = 0; index < rounds.size(); ++index) {
-    const auto& order = rounds[index].teams;
-    for (std::size_t place = 0; place < order.size(); ++place)
-      positions[index].emplace(order[place], place + 1);
-  }
-
-  for (std::size_t place = 0; place < teams; ++place) {
-    const std::string& team = standings.table[place].entry.Team;
-    std::string points;
-    std::string marks;
-    double last_x = 0;
-    double last_y = 0;
-    for (std::size_t index = 0; index < rounds.size(); ++index) {
-      const auto found = positions[index].find(team);
-      if (found == positions[index].end() || found->second > teams) continue;
-      last_x = x_of(index);
-      last_y = y_of(found->second);
-      if (!points.empty()) points += ' ';
-      points += number(last_x) + "," + number(last_y);
-      marks += "<circle cx=\"" + number(last_x) + "\" cy=\"" + number(last_y) +
-               "\" r=\"3\"><title>" + display_name(team) + ", round " +
-               std::to_string(rounds[index].round) + ": position " + std::to_string(found->second) +
-               "</title></circle>\n";
-    }
-    if (points.empty()) continue;  // a team new since the last round
-    const std::string colour(team_colour(place));
-    svg += "<g class=\"team\" data-team=\"" + html_escape(team) + "\" stroke=\"" + colour +
-           "\" fill=\"" + colour + "\">\n<polyline points=\"" + points + "\"/>\n" + marks +
-           "<text x=\"" + number(last_x + kLabelGap) + "\" y=\"" + number(last_y + 4) + "\">" +
-           display_name(team) + "</text>\n</g>\n";
-  }
+  chart_grid(svg, frame, rounds, teams);
+  team_lines(svg, frame, standings);
   svg += "</svg>\n";
   return svg;
 }

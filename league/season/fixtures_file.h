@@ -1,44 +1,15 @@
 #pragma once
 
-#include <compare>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/io/diagnostic.h"
+#include "league/season/dates.h"
 
 namespace league {
-
-// A day of the proleptic Gregorian calendar, years 1 to 9999.
-struct Date {
-  int year = 1;
-  int month = 1;
-  int day = 1;
-  friend auto operator<=>(const Date&, const Date&) = default;
-};
-
-// "YYYY-MM-DD" exactly, and a day that exists: 2027-02-30 is no date.
-std::optional<Date> parse_date(std::string_view text);
-std::string format_date(const Date& date);
-
-// Days since 1970-01-01 (negative before it), and back.
-std::int64_t days_since_epoch(const Date& date);
-// The date `days` days after 1970-01-01; nothing outside years 1 to 9999.
-std::optional<Date> date_from_days(std::int64_t days);
-
-// A time of day on the league's clock, 00:00 to 23:59.
-struct TimeOfDay {
-  int hour = 0;
-  int minute = 0;
-  friend auto operator<=>(const TimeOfDay&, const TimeOfDay&) = default;
-};
-
-// "HH:MM" exactly, two digits each.
-std::optional<TimeOfDay> parse_time(std::string_view text);
-std::string format_time(const TimeOfDay& time);
 
 // One `HOME - AWAY` line of fixtures.txt.
 struct FixtureMatch {

@@ -155,8 +155,16 @@ ResultLineReading read_result_line(std::string_view line, const TeamNames& teams
   }
   const LineTokens tokens(line);
   const std::size_t n = tokens.size();
-  const auto find = [&](std::size_t from, std::size_t to) {
-    return teams.find_exact(tokens.stored(from, to));
+  if (n == 0) {
+    reading.problems.push_back("the line is empty");
+    return reading;
+  }
+  // Runs of words longer than every team's name are passed over unlooked-up,
+  // so that a long line costs no more than a short one per word.
+  const auto find = [&](std::size_t from, std::size_t to) -> std::optional<std::size_t> {
+    const std::string_view name = tokens.stored(from, to);
+    if (name.size() > teams.longest_stored()) return std::nullopt;
+    return teams.find_exact(name);
   };
 
   // Every way the line reads with both names a team's and a score between.

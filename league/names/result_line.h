@@ -43,9 +43,9 @@ struct ResultLineReading {
 // teams or scores (naming every reading; the names in their one-word form tell
 // them apart); a home or away name that is no team (with suggestions, see
 // not_a_team); a score that does not read, or none between the teams; a team
-// playing itself. Bytes that are not UTF-8 are one problem of their own, and a
-// line in which neither a team nor anything like a score stands is one
-// problem ("... is not a result"). When the parts cannot be told apart for
+// playing itself. Bytes that are not UTF-8 are one problem of their own, so is
+// an empty line (callers skip blank lines), and a line in which neither a team nor anything like a
+// score stands is one problem ("... is not a result"). When the parts cannot be told apart for
 // sure, the longest home name is taken.
 ResultLineReading read_result_line(std::string_view line, const TeamNames& teams);
 

@@ -102,5 +102,16 @@ TEST(ResultLineTest, EveryProblemOfALineAtOnce) {
   }
 }
 
+TEST(ResultLineTest, ALongLineTakesTimeInProportion) {
+  const TeamNames teams(twenty_clubs());
+  std::string line;
+  for (int i = 0; i < 100000; ++i) line += "Marsh Lane ";
+  line += "2-1 Crook Town";
+  const ResultLineReading reading = read_result_line(line, teams);
+  ASSERT_EQ(reading.problems.size(), 1u);
+  EXPECT_TRUE(reading.problems[0].ends_with(" is not a team of table.txt"))
+      << reading.problems[0].substr(0, 80);
+}
+
 }  // namespace
 }  // namespace league

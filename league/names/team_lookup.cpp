@@ -94,6 +94,7 @@ TeamNames::TeamNames(const std::vector<std::string>& teams) {
     folded_.push_back(folded(team));
     // A name given twice is found at its first place, as the tools find it.
     by_stored_.try_emplace(stored_.back(), stored_.size() - 1);
+    longest_stored_ = std::max(longest_stored_, stored_.back().size());
   }
 }
 

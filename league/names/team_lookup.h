@@ -26,6 +26,8 @@ class TeamNames {
   std::size_t size() const { return written_.size(); }
   const std::string& written(std::size_t team) const { return written_[team]; }
   const std::string& stored(std::size_t team) const { return stored_[team]; }
+  // The length in bytes of the longest stored form: no longer name is a team's.
+  std::size_t longest_stored() const { return longest_stored_; }
 
   // The team whose stored form the typed name has: typed in the written form,
   // in the stored form or in a mixture, with any white space around and
@@ -49,6 +51,7 @@ class TeamNames {
   std::vector<std::string> stored_;
   std::vector<std::string> folded_;  // case and accents dropped, words apart by one blank
   std::unordered_map<std::string, std::size_t> by_stored_;
+  std::size_t longest_stored_ = 0;
 };
 
 // "A", "A or B", "A, B or C".

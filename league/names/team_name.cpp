@@ -94,6 +94,13 @@ std::optional<std::string> check_written_name(std::string_view written) {
            " has _ at an end or two in a row: in the tools' files _ stands for one blank between "
            "words";
   }
+  for (const std::string_view dash : {"-", ":", "\u2013"}) {
+    const std::string word = '_' + std::string(dash) + '_';
+    if (('_' + stored + '_').find(word) != std::string::npos) {
+      return quoted(name) + " has " + std::string(dash) +
+             " as a word of its own, which fixtures and results read between two teams";
+    }
+  }
   if (stored.front() == '#')
     return quoted(name) + " starts with #, which fixtures.txt reads as a comment";
   if (stored == "No") {

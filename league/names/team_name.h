@@ -34,7 +34,8 @@ std::string normal_written_form(std::string_view typed);
 // empty name, bytes that are not UTF-8, control characters, spaces other than
 // the plain blank (a no-break space looks like one but would not be one), '_'
 // and blanks both, a '_' at either end or two in a row (they would not come
-// back as the same written name), a name starting with '#' (fixtures.txt
+// back as the same written name), a dash or colon as a word of its own ("A -
+// B": fixtures and results read it between two teams), a name starting with '#' (fixtures.txt
 // would read it as a comment), "No" (table_update drops that row from
 // attendances.dat) and a stored form over kMaxStoredNameBytes.
 std::optional<std::string> check_written_name(std::string_view written);

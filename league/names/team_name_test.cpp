@@ -46,6 +46,9 @@ TEST(TeamNameTest, NamesThatCannotBeStoredAreRefusedWithTheReason) {
       {"Marsh__Lane",
        "\"Marsh__Lane\" has _ at an end or two in a row: in the tools' files _ "
        "stands for one blank between words"},
+      {"Stoke - Trent",
+       "\"Stoke - Trent\" has - as a word of its own, which fixtures and "
+       "results read between two teams"},
       {"#1 Club", "\"#1 Club\" starts with #, which fixtures.txt reads as a comment"},
       {"No", "a team cannot be named No: table_update drops that name's row from attendances.dat"},
       {"Wolverhampton Wanderers Reserve",

@@ -67,8 +67,8 @@ std::optional<Score> score_of(const std::string_view* tokens, std::size_t count)
   return std::nullopt;
 }
 
-// Whether a part of a line looks meant as a score: every token holds a digit
-// or is a separator.
+// Whether a part of a line that is no score looks meant as one: every token
+// holds a digit or is a separator.
 bool looks_like_score(const std::string_view* tokens, std::size_t count) {
   if (count == 0) return false;
   for (std::size_t k = 0; k < count; ++k) {
@@ -219,7 +219,7 @@ ResultLineReading read_result_line(std::string_view line, const TeamNames& teams
                   count == 0 ? std::nullopt : score_of(tokens.at(i), count)};
       const std::tuple<int, bool, bool> rank{static_cast<int>(split.home.has_value()) +
                                                  split.away.has_value() + split.score.has_value(),
-                                             looks_like_score(tokens.at(i), count),
+                                             split.score || looks_like_score(tokens.at(i), count),
                                              split.score.has_value()};
       if (rank > best_rank) {
         best = split;

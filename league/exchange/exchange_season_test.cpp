@@ -167,6 +167,16 @@ TEST_F(RealSeason, RoundsReplayTheSeasonInOrder) {
   EXPECT_EQ(caught_up->matches.front().round_label, "Matchday 18");
   EXPECT_EQ(std::prev(caught_up)->matches.front().round_label, "Matchday 24");
   EXPECT_EQ(std::next(caught_up)->matches.front().round_label, "Matchday 25");
+
+  // Without its round labels, as in the CSV shape, the season is cut the same.
+  ExchangeSeason unlabelled = season;
+  for (ExchangeMatch& match : unlabelled.matches) match.round_label.clear();
+  const std::vector<ImportRound> by_dates = group_import_rounds(unlabelled);
+  ASSERT_EQ(by_dates.size(), rounds.size());
+  for (std::size_t r = 0; r < rounds.size(); ++r) {
+    EXPECT_EQ(by_dates[r].matches.size(), rounds[r].matches.size()) << "round " << r + 1;
+    EXPECT_EQ(by_dates[r].first, rounds[r].first) << "round " << r + 1;
+  }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ std::vector<ImportRound> group_import_rounds(const ExchangeSeason& season) {
                    other.away == match->home || other.away == match->away;
           });
       next = team_plays || day - day_number(round.first) >= 7 ||
-             day - day_number(round.last) >= 3 ||
+             day - day_number(round.last) >= 2 ||
              match->round_label != round.matches.front().round_label;
     }
     if (next) rounds.push_back({{}, match->date, match->date});

@@ -25,9 +25,10 @@ bool counts(const ExchangeMatch& match);
 //   - one of its teams already plays in that round (a team plays once a round);
 //   - it comes 7 days or more after the round's first match (a round is a week
 //     at most);
-//   - it comes 3 days or more after the round's last match (two clear days
-//     between matches end a round: a weekend's and a midweek's fixtures, or a
-//     match caught up between them, are rounds of their own);
+//   - it comes 2 days or more after the round's last match (a clear day
+//     without matches ends a round: a weekend's and a midweek's fixtures, or a
+//     match caught up between them, are rounds of their own; a round played
+//     on a Saturday and a Monday only is two);
 //   - its round label differs from the round's (when the file labels rounds,
 //     each round holds one label, so a match put off to a later week is a
 //     round of its own at its real date, between the rounds around it).

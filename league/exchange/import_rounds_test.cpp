@@ -32,7 +32,7 @@ TEST(ImportRounds, LabelledMatchdaysInDateOrder) {
   ExchangeSeason season;
   season.matches = {
       result("Matchday 1", {2020, 8, 8}, "A", "B"),
-      result("Matchday 1", {2020, 8, 10}, "C", "D"),
+      result("Matchday 1", {2020, 8, 9}, "C", "D"),
       result("Matchday 2", {2020, 8, 15}, "B", "C"),
       result("Matchday 2", {2020, 8, 15}, "D", "A", MatchStatus::postponed),
       result("Matchday 3", {2020, 8, 22}, "A", "C"),
@@ -49,18 +49,21 @@ TEST(ImportRounds, LabelledMatchdaysInDateOrder) {
 TEST(ImportRounds, UnlabelledMatchesAreCutAtBreaksAndRepeats) {
   ExchangeSeason season;
   season.matches = {
-      result("", {2020, 8, 10}, "C", "D"),  // out of date order in the file
+      result("", {2020, 8, 9}, "C", "D"),  // out of date order in the file
       result("", {2020, 8, 8}, "A", "B"),
-      result("", {2020, 8, 11}, "A", "C"),  // A again: the next round
-      result("", {2020, 8, 15}, "B", "D"),  // two clear days after the last match
-      result("", {2020, 8, 16}, "A", "E"),
-      result("", {2020, 8, 17}, "F", "G"),
-      result("", {2020, 8, 18}, "H", "I"),
-      result("", {2020, 8, 22}, "J", "K"),  // a week after the round's first match
+      result("", {2020, 8, 10}, "A", "C"),  // A again: the next round
+      result("", {2020, 8, 12}, "B", "D"),  // a clear day after the last match
+      result("", {2020, 8, 13}, "E", "F"),
+      result("", {2020, 8, 14}, "G", "H"),
+      result("", {2020, 8, 15}, "I", "J"),
+      result("", {2020, 8, 16}, "K", "L"),
+      result("", {2020, 8, 17}, "M", "N"),
+      result("", {2020, 8, 18}, "O", "P"),
+      result("", {2020, 8, 19}, "Q", "R"),  // a week after the round's first match
   };
   EXPECT_EQ(shown(group_import_rounds(season)),
-            (std::vector<std::string>{"2020-08-08: AB CD", "2020-08-11: AC",
-                                      "2020-08-15: BD AE FG HI", "2020-08-22: JK"}));
+            (std::vector<std::string>{"2020-08-08: AB CD", "2020-08-10: AC",
+                                      "2020-08-12: BD EF GH IJ KL MN OP", "2020-08-19: QR"}));
 }
 
 }  // namespace

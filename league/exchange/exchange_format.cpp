@@ -11,14 +11,6 @@ namespace league::exchange {
 
 namespace {
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 bool has_csv_header(std::string_view text) {
   const std::size_t end = text.find('\n');
   const CsvRecords first = read_csv_records(text.substr(0, end), "");
@@ -27,7 +19,7 @@ bool has_csv_header(std::string_view text) {
   bool home = false;
   bool away = false;
   for (const std::string& field : first.records.front().fields) {
-    const std::string name = lower(field);
+    const std::string name = ascii_lower(field);
     date = date || name == "date";
     home = home || name == "hometeam" || name == "home";
     away = away || name == "awayteam" || name == "away";
@@ -40,7 +32,7 @@ bool looks_like_txt(std::string_view text) {
   while (pos < text.size()) {
     std::size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
-    const std::string line = lower(trimmed(text.substr(pos, end - pos)));
+    const std::string line = ascii_lower(trimmed(text.substr(pos, end - pos)));
     if (line.starts_with("= ") || line.starts_with("matchday") || line.starts_with("round")) {
       return true;
     }
@@ -67,7 +59,7 @@ std::optional<ExchangeFormat> detect_format(std::string_view text, std::string_v
   const std::string_view start = trimmed(text);
   if (start.starts_with('{')) return ExchangeFormat::football_json;
   if (has_csv_header(start)) return ExchangeFormat::football_csv;
-  const std::string name = lower(file_name);
+  const std::string name = ascii_lower(file_name);
   if (name.ends_with(".csv")) return ExchangeFormat::football_csv;
   if (name.ends_with(".json")) return ExchangeFormat::football_json;
   if (name.ends_with(".txt")) return ExchangeFormat::football_txt;

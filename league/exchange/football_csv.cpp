@@ -14,20 +14,12 @@ namespace {
 
 constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 // The column of the first of the names the header has.
 std::size_t column(const std::vector<std::string>& header,
                    std::initializer_list<std::string_view> names) {
   for (const std::string_view name : names) {
     for (std::size_t k = 0; k < header.size(); ++k) {
-      if (lower(header[k]) == name) return k;
+      if (ascii_lower(header[k]) == name) return k;
     }
   }
   return kMissing;
@@ -171,7 +163,7 @@ SeasonReading read_football_csv(std::string_view text, std::string_view file) {
     }
     match.status = implied_status(match);
     if (!field(status).empty()) {
-      const auto named = parse_status(lower(field(status)));
+      const auto named = parse_status(ascii_lower(field(status)));
       if (!named) {
         problem(line, quoted(field(status)) + " is no match status");
         continue;

@@ -1,5 +1,6 @@
 #include "league/exchange/football_txt.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -21,18 +22,10 @@ constexpr std::array<std::string_view, 7> kWeekdays = {
 constexpr std::array<std::string_view, 6> kRoundWords = {"matchday", "round",     "week",
                                                          "gameweek", "matchweek", "spieltag"};
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 // The index of the name a word abbreviates (three letters or more), or -1.
 template <std::size_t N>
 int name_index(std::string_view word, const std::array<std::string_view, N>& names) {
-  const std::string low = lower(word);
+  const std::string low = ascii_lower(word);
   if (low.size() < 3) return -1;
   for (std::size_t k = 0; k < N; ++k) {
     if (names[k].starts_with(low)) return static_cast<int>(k);
@@ -120,14 +113,19 @@ bool has_score_token(std::string_view text) {
   return false;
 }
 
-bool starts_with_round_word(std::string_view text) {
-  while (text.starts_with("\xE2\x96\xAA") || text.starts_with("\xC2\xBB")) {  // ▪ »
-    text.remove_prefix(text.starts_with("\xC2\xBB") ? 2 : 3);
-    text = trimmed(text);
+// A round line without the bullet newer files set before it.
+std::string_view without_bullet(std::string_view text) {
+  for (const std::string_view bullet : {"\xE2\x96\xAA", "\xC2\xBB"}) {  // ▪ »
+    if (text.starts_with(bullet)) return trimmed(text.substr(bullet.size()));
   }
+  return text;
+}
+
+bool starts_with_round_word(std::string_view text) {
+  text = without_bullet(text);
   std::size_t end = 0;
   while (end < text.size() && ((text[end] | 0x20) >= 'a' && (text[end] | 0x20) <= 'z')) ++end;
-  const std::string word = lower(text.substr(0, end));
+  const std::string word = ascii_lower(text.substr(0, end));
   for (const std::string_view known : kRoundWords) {
     if (word == known) return true;
   }
@@ -209,7 +207,7 @@ class TxtReader {
     }
     if (starts_with_round_word(line) ||
         (!indented && pieces(line).size() == 1 && !has_score_token(line))) {
-      label_ = std::string(line);
+      label_ = std::string(without_bullet(line));
       time_.reset();
       return;
     }
@@ -289,7 +287,7 @@ class TxtReader {
         problem(number, "a \"[\" without its \"]\"");
         return;
       }
-      const std::string word = lower(trimmed(line.substr(open + 1, close - open - 1)));
+      const std::string word = ascii_lower(trimmed(line.substr(open + 1, close - open - 1)));
       const auto status = parse_status(word);
       if (!status || *status == MatchStatus::played || *status == MatchStatus::unplayed) {
         problem(number, "unknown marker [" + std::string(line.substr(open + 1, close - open - 1)) +
@@ -301,22 +299,42 @@ class TxtReader {
       rest += "  ";
       pos = close + 1;
     }
-    std::vector<std::string_view> parts = pieces(trimmed(rest));
-    // "0-3  (0-2)" with the half time set apart.
-    if (parts.size() == 4 && parts[2].starts_with('(')) {
-      const std::size_t length =
-          static_cast<std::size_t>(parts[2].data() + parts[2].size() - parts[1].data());
-      parts = {parts[0], std::string_view(parts[1].data(), length), parts[3]};
+    const std::vector<std::string_view> parts = pieces(trimmed(rest));
+    const auto span = [&](std::size_t from) {  // the pieces from one on, as written
+      if (from >= parts.size()) return std::string_view();
+      const char* end = parts.back().data() + parts.back().size();
+      return std::string_view(parts[from].data(),
+                              static_cast<std::size_t>(end - parts[from].data()));
+    };
+    std::string_view home;
+    std::string_view away;
+    std::string_view score;
+    if (parts.size() >= 2 && (parts[1] == "v" || parts[1].starts_with("v "))) {
+      // "Home  v Away  0-3 (0-2)": the score last, or none for a match to come.
+      const bool apart = parts[1] == "v";
+      home = parts[0];
+      away =
+          apart ? (parts.size() > 2 ? parts[2] : std::string_view()) : trimmed(parts[1].substr(2));
+      score = span(apart ? 3 : 2);
+      if (score.empty()) score = "-";
+    } else if (parts.size() == 3 || (parts.size() == 4 && parts[2].starts_with('('))) {
+      // "Home  0-3 (0-2)  Away", the half time perhaps set apart by two blanks.
+      home = parts[0];
+      away = parts.back();
+      score = std::string_view(
+          parts[1].data(),
+          static_cast<std::size_t>(parts[parts.size() - 2].data() + parts[parts.size() - 2].size() -
+                                   parts[1].data()));
     }
-    if (parts.size() != 3) {
+    if (home.empty() || away.empty()) {
       problem(number,
               "a match line needs home team, score (or \"-\") and away team apart by two blanks");
       return;
     }
-    match.home = std::string(parts[0]);
-    match.away = std::string(parts[2]);
-    if (!read_score(parts[1], match)) {
-      problem(number, quoted(parts[1]) + " is no score (H-A, H-A (H-A) or -)");
+    match.home = std::string(home);
+    match.away = std::string(away);
+    if (!read_score(score, match)) {
+      problem(number, quoted(score) + " is no score (H-A, H-A (H-A) or -)");
       return;
     }
     if (!date_) {
@@ -333,7 +351,7 @@ class TxtReader {
   }
 
   static bool read_score(std::string_view text, ExchangeMatch& match) {
-    if (text == "-" || text == "v" || text == "vs") return true;
+    if (text == "-") return true;
     const std::size_t open = text.find('(');
     match.full_time = parse_score(trimmed(text.substr(0, open)));
     if (!match.full_time) return false;

@@ -24,7 +24,9 @@ namespace league::exchange {
 //                          under the same date line), then home, score and
 //                          away split by two or more blanks. The score is
 //                          `H-A`, `H-A (H-A)` with half time, or `-` for a
-//                          match not played.
+//                          match not played. Newer files write
+//                          `Home  v Away  0-3 (0-2)`, the score last, none
+//                          for a match not played; that is read too.
 //   `[postponed]`, `[awarded]`, `[abandoned]` on a match line set its status.
 //   `#` at the start of a line or after a blank starts a comment.
 SeasonReading read_football_txt(std::string_view text, std::string_view file);

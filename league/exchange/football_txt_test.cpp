@@ -55,6 +55,30 @@ TEST(FootballTxt, ReadsRoundsDatesTimesScoresAndMarkers) {
   EXPECT_EQ(m[4].full_time, (Score{3, 0}));
 }
 
+TEST(FootballTxt, ReadsTheNewerLayoutWithTheScoreLast) {
+  const SeasonReading reading = read_football_txt(
+      "= League 2023/24\n"
+      "\xE2\x96\xAA Matchday 1\n"
+      "  Fri Aug 11\n"
+      "    20.00  Burnley FC  v Manchester City FC   0-3 (0-2)\n"
+      "    12.30  Arsenal FC  v  Nottingham Forest  2-1\n"
+      "           Everton FC  v Fulham FC\n",
+      "new.txt");
+  ASSERT_EQ(problems(reading), std::vector<std::string>{});
+  const auto& m = reading.season.matches;
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].round_label, "Matchday 1");
+  EXPECT_EQ(m[0].round, 1);
+  EXPECT_EQ(m[0].date, (CalendarDate{2023, 8, 11}));
+  EXPECT_EQ(m[0].away, "Manchester City FC");
+  EXPECT_EQ(m[0].half_time, (Score{0, 2}));
+  EXPECT_EQ(m[1].home, "Arsenal FC");
+  EXPECT_EQ(m[1].away, "Nottingham Forest");
+  EXPECT_EQ(m[1].full_time, (Score{2, 1}));
+  EXPECT_EQ(m[2].away, "Fulham FC");
+  EXPECT_EQ(m[2].status, MatchStatus::unplayed);
+}
+
 TEST(FootballTxt, WeekdayPicksTheYear) {
   // A season within one year: 2024-03-09 is a Saturday, 2023-03-09 not.
   const SeasonReading reading = read_football_txt(

@@ -145,6 +145,14 @@ std::optional<std::string> match_problem(const ExchangeMatch& match) {
   return std::nullopt;
 }
 
+std::string ascii_lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
 std::string quoted(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 2);

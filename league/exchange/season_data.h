@@ -105,6 +105,9 @@ inline MatchStatus implied_status(const ExchangeMatch& match) {
   return match.full_time ? MatchStatus::played : MatchStatus::unplayed;
 }
 
+// The text with ASCII capitals made small, for names matched case aside.
+std::string ascii_lower(std::string_view text);
+
 // The text in double quotes, as problems show what a file holds.
 std::string quoted(std::string_view text);
 

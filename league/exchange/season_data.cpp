@@ -120,10 +120,6 @@ bool same_match(const ExchangeMatch& a, const ExchangeMatch& b) {
   return left == b;
 }
 
-}  // namespace league::exchange
-
-namespace league::exchange {
-
 std::optional<std::string> match_problem(const ExchangeMatch& match) {
   if (match.home.empty() || match.away.empty()) return "a match without both team names";
   if (match.home == match.away) return quoted(match.home) + " plays itself";

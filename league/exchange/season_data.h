@@ -89,10 +89,6 @@ int round_number(std::string_view label);
 // aside.
 bool same_match(const ExchangeMatch& a, const ExchangeMatch& b);
 
-}  // namespace league::exchange
-
-namespace league::exchange {
-
 // What is wrong with a match as read, whatever its file's shape: a name
 // missing, a team against itself, a status its scores contradict (a played or
 // awarded match needs a full-time score, an unplayed or postponed one has

@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/file.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -51,6 +54,19 @@ bool close_file(int fd) {
 bool remove_file(const std::string& path) {
   return ::_unlink(path.c_str()) == 0;
 }
+// The file is open without sharing until it is closed, which keeps other
+// programs from removing it; nothing more is held.
+bool hold(int, const std::string&) {
+  return true;
+}
+int keep_held(int) {
+  return -1;
+}
+void let_go(int) {}
+// A temporary file still open by its writer cannot be removed.
+bool remove_if_abandoned(const std::string& path) {
+  return remove_file(path);
+}
 // Windows refuses to rename over a read-only file: its attribute is lifted for
 // the rename and set on the new file, or back on the old one should it fail.
 bool rename_over(const std::string& from, const std::string& to) {
@@ -93,6 +109,34 @@ bool remove_file(const std::string& path) {
 bool rename_over(const std::string& from, const std::string& to) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
+// Locks a newly created temporary file for its writer. False when another
+// program (one removing abandoned files) took it first, or removed it between
+// its creation and the lock: the writer then picks another name.
+bool hold(int fd, const std::string& path) {
+  // A file system without locks gives the old behaviour: nothing is held.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno != EWOULDBLOCK;
+  struct stat opened {
+  }, named{};
+  return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+// The lock belongs to the open file, so a duplicate keeps it after the
+// written descriptor's checked close, through the rename.
+int keep_held(int fd) {
+  return ::dup(fd);
+}
+void let_go(int held) {
+  if (held >= 0) ::close(held);
+}
+bool remove_if_abandoned(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return false;
+  // Its writer holds the lock while it runs; a killed writer's lock is gone.
+  const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+  const bool removed = abandoned && remove_file(path);
+  ::close(fd);
+  return removed;
+}
 #endif
 
 std::string directory_of(const std::string& path) {
@@ -134,7 +178,12 @@ int create_temporary(const std::string& path, std::string& temp_path) {
     temp_path = directory_of(path) + std::string(kTemporaryPrefix) +
                 std::to_string(random() % 1000000000000ULL);
     const int fd = open_new(temp_path, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0) {
+      if (hold(fd, temp_path)) return fd;
+      close_file(fd);
+      continue;
+    }
+    if (errno != EEXIST) return fd;
   }
   return -1;
 }
@@ -160,9 +209,19 @@ bool is_temporary_name(std::string_view name) {
   return !digits.empty() && std::all_of(digits.begin(), digits.end(), is_digit);
 }
 
+bool remove_abandoned_temporary(const std::string& path) {
+  return remove_if_abandoned(path);
+}
+
+void FileReplacement::release() {
+  let_go(held_);
+  held_ = -1;
+}
+
 void FileReplacement::discard() {
   if (!temp_path_.empty()) remove_file(temp_path_);
   temp_path_.clear();
+  release();
 }
 
 bool FileReplacement::prepare(std::string_view contents) {
@@ -175,6 +234,7 @@ bool FileReplacement::prepare(std::string_view contents) {
     return false;
   }
   bool written = write_all(fd, contents) && flush_to_disk(fd);
+  held_ = keep_held(fd);
   written = close_file(fd) && written;
   if (!written) discard();
   return written;
@@ -188,6 +248,7 @@ bool FileReplacement::commit() {
     return false;
   }
   temp_path_.clear();
+  release();
   // Makes the rename itself durable; a failure here cannot undo it.
   sync_folder(directory_of(path_).empty() ? "." : directory_of(path_));
   return true;

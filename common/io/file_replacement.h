@@ -31,9 +31,14 @@ class FileReplacement {
 
  private:
   void discard();
+  void release();
 
   std::string path_;
   std::string temp_path_;
+  // A second descriptor of the temporary file, held from its creation until
+  // it is renamed or removed, whose lock tells other programs that its
+  // writer still runs (see remove_abandoned_temporary); -1 when none.
+  int held_ = -1;
 };
 
 // Flushes a folder's entries to disk, so that a rename or removal in it
@@ -44,6 +49,12 @@ void sync_folder(const std::string& folder);
 // left behind is recognised by its name.
 inline constexpr std::string_view kTemporaryPrefix = ".tmp-";
 bool is_temporary_name(std::string_view name);
+
+// Removes the temporary file at `path` when no running program writes it:
+// a writer holds a lock on its temporary file from creation to rename (on
+// Windows, the file is open without sharing), so only a killed run's leftover
+// is removed. True when it was removed.
+bool remove_abandoned_temporary(const std::string& path);
 
 // Prepares and commits in one step.
 bool replace_file(const std::string& path, std::string_view contents);

@@ -70,6 +70,24 @@ TEST_F(FileReplacementTest, UncommittedReplacementIsRemoved) {
   EXPECT_EQ(file_count(), 1u);
 }
 
+TEST_F(FileReplacementTest, OnlyATemporaryFileWithoutItsWriterCountsAsAbandoned) {
+  std::ofstream(target_) << "old";
+  FileReplacement replacement(target_);
+  ASSERT_TRUE(replacement.prepare("new"));
+  std::string in_use;
+  for (const auto& entry : fs::directory_iterator(dir_))
+    if (is_temporary_name(entry.path().filename().string())) in_use = entry.path().string();
+  ASSERT_FALSE(in_use.empty());
+  EXPECT_FALSE(remove_abandoned_temporary(in_use));
+  ASSERT_TRUE(replacement.commit());
+  EXPECT_EQ(read(target_), "new");
+
+  const std::string left = (dir_ / ".tmp-123456").string();
+  std::ofstream(left) << "half a table";
+  EXPECT_TRUE(remove_abandoned_temporary(left));
+  EXPECT_FALSE(fs::exists(left));
+}
+
 TEST_F(FileReplacementTest, TargetTakenByADirectoryFailsCleanly) {
   fs::create_directory(target_);
   EXPECT_FALSE(replace_file(target_, "new"));

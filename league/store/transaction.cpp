@@ -186,7 +186,8 @@ Loaded load_journal(const std::string& path) {
   return {std::move(journal), std::nullopt};
 }
 
-// Removes the temporary files in `folder`; their paths.
+// Removes the temporary files in `folder` that no running program writes (a
+// table_update beside this command keeps its own); their paths.
 template <typename Iterator>
 std::vector<std::string> remove_temporary_files_in(const std::string& folder) {
   std::error_code error;
@@ -199,7 +200,8 @@ std::vector<std::string> remove_temporary_files_in(const std::string& folder) {
   }
   std::vector<std::string> removed;
   for (const fs::path& path : found) {
-    if (fs::remove(path, error)) removed.push_back(path.lexically_normal().generic_string());
+    if (remove_abandoned_temporary(path.string()))
+      removed.push_back(path.lexically_normal().generic_string());
   }
   return removed;
 }

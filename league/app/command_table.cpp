@@ -5,6 +5,7 @@ namespace league {
 // Each defined in the command's own file in commands/.
 CommandRun new_command(CLI::App& command);
 CommandRun round_command(CLI::App& command);
+CommandRun award_command(CLI::App& command);
 CommandRun undo_command(CLI::App& command);
 CommandRun adjust_command(CLI::App& command);
 CommandRun name_command(CLI::App& command);
@@ -19,7 +20,10 @@ std::span<const CommandRow> command_table() {
        Changes::kFiles, new_command},
       {"round", "Check results.txt, then apply it to table.txt, form.txt and attendances.dat",
        Changes::kFiles, round_command},
-      {"undo", "Take back the last round or points adjustment", Changes::kFiles, undo_command},
+      {"award", "Apply a result the committee awarded for a fixture, with the reason, undoably",
+       Changes::kFiles, award_command},
+      {"undo", "Take back the last round, award, points adjustment or fixture change",
+       Changes::kFiles, undo_command},
       {"adjust", "Deduct points from a team or award them, with the reason, undoably",
        Changes::kFiles, adjust_command},
       {"name", "Show the league's name, or change it to TEXT", Changes::kFilesWhenArgued,

@@ -110,9 +110,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   // `applied`, which makes the adjustment count, as one transaction.
   const std::vector<int> rounds = recorded_rounds();
   const int round = rounds.empty() ? 0 : rounds.back();
-  const std::vector<int> numbers = recorded_adjustments(round);
-  const Adjustment adjustment{
-      round, numbers.empty() ? 1 : numbers.back() + 1, options.team, points, reason, {}};
+  const Adjustment adjustment{round, next_entry_number(round), options.team, points, reason, {}};
   const HistoryEntry recorded{HistoryEntry::Kind::kAdjustment, adjustment.round, adjustment.number};
   const std::vector<FileChange> changes =
       record_entry_changes(recorded, {{kAdjustmentFile, format_adjustment(adjustment)}},

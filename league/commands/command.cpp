@@ -1,5 +1,8 @@
 #include "league/commands/command.h"
 
+#include <cstdlib>
+#include <ctime>
+
 #include "common/console/tool_error.h"
 #include "common/io/league_files.h"
 #include "common/text/wording.h"
@@ -44,11 +47,20 @@ std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_te
   return std::move(read.fixtures);
 }
 
+std::optional<Date> league_today() {
+  if (const char* day = std::getenv("LEAGUE_TODAY")) return parse_date(day);
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  if (local == nullptr) return std::nullopt;
+  return Date{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+}
+
 Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
   const std::vector<AppliedMatch> applied = applied_matches();
   const std::vector<int> rounds = recorded_rounds();
   std::optional<Fixtures> fixtures = league_fixtures(table_teams, "");
-  return matchdays_of(applied, rounds.empty() ? 0 : rounds.back(), std::move(fixtures));
+  return matchdays_of(applied, rounds.empty() ? 0 : rounds.back(), std::move(fixtures),
+                      league_today());
 }
 
 }  // namespace league

@@ -61,7 +61,12 @@ LeagueFile read_league_file_or_refuse(const std::string& path);
 std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_teams,
                                         std::string_view ending);
 
-// The last round's results and, with fixtures.txt, where the season stands.
+// Today on the computer's clock, or the day LEAGUE_TODAY names (YYYY-MM-DD),
+// which tests set; it tells a fixture whose day has passed from one to come.
+std::optional<Date> league_today();
+
+// The last round's results and, with fixtures.txt, where the season stands
+// today.
 Matchdays league_matchdays(const std::vector<std::string>& table_teams);
 
 }  // namespace league

@@ -11,6 +11,7 @@
 #include "common/text/integers.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/commands/fixture_change.h"
 #include "league/season/fixture_draw.h"
 #include "league/season/season_schedule.h"
 #include "league/store/reading.h"
@@ -154,7 +155,11 @@ CommandRun fixtures_command(CLI::App& command) {
       ->type_name("DAYS");
   command.add_flag("--force", options->force,
                    "Replace fixtures.txt while none of its fixtures has a result");
-  return [options](CommandContext& context) { return draw_season_fixtures(*options, context); };
+  FixtureChangeRun change = add_fixture_changes(command);
+  return [options, change](CommandContext& context) {
+    if (const auto status = change(context)) return *status;
+    return draw_season_fixtures(*options, context);
+  };
 }
 
 }  // namespace league

@@ -1,183 +1,22 @@
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <map>
 #include <memory>
-#include <optional>
-#include <ostream>
-#include <tuple>
 
-#include "common/attendances/attendances_file.h"
-#include "common/console/tool_error.h"
-#include "common/form/form_table.h"
-#include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
-#include "common/results/results_file.h"
-#include "common/round/round_update.h"
-#include "common/table/table_file.h"
-#include "common/text/wording.h"
-#include "league/commands/command.h"
-#include "league/season/round_check.h"
-#include "league/season/round_fixtures.h"
-#include "league/season/season_schedule.h"
-#include "league/store/history.h"
-#include "league/store/reading.h"
-#include "league/store/season_files.h"
-#include "league/store/transaction.h"
+#include "league/commands/results_entry.h"
 
 namespace league {
 
-namespace {
-
-struct RoundOptions {
-  bool again = false;  // apply a results.txt identical to the last round's
-};
-
-// The league files a round changes, as they are before it.
-struct RoundFiles {
-  LeagueFile results;
-  LeagueFile table;
-  LeagueFile form;
-  std::optional<LeagueFile> attendances;  // when league.dat has the league keep them
-};
-
-// With results.txt, read in this order; league.dat first says whether
-// attendances.dat is one of them.
-RoundFiles read_round_files() {
-  const auto settings = read_settings();
-  if (!settings) {
-    refuse({kSettingsFile, 0, "cannot be opened; league round needs the league's settings"});
-  }
-  RoundFiles files{read_league_file_or_refuse(kResultsFile), read_league_file_or_refuse(kTableFile),
-                   read_league_file_or_refuse(kFormFile), std::nullopt};
-  if (settings->number("Attendances_Pack") != 0)
-    files.attendances = read_league_file_or_refuse(kAttendancesFile);
-  return files;
-}
-
-// Every problem of results.txt at once; notes (a team with two results) go to `out`.
-// With fixtures.txt, every result must also be a fixture still to play.
-void check_results(const std::vector<ResultsEntry>& results, const std::vector<std::string>& teams,
-                   const RoundFixtures* fixtures, int round, std::ostream& out) {
-  RoundCheck check = check_round(results, teams);
-  if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
-  if (!check.problems.empty()) {
-    fail_all(check.problems, kResultsFile, "; nothing changed");
-  }
-  if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
-  for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
-}
-
-// A round's matches as the repeat guard compares them: the teams and their
-// goals, in one order whatever the order, line ends or byte-order mark of the
-// file they came from.
-using Match = std::tuple<std::string, std::string, int, int>;
-std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
-  std::vector<Match> sorted;
-  for (const AppliedMatch& match : matches)
-    sorted.emplace_back(match.home, match.away, match.score.home, match.score.away);
-  std::sort(sorted.begin(), sorted.end());
-  return sorted;
-}
-
-// Refuses a round whose matches are those of a round in history, so that no
-// round counts twice by mistake.
-void refuse_repeat(const std::vector<ResultsEntry>& results,
-                   const std::vector<AppliedMatch>& applied) {
-  const std::vector<Match> typed = compared(matches_of_results(results, 0));
-  std::map<int, std::vector<AppliedMatch>> rounds;
-  for (const AppliedMatch& match : applied) rounds[match.round].push_back(match);
-  for (auto round = rounds.rbegin(); round != rounds.rend(); ++round) {
-    if (compared(round->second) != typed) continue;
-    fail({kResultsFile, 0,
-          "the same matches as round " + std::to_string(round->first) + ", applied " +
-              round_applied_at(round->first).value_or("?") +
-              "; nothing changed. If this round really had the same results: league round "
-              "--again"});
-  }
-}
-
-// The round failed where the checks of results.txt could not see it.
-[[noreturn]] void refuse_failure(const RoundFailure& failure) {
-  if (failure.kind == RoundFailure::Kind::kUnknownTeam)
-    refuse({failure.file, 0, "no row for " + failure.team});
-  refuse({kResultsFile, failure.line,
-          "the result of " + failure.team + " takes a count of " + kTableFile +
-              " beyond its largest number"});
-}
-
-}  // namespace
-
-// The round's folder, the league files and `applied`, which makes the round
-// count, as one transaction; the league files it wrote.
-std::vector<std::string> record_round(int round, const RoundFiles& files, const RoundTables& tables,
-                                      FolderLock& lock) {
-  std::vector<FileChange> before{{kTableFile, files.table.bytes}, {kFormFile, files.form.bytes}};
-  std::vector<FileChange> after{{kTableFile, format_league_table(*tables.table)},
-                                {kFormFile, format_form_table(*tables.form)}};
-  if (files.attendances) {
-    before.push_back({kAttendancesFile, files.attendances->bytes});
-    after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
-  }
-  const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(
-          lock, "round " + std::to_string(round),
-          record_entry_changes(entry, {{kResultsFile, files.results.bytes}}, before, after)))
-    fail(*failed);
-  std::vector<std::string> written;
-  for (const FileChange& file : after) written.push_back(file.path);
-  return written;
-}
-
-// The tables the round changes, as read; a file that does not read ends the round.
-RoundTables read_round_tables(TableRead table, const RoundFiles& files) {
-  FormRead form = read_form_table(files.form.text);
-  if (form.problem) refuse(*form.problem);
-  RoundTables tables{std::move(table.rows), std::move(form.rows), std::nullopt};
-  if (files.attendances) {
-    AttendancesRead rows = read_attendances(files.attendances->text);
-    if (rows.problem) refuse(*rows.problem);
-    tables.attendances = std::move(rows.rows);
-  }
-  return tables;
-}
-
-int play_round(const RoundOptions& options, CommandContext& context) {
-  std::ostream& out = context.out;
-  const RoundFiles files = read_round_files();
-  TableRead table = read_league_table(files.table.text, kTableFile);
-  if (table.problem) refuse(*table.problem);
-  const std::vector<ResultsEntry> results = read_results(files.results.text);
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  const std::vector<std::string> teams = team_names(table.rows);
-  std::optional<RoundFixtures> fixtures;
-  std::vector<AppliedMatch> applied = applied_matches();
-  if (auto read = league_fixtures(teams, "; nothing changed"))
-    fixtures = RoundFixtures{std::move(*read), applied};
-  check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
-  if (!options.again) refuse_repeat(results, applied);
-
-  // Every new text is computed before anything is written.
-  RoundTables tables = read_round_tables(std::move(table), files);
-  const RoundUpdate update = apply_round(tables, results);
-  if (update.failure) refuse_failure(*update.failure);
-  const std::vector<std::string> written = record_round(round, files, tables, context.lock);
-
-  for (const std::string& team : update.without_attendances)
-    out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";
-  const std::size_t count = results.size();
-  out << "Round " << round << ": " << count << (count == 1 ? " result" : " results")
-      << " applied to " << name_list(written) << ".\n";
-  if (!tables.table->empty()) out << leader_line(tables.table->front());
-  if (fixtures) out << still_to_play(schedule_after(results, *fixtures, round));
-  return 0;
-}
-
 CommandRun round_command(CLI::App& command) {
-  auto options = std::make_shared<RoundOptions>();
+  auto options = std::make_shared<ResultsApplication>();
   command.add_flag("--again", options->again,
                    "Apply a results.txt that is the same as the last round's");
-  return [options](CommandContext& context) { return play_round(*options, context); };
+  command.add_flag("--brought-forward", options->brought_forward,
+                   "Apply a result whose reverse fixture is due now: it was brought forward");
+  return [options](CommandContext& context) {
+    ResultsApplication request = *options;
+    request.results = read_league_file_or_refuse(kResultsFile);
+    return apply_results(request, context);
+  };
 }
 
 }  // namespace league

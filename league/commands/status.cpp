@@ -6,6 +6,7 @@
 #include "common/text/wording.h"
 #include "league/commands/command.h"
 #include "league/publish/adjustment_text.h"
+#include "league/season/round_fixtures.h"
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
@@ -16,12 +17,58 @@ namespace league {
 
 namespace {
 
+// "2026-08-22 15:00".
+std::string day_text(const Date& date, const std::optional<TimeOfDay>& time) {
+  return format_date(date) + (time ? ' ' + format_time(*time) : std::string());
+}
+
 // "round 3, 2026-08-22 15:00": a fixture's round and, when it has one, its date.
 std::string when(int round, const std::optional<Date>& date, const std::optional<TimeOfDay>& time) {
-  std::string text = "round " + std::to_string(round);
-  if (date) text += ", " + format_date(*date);
-  if (date && time) text += ' ' + format_time(*time);
+  return "round " + std::to_string(round) + (date ? ", " + day_text(*date, time) : std::string());
+}
+
+// "round 5, rearranged, 2027-02-24 19:45": a rescheduled fixture's round,
+// what happened and its new day.
+std::string fixture_when(const FixtureState& fixture) {
+  if (fixture.rescheduling == Rescheduling::kNone)
+    return when(fixture.round, fixture.date, fixture.time);
+  std::string text = "round " + std::to_string(fixture.round) + ", " +
+                     std::string(rescheduling_word(fixture.rescheduling));
+  if (fixture.date) text += ", " + day_text(*fixture.date, fixture.time);
   return text;
+}
+
+// A result of the last entry, with its fixture's day and an award's reason.
+std::string result_line(const AppliedMatch& match, const SeasonSchedule* schedule) {
+  std::string line = result_text(match);
+  std::vector<std::string> notes;
+  const FixtureState* fixture = schedule ? schedule->find(match.home, match.away) : nullptr;
+  if (fixture && fixture->date) notes.push_back(format_date(*fixture->date));
+  if (!match.awarded.empty()) notes.push_back("awarded: " + match.awarded);
+  if (notes.empty()) return line;
+  line += " (" + notes.front();
+  for (std::size_t k = 1; k < notes.size(); ++k) line += ", " + notes[k];
+  return line + ")";
+}
+
+// "Rounds applied: 2, the last (round 2) on ...", or with fixtures.txt the
+// current round as it numbers the rounds.
+void applied_line(std::ostream& out, const Matchdays& matchdays) {
+  const std::size_t rounds = recorded_rounds().size();
+  if (rounds == 0) {
+    out << "No round applied yet.\n";
+    return;
+  }
+  const auto applied = round_applied_at(matchdays.last_round);
+  if (matchdays.fixtures) {
+    out << "Current round: " << matchdays.schedule.current_round;
+    if (applied) out << "; results last entered on " << *applied;
+    out << ".\n";
+    return;
+  }
+  out << "Rounds applied: " << rounds;
+  if (applied) out << ", the last (round " << matchdays.last_round << ") on " << *applied;
+  out << ".\n";
 }
 
 // Every recorded adjustment as adjustment_line gives it, oldest first; one
@@ -48,19 +95,18 @@ int show_status(CommandContext& context) {
   const Matchdays matchdays = league_matchdays(teams);
 
   if (const auto name = league_name()) out << *name << '\n';
-  const std::size_t rounds = recorded_rounds().size();
-  if (rounds == 0) {
-    out << "No round applied yet.\n";
-  } else {
-    out << "Rounds applied: " << rounds;
-    if (const auto applied = round_applied_at(matchdays.last_round))
-      out << ", the last (round " << matchdays.last_round << ") on " << *applied;
-    out << ".\n";
-  }
+  applied_line(out, matchdays);
   if (!table.rows.empty() && table.rows.front().P > 0) out << leader_line(table.rows.front());
   if (!matchdays.results.empty()) {
-    out << "\nRound " << matchdays.last_round << "'s results:\n";
-    for (const AppliedMatch& match : matchdays.results) out << "  " << result_text(match) << '\n';
+    const SeasonSchedule* schedule = matchdays.fixtures ? &matchdays.schedule : nullptr;
+    const std::string heading =
+        schedule ? results_heading(matchdays.results, *schedule, matchdays.last_round)
+                 : "Round " + std::to_string(matchdays.last_round);
+    out << '\n'
+        << (heading.rfind("Round ", 0) == 0 ? heading + "'s results:" : "Latest: " + heading + ":")
+        << '\n';
+    for (const AppliedMatch& match : matchdays.results)
+      out << "  " << result_line(match, schedule) << '\n';
   }
   if (const std::vector<std::string> adjustments = adjustment_lines(); !adjustments.empty()) {
     out << "\nPoints adjustments:\n";
@@ -71,8 +117,8 @@ int show_status(CommandContext& context) {
   const SeasonSchedule& schedule = matchdays.schedule;
   out << "\nPostponed:" << (schedule.postponed.empty() ? " none\n" : "\n");
   for (const FixtureState& fixture : schedule.postponed) {
-    out << "  " << pairing_text(fixture.home, fixture.away) << " ("
-        << when(fixture.round, fixture.date, fixture.time) << ")\n";
+    out << "  " << pairing_text(fixture.home, fixture.away) << " (" << fixture_when(fixture)
+        << ")\n";
   }
   if (schedule.next.empty()) {
     const bool all_played = std::all_of(schedule.fixtures.begin(), schedule.fixtures.end(),
@@ -85,8 +131,12 @@ int show_status(CommandContext& context) {
   }
   const FixtureState& first = schedule.next.front();
   out << "\nNext: " << when(first.round, first.date, first.time) << "\n";
-  for (const FixtureState& fixture : schedule.next)
-    out << "  " << pairing_text(fixture.home, fixture.away) << '\n';
+  for (const FixtureState& fixture : schedule.next) {
+    out << "  " << pairing_text(fixture.home, fixture.away);
+    if (fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone)
+      out << " (" << fixture_when(fixture) << ")";
+    out << '\n';
+  }
   return 0;
 }
 

@@ -1,19 +1,43 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
+#include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
 #include "league/publish/adjustment_text.h"
+#include "league/season/round_fixtures.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
+#include "league/store/reading.h"
+#include "league/store/season_files.h"
 #include "league/store/transaction.h"
 
 namespace league {
 
 namespace {
+
+std::string capitalised(std::string text) {
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') text.front() -= 'a' - 'A';
+  return text;
+}
+
+// Round n of history/ named by the rounds of fixtures.txt ("Round 7"), or
+// by n without fixtures.txt.
+std::string round_heading(int round) {
+  std::vector<AppliedMatch> matches;
+  const std::vector<AppliedMatch> applied = applied_matches();
+  for (const AppliedMatch& match : applied) {
+    if (match.round == round) matches.push_back(match);
+  }
+  const auto file = read_league_file_bytes(kFixturesFile);
+  if (!file) return "Round " + std::to_string(round);
+  return results_heading(matches, season_schedule(read_fixtures(file->text).fixtures, applied),
+                         round);
+}
 
 struct UndoOptions {
   bool force = false;  // undo even when a file changed after the entry
@@ -72,15 +96,24 @@ void put_back_results(const HistoryEntry& entry, std::vector<FileChange>& change
   changes.push_back({kResultsFile, *results});
 }
 
-void report_round(std::ostream& out, const HistoryEntry& entry,
+void report_round(std::ostream& out, const std::string& which,
                   const std::vector<std::string>& restored,
                   const std::optional<std::string>& kept_as) {
-  out << "Round " << entry.round << " undone: " << name_list(restored)
+  out << capitalised(which) << " undone: " << name_list(restored)
       << (restored.size() == 1 ? " is" : " are") << " back as before it, and " << kResultsFile
       << " holds its results again.\n";
   if (kept_as) out << "What " << kResultsFile << " held before is kept in " << *kept_as << ".\n";
   const std::vector<int> rounds = recorded_rounds();
   if (!rounds.empty()) out << "The last round in history is now round " << rounds.back() << ".\n";
+}
+
+// What a fixture change's `change` file says: "Ashford - Fenwick moved to 2027-02-24".
+std::string fixture_change_text(const HistoryEntry& entry) {
+  const auto text = read_whole_file(entry.dir() + "/" + kFixtureChangeFile);
+  if (!text) return "the fixture change in " + entry.dir();
+  std::string line = *text;
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  return "the change of " + std::string(trimmed(line));
 }
 
 void report_adjustment(std::ostream& out, const AdjustmentFileRead& read) {
@@ -92,16 +125,33 @@ void report_adjustment(std::ostream& out, const AdjustmentFileRead& read) {
   out << kTableFile << " is back as before it.\n";
 }
 
+// How undo names the entry: the round as fixtures.txt numbers it, an
+// award, an adjustment or a fixture change.
+std::string entry_name(const HistoryEntry& entry, const AdjustmentFileRead& read) {
+  switch (entry.kind) {
+    case HistoryEntry::Kind::kRound: {
+      const std::string heading = round_heading(entry.round);
+      if (awarded_reason(entry.round)) return "the award of " + heading;
+      return heading.rfind("Round ", 0) == 0 ? "round " + heading.substr(6) : heading;
+    }
+    case HistoryEntry::Kind::kFixtureChange:
+      return fixture_change_text(entry);
+    case HistoryEntry::Kind::kAdjustment:
+      break;
+  }
+  return read.problem ? "the adjustment in " + entry.dir()
+                      : "the adjustment of " + read.adjustment.team + "'s points";
+}
+
 int undo_entry(const UndoOptions& options, CommandContext& context) {
   const std::optional<HistoryEntry> entry = last_entry();
   if (!entry) fail({kHistoryDir, 0, "holds no round to undo; nothing changed"});
   const bool round = entry->kind == HistoryEntry::Kind::kRound;
-  const AdjustmentFileRead read =
-      round ? AdjustmentFileRead{} : read_recorded_adjustment(entry->round, entry->number);
-  const std::string which = round ? "round " + std::to_string(entry->round)
-                            : read.problem
-                                ? "the adjustment in " + entry->dir()
-                                : "the adjustment of " + read.adjustment.team + "'s points";
+  const bool awarded = round && awarded_reason(entry->round);
+  const AdjustmentFileRead read = entry->kind == HistoryEntry::Kind::kAdjustment
+                                      ? read_recorded_adjustment(entry->round, entry->number)
+                                      : AdjustmentFileRead{};
+  const std::string which = entry_name(*entry, read);
 
   // Every file the entry wrote must be there in both versions, or the undo
   // cannot put it back; one that no longer holds what the entry left needs --force.
@@ -117,15 +167,18 @@ int undo_entry(const UndoOptions& options, CommandContext& context) {
   }
   if (!changed.empty() && !options.force) fail(changed_since(*entry, which, changed));
   std::optional<std::string> kept_as;
-  if (round) put_back_results(*entry, changes, kept_as);
+  if (round && !awarded) put_back_results(*entry, changes, kept_as);
   for (FileChange& removal : folder_removal_changes(entry->dir()))
     changes.push_back(std::move(removal));
   if (const auto failed = apply_transaction(context.lock, "the undo of " + which, changes))
     fail(*failed);
-  if (round)
-    report_round(context.out, *entry, restored, kept_as);
-  else
+  if (round && !awarded)
+    report_round(context.out, which, restored, kept_as);
+  else if (entry->kind == HistoryEntry::Kind::kAdjustment)
     report_adjustment(context.out, read);
+  else
+    context.out << capitalised(which) << " undone: " << name_list(restored)
+                << (restored.size() == 1 ? " is" : " are") << " back as before it.\n";
   return 0;
 }
 

@@ -162,9 +162,15 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
 
   std::set<std::string> uids;
   for (const FixtureRound& round : fixtures.rounds) {
-    if (!round.date) continue;
     for (const FixtureMatch& match : round.matches) {
-      const auto times = event_times(round, settings);
+      // A rearranged match is on its own day, at its own kick-off.
+      FixtureRound day{round.number,
+                       match.date ? match.date : round.date,
+                       match.date ? match.time : round.time,
+                       {},
+                       round.line};
+      if (!day.date) continue;
+      const auto times = event_times(day, settings);
       if (!times) continue;
       const auto& [start, end] = *times;
 

@@ -256,10 +256,35 @@ void scorers_section(std::string& html, const std::vector<Scorer>& scorers) {
   html += "</tbody>\n</table>\n</section>\n";
 }
 
+// The round the page is after: with fixtures.txt the current round, as
+// fixtures.txt numbers them, else the last recorded round.
+int shown_round(const Standings& standings) {
+  const Matchdays& matchdays = standings.matchdays;
+  return matchdays.fixtures && standings.round > 0 ? matchdays.schedule.current_round
+                                                   : standings.round;
+}
+
+// "After round 7 · Sat 13 Feb 2027", the day of the latest result, the time
+// the last entry was applied in small print; or only that time without dates.
+std::string when_line(const Standings& standings) {
+  if (standings.round == 0) return "No round recorded yet";
+  std::string html =
+      "After round <strong id=\"round\">" + std::to_string(shown_round(standings)) + "</strong>";
+  const Matchdays& matchdays = standings.matchdays;
+  const auto latest =
+      matchdays.fixtures ? latest_result_date(matchdays.schedule) : std::optional<Date>();
+  if (latest) html += " &middot; " + date_html(latest, std::nullopt);
+  if (standings.date.empty()) return html;
+  if (latest)
+    return html + " <small class=\"entered\">(entered <time>" + html_escape(standings.date) +
+           "</time>)</small>";
+  return html + " &middot; <time>" + html_escape(standings.date) + "</time>";
+}
+
 }  // namespace
 
 std::string standings_page(const Standings& standings) {
-  const std::string round = std::to_string(standings.round);
+  const std::string round = std::to_string(shown_round(standings));
   // The league's name, when it has one, heads the page.
   const std::string heading =
       standings.league.empty() ? "League standings" : html_escape(standings.league);
@@ -271,15 +296,8 @@ std::string standings_page(const Standings& standings) {
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
       "</style>\n</head>\n<body>\n<header>\n";
-  html += "<h1>" + heading + "</h1>\n<p class=\"when\">";
-  if (standings.round > 0) {
-    html += "After round <strong id=\"round\">" + round + "</strong>";
-    if (!standings.date.empty())
-      html += " &middot; <time>" + html_escape(standings.date) + "</time>";
-  } else {
-    html += "No round recorded yet";
-  }
-  html += "</p>\n</header>\n<main>\n";
+  html += "<h1>" + heading + "</h1>\n<p class=\"when\">" + when_line(standings) +
+          "</p>\n</header>\n<main>\n";
   league_table(html, standings);
   html += matchdays_sections(standings.matchdays);
   html += "<div class=\"columns\">\n";

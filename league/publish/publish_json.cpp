@@ -8,28 +8,68 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// schema.org's words for an event's status.
+const char* event_status(Rescheduling rescheduling) {
+  switch (rescheduling) {
+    case Rescheduling::kPostponed:
+      return "EventPostponed";
+    case Rescheduling::kRearranged:
+      return "EventRescheduled";
+    case Rescheduling::kNone:
+      break;
+  }
+  return "EventScheduled";
+}
+
+Json date_json(const std::optional<Date>& date) {
+  return date ? Json(format_date(*date)) : Json(nullptr);
+}
+
 Json fixtures_json(const std::vector<FixtureState>& fixtures) {
   Json list = Json::array();
   for (const FixtureState& fixture : fixtures) {
     list.push_back({{"round", fixture.round},
-                    {"date", fixture.date ? Json(format_date(*fixture.date)) : Json(nullptr)},
+                    {"date", date_json(fixture.date)},
                     {"home", fixture.home},
                     {"away", fixture.away}});
+    if (fixture.time) list.back()["time"] = format_time(*fixture.time);
+    if (fixture.rescheduling != Rescheduling::kNone)
+      list.back()["status"] = event_status(fixture.rescheduling);
   }
   return list;
 }
 
+// A result with, under fixtures.txt, its fixture's round and date, and an
+// award's mark and reason.
+Json result_json(const AppliedMatch& match, const Matchdays& matchdays) {
+  Json result = {{"home", match.home},
+                 {"away", match.away},
+                 {"home_goals", match.score.home},
+                 {"away_goals", match.score.away}};
+  const FixtureState* fixture =
+      matchdays.fixtures ? matchdays.schedule.find(match.home, match.away) : nullptr;
+  if (fixture) {
+    result["round"] = fixture->round;
+    result["date"] = date_json(fixture->date);
+    if (fixture->rescheduling == Rescheduling::kRearranged)
+      result["status"] = event_status(fixture->rescheduling);
+  }
+  if (!match.awarded.empty()) {
+    result["awarded"] = true;
+    result["reason"] = match.awarded;
+  }
+  return result;
+}
+
 // Adds "results" (the last round's matches: home, away, home_goals,
-// away_goals), "postponed" and "next_fixtures" (round, date or null, home,
-// away) to the JSON document; empty lists where nothing applies.
+// away_goals; with fixtures.txt their round and date; "awarded" and "reason"
+// for an award), "postponed" and "next_fixtures" (round, date or null, home,
+// away, a kick-off "time" and a rescheduled one's schema.org "status") to the
+// JSON document; empty lists where nothing applies.
 void add_matchdays_json(Json& document, const Matchdays& matchdays) {
   Json results = Json::array();
-  for (const AppliedMatch& match : matchdays.results) {
-    results.push_back({{"home", match.home},
-                       {"away", match.away},
-                       {"home_goals", match.score.home},
-                       {"away_goals", match.score.away}});
-  }
+  for (const AppliedMatch& match : matchdays.results)
+    results.push_back(result_json(match, matchdays));
   document["results"] = results;
   document["postponed"] = fixtures_json(matchdays.schedule.postponed);
   document["next_fixtures"] = fixtures_json(matchdays.schedule.next);
@@ -65,12 +105,17 @@ std::string standings_json(const Standings& standings) {
                            {"reason", adjustment.reason},
                            {"applied", adjustment.applied}});
 
+  // With fixtures.txt the round is the current one as it numbers them.
+  const Matchdays& matchdays = standings.matchdays;
+  const bool by_fixtures = matchdays.fixtures && standings.round > 0;
   Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
-                   {"round", standings.round},
+                   {"round", by_fixtures ? matchdays.schedule.current_round : standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
                    {"table", table},
                    {"rounds", rounds},
                    {"adjustments", adjustments}};
+  if (by_fixtures)
+    document["latest_result_date"] = date_json(latest_result_date(matchdays.schedule));
   if (standings.scorers) {
     Json scorers = Json::array();
     for (const Scorer& scorer : *standings.scorers)

@@ -4,6 +4,8 @@
 
 #include "common/text/wording.h"
 #include "league/publish/publish_text.h"
+#include "league/season/round_fixtures.h"
+#include "league/zone/people_dates.h"
 
 namespace league {
 
@@ -24,16 +26,24 @@ table.matches time { white-space: nowrap; }
 @media print { .matchdays { display: none; } }
 )css";
 
+}  // namespace
+
+std::string people_day(const Date& date) {
+  return zone::people_date(date.year, date.month, date.day);
+}
+
 std::string date_html(const std::optional<Date>& date, const std::optional<TimeOfDay>& time) {
   if (!date) return {};
   std::string text = format_date(*date);
-  std::string shown = text;
+  std::string shown = people_day(*date);
   if (time) {
     text += 'T' + format_time(*time);
     shown += ' ' + format_time(*time);
   }
   return "<time datetime=\"" + text + "\">" + shown + "</time>";
 }
+
+namespace {
 
 // One match as a row: home, the score or a dash, away; `below_away` under the
 // away team's name.
@@ -56,6 +66,41 @@ void close_box(std::string& html) {
   html += "</tbody>\n</table>\n</div>\n";
 }
 
+// "Round 5 · rearranged · Wed 24 Feb 2027 19:45": a fixture's round, what
+// became of its day, and its day.
+std::string fixture_when(const FixtureState& fixture, bool with_round) {
+  std::vector<std::string> parts;
+  if (with_round) parts.push_back("Round " + std::to_string(fixture.round));
+  if (fixture.rescheduling != Rescheduling::kNone)
+    parts.emplace_back(rescheduling_word(fixture.rescheduling));
+  if (fixture.date) parts.push_back(date_html(fixture.date, fixture.time));
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : " &middot; ") + part;
+  return text;
+}
+
+// The last entry's results, headed by their round of fixtures.txt, each with
+// its fixture's day and an award's mark and reason.
+void results_box(std::string& html, const Matchdays& matchdays) {
+  const SeasonSchedule* schedule = matchdays.fixtures ? &matchdays.schedule : nullptr;
+  const std::string heading =
+      schedule ? results_heading(matchdays.results, *schedule, matchdays.last_round)
+               : "Round " + std::to_string(matchdays.last_round);
+  open_box(html, "results", html_escape(heading) + " results");
+  for (const AppliedMatch& match : matchdays.results) {
+    std::string below;
+    if (const FixtureState* fixture = schedule ? schedule->find(match.home, match.away) : nullptr)
+      below = date_html(fixture->date, fixture->time);
+    if (!match.awarded.empty())
+      below += std::string(below.empty() ? "" : " &middot; ") +
+               "<span class=\"awarded\">awarded: " + html_escape(match.awarded) + "</span>";
+    match_row(html, match.home,
+              std::to_string(match.score.home) + "&ndash;" + std::to_string(match.score.away),
+              match.away, below);
+  }
+  close_box(html);
+}
+
 }  // namespace
 
 std::string_view matchdays_style() {
@@ -66,22 +111,11 @@ std::string matchdays_sections(const Matchdays& matchdays) {
   const SeasonSchedule& schedule = matchdays.schedule;
   if (matchdays.results.empty() && schedule.postponed.empty() && schedule.next.empty()) return {};
   std::string html = "<section id=\"matchdays\" class=\"matchdays\">\n";
-  if (!matchdays.results.empty()) {
-    open_box(html, "results", "Round " + std::to_string(matchdays.last_round) + " results");
-    for (const AppliedMatch& match : matchdays.results) {
-      match_row(html, match.home,
-                std::to_string(match.score.home) + "&ndash;" + std::to_string(match.score.away),
-                match.away);
-    }
-    close_box(html);
-  }
+  if (!matchdays.results.empty()) results_box(html, matchdays);
   if (!schedule.postponed.empty()) {
     open_box(html, "postponed", "Postponed");
-    for (const FixtureState& fixture : schedule.postponed) {
-      std::string when = "Round " + std::to_string(fixture.round);
-      if (fixture.date) when += " &middot; " + date_html(fixture.date, fixture.time);
-      match_row(html, fixture.home, "&ndash;", fixture.away, when);
-    }
+    for (const FixtureState& fixture : schedule.postponed)
+      match_row(html, fixture.home, "&ndash;", fixture.away, fixture_when(fixture, true));
     close_box(html);
   }
   if (!schedule.next.empty()) {
@@ -89,8 +123,12 @@ std::string matchdays_sections(const Matchdays& matchdays) {
     std::string heading = "Next: round " + std::to_string(first.round);
     if (first.date) heading += " &middot; " + date_html(first.date, first.time);
     open_box(html, "next", heading);
-    for (const FixtureState& fixture : schedule.next)
-      match_row(html, fixture.home, "&ndash;", fixture.away);
+    for (const FixtureState& fixture : schedule.next) {
+      const bool apart =
+          fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone;
+      match_row(html, fixture.home, "&ndash;", fixture.away,
+                apart ? fixture_when(fixture, true) : std::string());
+    }
     close_box(html);
   }
   html += "</section>\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,12 @@ namespace league {
 
 // What `league publish` shows of the rounds beside the table: the last
 // round's results, the postponed matches and the next round's fixtures.
+
+// A date as the page shows it: "Sat 13 Feb 2027".
+std::string people_day(const Date& date);
+
+// The same in a <time> element with the ISO date (and kick-off) as its datetime.
+std::string date_html(const std::optional<Date>& date, const std::optional<TimeOfDay>& time);
 
 // The style of the sections below, for the page's style sheet.
 std::string_view matchdays_style();

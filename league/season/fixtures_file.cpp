@@ -28,6 +28,14 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
 
 constexpr int kMaxRound = std::numeric_limits<int>::max();
 constexpr const char* kRoundForm = "Round N [YYYY-MM-DD [HH:MM]]";
+constexpr const char* kMatchForm = "HOME - AWAY [YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]";
+
+// A token that was meant as a date: digits and dashes, starting with a digit.
+bool looks_like_date(std::string_view token) {
+  return !token.empty() && token.front() >= '0' && token.front() <= '9' &&
+         token.find_first_not_of("0123456789-") == std::string_view::npos &&
+         token.find('-') != std::string_view::npos;
+}
 
 class FixturesReader {
  public:
@@ -43,27 +51,75 @@ class FixturesReader {
     if (content.empty() || content.front() == '#') return;
     // Five tokens are enough to tell every form, and any surplus, apart.
     const auto tokens = split_tokens(content, 5);
-    if (tokens.size() == 3 && tokens[1] == "-") {
-      read_match(tokens[0], tokens[2], number);
-    } else if (tokens.size() > 3 && tokens[1] == "-") {
-      fault(number, "unexpected " + std::string(tokens[3]) +
-                        " after HOME - AWAY: team names are single words");
+    if (tokens.size() >= 3 && tokens[1] == "-") {
+      read_match(content, number);
     } else if (equal_ignoring_case(tokens[0], "Round")) {
       read_round(tokens, number);
     } else if (tokens.size() == 1 && tokens[0].find('-') != std::string_view::npos) {
       fault(number, "expected HOME - AWAY, with blanks around the dash");
     } else {
-      fault(number, std::string("expected ") + kRoundForm + " or HOME - AWAY");
+      fault(number, std::string("expected ") + kRoundForm + " or " + kMatchForm);
     }
   }
 
-  void read_match(std::string_view home, std::string_view away, std::size_t number) {
+  // HOME - AWAY, then what the match has of its own: a date and kick-off or
+  // the word postponed, and a venue after an @ that follows a blank.
+  void read_match(std::string_view content, std::size_t number) {
     if (result_.fixtures.rounds.empty()) {
       fault(number, "a match before the first Round line");
       return;
     }
-    result_.fixtures.rounds.back().matches.push_back(
-        FixtureMatch{std::string(home), std::string(away), number});
+    FixtureMatch match;
+    match.line = number;
+    std::string_view pairing = content;
+    for (std::size_t at = content.find('@'); at != std::string_view::npos;
+         at = content.find('@', at + 1)) {
+      if (at == 0 || !is_space(content[at - 1])) continue;
+      pairing = trimmed(content.substr(0, at));
+      match.venue = std::string(trimmed(content.substr(at + 1)));
+      if (match.venue.empty()) fault(number, "a venue's name after @");
+      break;
+    }
+    const auto tokens = split_tokens(pairing, 7);
+    match.home = std::string(tokens[0]);
+    match.away = std::string(tokens[2]);
+    if (!read_match_date(tokens, match)) return;
+    result_.fixtures.rounds.back().matches.push_back(std::move(match));
+  }
+
+  // The tokens after HOME - AWAY; false when they do not read (the problem
+  // is given).
+  bool read_match_date(const std::vector<std::string_view>& tokens, FixtureMatch& match) {
+    const std::size_t number = match.line;
+    if (tokens.size() == 3) return true;
+    if (tokens.size() == 4 && equal_ignoring_case(tokens[3], "postponed")) {
+      match.postponed = true;
+      return true;
+    }
+    match.date = parse_date(tokens[3]);
+    if (!match.date) {
+      const std::string token(tokens[3]);
+      if (parse_time(token))
+        fault(number, "the time " + token + " needs the match's date before it: " + kMatchForm);
+      else if (looks_like_date(token))
+        fault(number, date_problem(token));
+      else
+        fault(number, "unexpected " + token + " after HOME - AWAY: " + kMatchForm +
+                          ", team names single words");
+      return false;
+    }
+    if (tokens.size() >= 5) {
+      match.time = parse_time(tokens[4]);
+      if (!match.time) {
+        fault(number, std::string(tokens[4]) + " is not a time HH:MM from 00:00 to 23:59");
+        return false;
+      }
+    }
+    if (tokens.size() >= 6) {
+      fault(number, "unexpected " + std::string(tokens[5]) + " after the match's time");
+      return false;
+    }
+    return true;
   }
 
   void read_round(const std::vector<std::string_view>& tokens, std::size_t number) {
@@ -168,6 +224,33 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   return found;
 }
 
+std::string match_line(const FixtureMatch& match) {
+  std::string line = match.home + " - " + match.away;
+  if (match.date) {
+    line += ' ' + format_date(*match.date);
+    if (match.time) line += ' ' + format_time(*match.time);
+  } else if (match.postponed) {
+    line += " postponed";
+  }
+  if (!match.venue.empty()) line += " @ " + match.venue;
+  return line;
+}
+
+std::string with_match_line(std::string_view text, std::size_t line, const FixtureMatch& match) {
+  std::string result;
+  LineReader lines(text);
+  while (const auto piece = lines.next()) {
+    if (lines.line_number() != line) {
+      result += *piece;
+      continue;
+    }
+    const std::string_view content = without_line_end(*piece);
+    result += match_line(match);
+    result += piece->substr(content.size());
+  }
+  return result;
+}
+
 std::string format_fixtures(const Fixtures& fixtures, std::string_view comment) {
   std::string text;
   if (!comment.empty()) {
@@ -189,7 +272,7 @@ std::string format_fixtures(const Fixtures& fixtures, std::string_view comment) 
       if (round.time) text += ' ' + format_time(*round.time);
     }
     text += '\n';
-    for (const FixtureMatch& match : round.matches) text += match.home + " - " + match.away + '\n';
+    for (const FixtureMatch& match : round.matches) text += match_line(match) + '\n';
   }
   return text;
 }

@@ -11,11 +11,18 @@
 
 namespace league {
 
-// One `HOME - AWAY` line of fixtures.txt.
+// One `HOME - AWAY` line of fixtures.txt. A match may carry its own date
+// (and kick-off), which overrides its round's: a rearranged match; or be
+// marked postponed, without a new date yet; and a venue of its own:
+//   HOME - AWAY [YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]
 struct FixtureMatch {
   std::string home;
   std::string away;
   std::size_t line = 0;  // 0 for a match not read from a file
+  std::optional<Date> date{};
+  std::optional<TimeOfDay> time{};  // only with a date
+  bool postponed = false;           // never with a date
+  std::string venue{};              // empty: the home team's ground
 };
 
 // A `Round N [YYYY-MM-DD [HH:MM]]` line and the matches below it. The teams
@@ -60,6 +67,13 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
 // twice, rounds out of order).
 std::vector<Diagnostic> fixtures_file_problems(const FixturesReading& reading,
                                                const std::vector<std::string>* table_teams);
+
+// A match's line as fixtures.txt writes it: "Ashford - Fenwick 2027-02-24 19:45".
+std::string match_line(const FixtureMatch& match);
+
+// The text of fixtures.txt with its line `line` (a match's, from 1) in place
+// of match_line(match), the line's end kept; every other byte stays as it was.
+std::string with_match_line(std::string_view text, std::size_t line, const FixtureMatch& match);
 
 // The text of fixtures.txt: `comment` first, every line of it as a '#' line
 // (none when empty), then every round, a blank line before each. Reads back

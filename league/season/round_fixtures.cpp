@@ -22,6 +22,17 @@ void sort_by_line(std::vector<Diagnostic>& diagnostics) {
                    [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
 }
 
+// The reverse of a fixture beyond the next round, when it is due now: in a
+// round up to the next one, or rescheduled, and without a result.
+const FixtureState* reverse_due(const SeasonSchedule& before, const FixtureState& fixture) {
+  if (fixture.round <= before.next_round) return nullptr;
+  const FixtureState* reverse = before.find(fixture.away, fixture.home);
+  if (reverse == nullptr || reverse->played) return nullptr;
+  // Up to the next round it is either due or postponed.
+  if (reverse->round <= before.next_round) return reverse;
+  return reverse->rescheduling == Rescheduling::kNone ? nullptr : reverse;
+}
+
 }  // namespace
 
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
@@ -68,6 +79,12 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
       problem(std::move(what));
     } else if (fixture->played) {
       problem(played_text(*fixture));
+    } else if (const FixtureState* due = reverse_due(before, *fixture);
+               due && !fixtures.brought_forward) {
+      problem(pairing + " is a fixture of round " + std::to_string(fixture->round) + ", but " +
+              pairing_text(due->home, due->away) + " is due (round " + std::to_string(due->round) +
+              "): is the result the wrong way round? If " + pairing +
+              " really was brought forward: league round --brought-forward");
     } else if (fixture->round != playing) {
       check.notes.push_back({kResultsFile, entry.line,
                              pairing +
@@ -78,6 +95,31 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
   }
   sort_by_line(check.problems);
   sort_by_line(check.notes);
+}
+
+std::string results_heading(const std::vector<AppliedMatch>& matches,
+                            const SeasonSchedule& schedule, int entry) {
+  std::map<int, std::size_t> rounds;  // fixture round: its results among `matches`
+  for (const AppliedMatch& match : matches) {
+    if (const FixtureState* fixture = schedule.find(match.home, match.away))
+      ++rounds[fixture->round];
+  }
+  if (rounds.empty()) return "Round " + std::to_string(entry);
+  if (matches.size() == 1) {
+    const AppliedMatch& match = matches.front();
+    const FixtureState& fixture = *schedule.find(match.home, match.away);
+    std::string text =
+        pairing_text(match.home, match.away) + " (round " + std::to_string(fixture.round);
+    if (const std::string_view word = rescheduling_word(fixture.rescheduling); !word.empty())
+      text += ", " + std::string(word);
+    if (!match.awarded.empty()) text += ", awarded";
+    return text + ")";
+  }
+  auto most = rounds.begin();
+  for (auto round = rounds.begin(); round != rounds.end(); ++round) {
+    if (round->second > most->second) most = round;
+  }
+  return "Round " + std::to_string(most->first);
 }
 
 std::string still_to_play(const SeasonSchedule& schedule) {

@@ -16,6 +16,7 @@ namespace league {
 struct RoundFixtures {
   Fixtures fixtures;
   std::vector<AppliedMatch> applied;  // by the rounds recorded in history/
+  bool brought_forward = false;       // a reversed result may be a later fixture played early
 };
 
 // Adds to `check` what the fixtures say of the results that round `round` is
@@ -31,12 +32,24 @@ struct RoundFixtures {
 // The round being played is the current round once the results are applied,
 // or the round after the current one when they do not move it; a fixture of
 // an earlier round is postponed from it, one of a later round brought forward.
+// A result whose pairing is a fixture beyond the next round while its reverse
+// is due (in the current or next round, or rescheduled) is a problem naming
+// the fixture due, most likely typed the wrong way round, unless the fixtures
+// say it was brought_forward.
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
                           int round, const std::vector<std::string>& teams, RoundCheck& check);
 
 // The schedule once round `round` has applied these results.
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
                               const RoundFixtures& fixtures, int round);
+
+// How people name the results of one history entry, by the rounds of
+// fixtures.txt: "Round 7", the round most of them belong to (the earlier one
+// of a tie); a lone result "Ashford - Fenwick (round 5, rearranged)", with the
+// fixture's rescheduling and "awarded" when it was; "Round N" by the entry's
+// own number `entry` when none is a fixture.
+std::string results_heading(const std::vector<AppliedMatch>& matches,
+                            const SeasonSchedule& schedule, int entry);
 
 // The line that ends a round: the fixtures still to play up to the current
 // round, or that there are none; nothing before the first round is half played.

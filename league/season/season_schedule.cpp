@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "common/results/results_file.h"
 
@@ -36,13 +37,94 @@ const FixtureState* SeasonSchedule::find(std::string_view home, std::string_view
   return found == by_pairing.end() ? nullptr : &fixtures[found->second.front()];
 }
 
-SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied) {
+std::string_view rescheduling_word(Rescheduling rescheduling) {
+  switch (rescheduling) {
+    case Rescheduling::kPostponed:
+      return "postponed";
+    case Rescheduling::kRearranged:
+      return "rearranged";
+    case Rescheduling::kNone:
+      break;
+  }
+  return {};
+}
+
+namespace {
+
+FixtureState fixture_state(const FixtureRound& round, const FixtureMatch& match) {
+  FixtureState state{round.number, round.date, round.time, match.home, match.away,
+                     match.line,   {},         {},         match.venue};
+  if (match.date) {
+    state.date = match.date;
+    state.time = match.time;
+    state.rescheduling = Rescheduling::kRearranged;
+  } else if (match.postponed) {
+    state.date.reset();
+    state.time.reset();
+    state.rescheduling = Rescheduling::kPostponed;
+  }
+  return state;
+}
+
+// The highest round with at least half of its fixtures played.
+int current_round_of(const std::vector<FixtureState>& fixtures) {
+  std::map<int, std::pair<std::size_t, std::size_t>> counts;
+  for (const FixtureState& fixture : fixtures) {
+    auto& [total, played] = counts[fixture.round];
+    ++total;
+    if (fixture.played) ++played;
+  }
+  int current = 0;
+  for (const auto& [round, count] : counts) {
+    if (2 * count.second >= count.first) current = std::max(current, round);
+  }
+  return current;
+}
+
+bool passed(const FixtureState& fixture, const std::optional<Date>& today) {
+  return !fixture.date || !today || *fixture.date < *today;
+}
+
+// Sorts out the fixtures without a result into postponed and next.
+void postponed_and_next(SeasonSchedule& schedule, const std::optional<Date>& today) {
+  std::optional<Date> next_date;
+  for (const FixtureState& fixture : schedule.fixtures) {
+    if (fixture.round == schedule.next_round && fixture.rescheduling == Rescheduling::kNone)
+      next_date = fixture.date;
+  }
+  for (const FixtureState& fixture : schedule.fixtures) {
+    if (fixture.played) continue;
+    const bool rearranged = fixture.rescheduling == Rescheduling::kRearranged;
+    if (fixture.rescheduling == Rescheduling::kPostponed ||
+        (rearranged ? today && passed(fixture, today)
+                    : fixture.round <= schedule.current_round && passed(fixture, today))) {
+      schedule.postponed.push_back(fixture);
+    } else if (fixture.round <= schedule.next_round ||
+               (rearranged && (!next_date || *fixture.date <= *next_date))) {
+      schedule.next.push_back(fixture);
+    }
+  }
+  std::stable_sort(schedule.postponed.begin(), schedule.postponed.end(),
+                   [](const FixtureState& a, const FixtureState& b) { return a.round < b.round; });
+  // The round after the current one first, then the others by their day.
+  const auto key = [&](const FixtureState& fixture) {
+    return std::tuple(fixture.round != schedule.next_round,
+                      fixture.date.value_or(Date{9999, 12, 31}),
+                      fixture.time.value_or(TimeOfDay{}));
+  };
+  std::stable_sort(schedule.next.begin(), schedule.next.end(),
+                   [&](const FixtureState& a, const FixtureState& b) { return key(a) < key(b); });
+}
+
+}  // namespace
+
+SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied,
+                               std::optional<Date> today) {
   SeasonSchedule schedule;
   for (const FixtureRound& round : fixtures.rounds) {
     for (const FixtureMatch& match : round.matches) {
       schedule.by_pairing[pairing_key(match.home, match.away)].push_back(schedule.fixtures.size());
-      schedule.fixtures.push_back(
-          {round.number, round.date, round.time, match.home, match.away, match.line, {}});
+      schedule.fixtures.push_back(fixture_state(round, match));
     }
   }
   // Each applied match takes the first fixture of its pairing still without
@@ -56,39 +138,35 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
       break;
     }
   }
-
-  // Fixtures and those played, round by round.
-  std::map<int, std::pair<std::size_t, std::size_t>> counts;
-  for (const FixtureState& fixture : schedule.fixtures) {
-    auto& [total, played] = counts[fixture.round];
-    ++total;
-    if (fixture.played) ++played;
-  }
-  for (const auto& [round, count] : counts) {
-    if (2 * count.second >= count.first)
-      schedule.current_round = std::max(schedule.current_round, round);
-  }
+  schedule.current_round = current_round_of(schedule.fixtures);
   schedule.next_round = schedule.current_round + 1;
-  for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.played) continue;
-    if (fixture.round <= schedule.current_round) schedule.postponed.push_back(fixture);
-    if (fixture.round == schedule.next_round) schedule.next.push_back(fixture);
-  }
-  std::stable_sort(schedule.postponed.begin(), schedule.postponed.end(),
-                   [](const FixtureState& a, const FixtureState& b) { return a.round < b.round; });
+  postponed_and_next(schedule, today);
   return schedule;
 }
 
 Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
-                       std::optional<Fixtures> fixtures) {
+                       std::optional<Fixtures> fixtures, std::optional<Date> today) {
   Matchdays matchdays;
   matchdays.last_round = last_round;
   for (const AppliedMatch& match : applied) {
     if (match.round == last_round) matchdays.results.push_back(match);
   }
   matchdays.fixtures = std::move(fixtures);
-  if (matchdays.fixtures) matchdays.schedule = season_schedule(*matchdays.fixtures, applied);
+  if (matchdays.fixtures) matchdays.schedule = season_schedule(*matchdays.fixtures, applied, today);
   return matchdays;
+}
+
+std::optional<Date> latest_result_date(const SeasonSchedule& schedule) {
+  std::optional<Date> latest;
+  for (const FixtureState& fixture : schedule.fixtures) {
+    // A match of a later round played early, without a day of its own, was
+    // played on some day before its round's.
+    const bool early =
+        fixture.round > schedule.current_round && fixture.rescheduling != Rescheduling::kRearranged;
+    if (fixture.played && fixture.date && !early && (!latest || *latest < *fixture.date))
+      latest = fixture.date;
+  }
+  return latest;
 }
 
 std::string pairing_text(std::string_view home, std::string_view away) {

@@ -34,22 +34,32 @@ struct AppliedMatch {
   std::string home;
   std::string away;
   Score score;
+  std::string awarded{};  // a committee's result: its reason; empty for a match played
 };
 
 // The results of one results.txt as round `round` applies them; those that
 // do not read are left out.
 std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& results, int round);
 
+// What fixtures.txt says of a match's day: its round's, moved to a day of
+// its own (rearranged), or put off without a new one (postponed).
+enum class Rescheduling { kNone, kPostponed, kRearranged };
+
 // A fixture and, once played, where and how.
 struct FixtureState {
-  int round = 0;  // its round in fixtures.txt
-  std::optional<Date> date;
-  std::optional<TimeOfDay> time;
+  int round = 0;                  // its round in fixtures.txt
+  std::optional<Date> date;       // its own when it has one, else its round's
+  std::optional<TimeOfDay> time;  // likewise
   std::string home;
   std::string away;
   std::size_t line = 0;  // of fixtures.txt
   std::optional<AppliedMatch> played;
+  Rescheduling rescheduling = Rescheduling::kNone;
+  std::string venue{};  // its own; empty for the home team's ground
 };
+
+// "postponed", "rearranged", or nothing for a fixture on its round's day.
+std::string_view rescheduling_word(Rescheduling rescheduling);
 
 struct SeasonSchedule {
   std::vector<FixtureState> fixtures;  // in the order of fixtures.txt
@@ -69,7 +79,15 @@ struct SeasonSchedule {
 // Matches every applied match to the first fixture of its HOME - AWAY that
 // has no result yet (a pairing comes once in a season, so that is the one);
 // applied matches that are no fixture count for none.
-SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied);
+//
+// Postponed are the fixtures without a result that were marked postponed,
+// those of the rounds up to the current round whose date has passed by
+// `today` (or that have no date, or when no day is given), and rearranged
+// ones whose new date has passed. Next are the other fixtures without a
+// result up to the round after the current one, and rearranged ones due by
+// its date, in the order of their days.
+SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied,
+                               std::optional<Date> today = std::nullopt);
 
 // What `league status` and `league publish` show beside the table.
 struct Matchdays {
@@ -82,7 +100,12 @@ struct Matchdays {
 // The matchdays of a season whose last recorded round is `last_round`, from
 // the matches of every recorded round and fixtures.txt.
 Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
-                       std::optional<Fixtures> fixtures);
+                       std::optional<Fixtures> fixtures, std::optional<Date> today = std::nullopt);
+
+// The day of the latest result by the fixtures' dates: the latest date of a
+// played fixture up to the current round or rearranged (one brought forward
+// without a day of its own has none to give); nothing when none has one.
+std::optional<Date> latest_result_date(const SeasonSchedule& schedule);
 
 // "Ashford - Fenwick", "Ashford 2 - 3 Fenwick": as messages and status show them.
 std::string pairing_text(std::string_view home, std::string_view away);

@@ -69,6 +69,34 @@ TEST(SeasonScheduleTest, CurrentRoundNeedsHalfItsFixturesSoOneMatchBroughtForwar
   EXPECT_FALSE(later.next.front().date);
 }
 
+TEST(SeasonScheduleTest, AFixtureIsPostponedOnlyOnceItsDayHasPassedOrItWasMarkedSo) {
+  const Fixtures dated = read_fixtures(
+                             "Round 1 2027-02-13 14:30\nAsh - Bure\nCam - Dee 2027-02-15\n"
+                             "Eden - Frome\n"
+                             "Round 2 2027-02-20 14:30\nBure - Cam\nDee - Eden postponed\n"
+                             "Frome - Ash\n"
+                             "Round 3 2027-02-27 14:30\nAsh - Dee 2027-02-17 19:45\nCam - Frome\n"
+                             "Eden - Bure\n")
+                             .fixtures;
+  const std::vector<AppliedMatch> applied{{1, "Ash", "Bure", {2, 1}}, {1, "Eden", "Frome", {0, 0}}};
+  // On the Sunday, Monday's game of round 1 is still to play; the one marked
+  // postponed is postponed; the midweek match brought forward from round 3
+  // comes after round 2's.
+  const SeasonSchedule sunday = season_schedule(dated, applied, Date{2027, 2, 14});
+  EXPECT_EQ(sunday.current_round, 1);
+  EXPECT_EQ(pairings(sunday.postponed), (std::vector<std::string>{"Dee - Eden 2"}));
+  EXPECT_EQ(pairings(sunday.next), (std::vector<std::string>{"Bure - Cam 2", "Frome - Ash 2",
+                                                             "Cam - Dee 1", "Ash - Dee 3"}));
+  EXPECT_EQ(sunday.next[2].date, (Date{2027, 2, 15}));
+  EXPECT_EQ(sunday.next[3].time, (TimeOfDay{19, 45}));
+  EXPECT_EQ(rescheduling_word(sunday.next[3].rescheduling), "rearranged");
+  EXPECT_EQ(rescheduling_word(sunday.postponed[0].rescheduling), "postponed");
+  // Once their days have passed without a result, they are postponed too.
+  const SeasonSchedule later = season_schedule(dated, applied, Date{2027, 2, 18});
+  EXPECT_EQ(pairings(later.postponed),
+            (std::vector<std::string>{"Cam - Dee 1", "Dee - Eden 2", "Ash - Dee 3"}));
+}
+
 TEST(SeasonScheduleTest, ARoundRefusesPlayedMatchesAndNoFixturesAndNotesTheRoundsOutOfStep) {
   const RoundFixtures season{fixtures(),
                              {{1, "Ash", "Bure", {2, 1}},
@@ -116,6 +144,37 @@ TEST(SeasonScheduleTest, ARoundRefusesPlayedMatchesAndNoFixturesAndNotesTheRound
   const SeasonSchedule after = schedule_after(catch_up, before_it, 2);
   EXPECT_EQ(after.current_round, 2);
   EXPECT_EQ(still_to_play(after), "Still to play up to round 2: Bure - Cam (round 2).\n");
+}
+
+TEST(SeasonScheduleTest, AResultTheWrongWayRoundOfAFixtureDueIsRefusedUnlessBroughtForward) {
+  // A double round-robin of four: round 4 reverses round 1.
+  const Fixtures fixtures = read_fixtures(
+                                "Round 1\nAsh - Bure\nCam - Dee\nRound 2\nBure - Cam\nDee - Ash\n"
+                                "Round 3\nAsh - Cam\nBure - Dee\nRound 4\nBure - Ash\nDee - Cam\n")
+                                .fixtures;
+  const std::vector<std::string> teams{"Ash", "Bure", "Cam", "Dee"};
+  RoundFixtures season{fixtures, {{1, "Ash", "Bure", {1, 0}}}};
+  const std::vector<ResultsEntry> reversed = read_results("Dee 2 - 1 Cam\n");
+  RoundCheck check = check_round(reversed, teams);
+  check_round_fixtures(reversed, season, 2, teams, check);
+  EXPECT_EQ(described(check.problems),
+            (std::vector<std::string>{
+                "results.txt:1: Dee - Cam is a fixture of round 4, but Cam - Dee is due (round 1): "
+                "is the result the wrong way round? If Dee - Cam really was brought forward: "
+                "league round --brought-forward"}));
+  season.brought_forward = true;
+  RoundCheck let_through = check_round(reversed, teams);
+  check_round_fixtures(reversed, season, 2, teams, let_through);
+  EXPECT_TRUE(let_through.problems.empty());
+
+  // Named by the rounds of fixtures.txt, whatever history's numbering.
+  const SeasonSchedule schedule = season_schedule(fixtures, {});
+  EXPECT_EQ(results_heading(matches_of_results(read_results("Bure 0 - 0 Cam\nDee 2 - 1 Cam\n"), 9),
+                            schedule, 9),
+            "Round 2");
+  AppliedMatch awarded{9, "Dee", "Cam", {3, 0}, "Cam fielded no team"};
+  EXPECT_EQ(results_heading({awarded}, schedule, 9), "Dee - Cam (round 4, awarded)");
+  EXPECT_EQ(results_heading({{9, "Cam", "Ash", {1, 1}, ""}}, schedule, 9), "Round 9");
 }
 
 }  // namespace

@@ -31,20 +31,57 @@ std::vector<int> recorded_adjustments(int round) {
   return complete_folders(round_dir(round) + "/adjustments");
 }
 
+std::string fixture_change_dir(int round, int number) {
+  return round_dir(round) + "/fixtures/" + std::to_string(number);
+}
+
+std::vector<int> recorded_fixture_changes(int round) {
+  return complete_folders(round_dir(round) + "/fixtures");
+}
+
+int next_entry_number(int round) {
+  const std::vector<int> adjustments = recorded_adjustments(round);
+  const std::vector<int> changes = recorded_fixture_changes(round);
+  const int last =
+      std::max(adjustments.empty() ? 0 : adjustments.back(), changes.empty() ? 0 : changes.back());
+  return last + 1;
+}
+
+std::vector<std::string> changed_pairings() {
+  std::vector<int> rounds = recorded_rounds();
+  rounds.insert(rounds.begin(), 0);
+  std::vector<std::string> pairings;
+  for (const int round : rounds) {
+    for (const int number : recorded_fixture_changes(round)) {
+      const auto text =
+          read_whole_file(fixture_change_dir(round, number) + "/" + kFixtureChangeFile);
+      if (!text) continue;
+      pairings.emplace_back(trimmed(text->substr(0, text->find('\n'))));
+    }
+  }
+  return pairings;
+}
+
 std::string HistoryEntry::dir() const {
+  if (kind == Kind::kFixtureChange) return fixture_change_dir(round, number);
   return kind == Kind::kRound ? round_dir(round) : adjustment_dir(round, number);
 }
 
 std::vector<HistoryEntry::File> HistoryEntry::files() const {
   if (kind == Kind::kAdjustment) return {{kTableFile, false}};
+  if (kind == Kind::kFixtureChange) return {{kFixturesFile, false}};
   return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
 }
 
 std::optional<HistoryEntry> last_entry() {
   const std::vector<int> rounds = recorded_rounds();
   const int last = rounds.empty() ? 0 : rounds.back();
-  if (const std::vector<int> numbers = recorded_adjustments(last); !numbers.empty())
-    return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, numbers.back()};
+  const std::vector<int> adjustments = recorded_adjustments(last);
+  const std::vector<int> changes = recorded_fixture_changes(last);
+  if (!changes.empty() && (adjustments.empty() || changes.back() > adjustments.back()))
+    return HistoryEntry{HistoryEntry::Kind::kFixtureChange, last, changes.back()};
+  if (!adjustments.empty())
+    return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, adjustments.back()};
   if (rounds.empty()) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }
@@ -93,6 +130,12 @@ std::vector<int> recorded_rounds() {
 
 std::optional<std::string> read_round_file(int round, const std::string& name) {
   return read_whole_file(round_dir(round) + "/" + name);
+}
+
+std::optional<std::string> awarded_reason(int round) {
+  const auto text = read_round_file(round, kAwardedFile);
+  if (!text) return std::nullopt;
+  return std::string(trimmed(*text));
 }
 
 std::optional<std::string> round_applied_at(int round) {

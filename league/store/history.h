@@ -17,10 +17,18 @@ namespace league {
 //   history/<n>/before/       table.txt, form.txt and attendances.dat as they
 //                             were before the round (those that existed)
 //   history/<n>/after/        the same files as the round left them
+//   history/<n>/awarded       for a result the committee awarded (league award):
+//                             its reason, one line; results.txt holds the result
 //   history/<n>/applied       when it was applied, local time: "2026-12-07 18:20\n"
 //   history/<n>/adjustments/<k>/adjustment   points adjustment k after round n
 //                             (see adjustments.h), with before/ and after/
 //                             table.txt and `applied` as for a round
+//   history/<n>/fixtures/<k>/change   a change of fixtures.txt after round n
+//                             (league fixtures move/postpone): the match's
+//                             pairing on its first line, what was done on the
+//                             second; before/ and after/ fixtures.txt and
+//                             `applied`. k counts with the adjustments after
+//                             round n, so that together they keep their order.
 //   history/name              the league's name (league_name.h)
 //
 // An entry's folder counts once it holds `applied`, written last in the same
@@ -30,6 +38,12 @@ namespace league {
 // (n, k) orders adjustments in time with the rounds. league's bookkeeping lies
 // beside them: history/journal and history/rollback while a transaction runs,
 // history/lock while a command does.
+
+// The file of a round's folder that makes its one result an awarded one.
+inline constexpr const char* kAwardedFile = "awarded";
+
+// The reason kept for an awarded round, nothing for a round played.
+std::optional<std::string> awarded_reason(int round);
 
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();
@@ -48,6 +62,21 @@ std::string adjustment_dir(int round, int number);
 // The numbers k of the complete adjustments kept under round n, ascending.
 std::vector<int> recorded_adjustments(int round);
 
+// The folder of fixture change k after round n: "history/<n>/fixtures/<k>".
+std::string fixture_change_dir(int round, int number);
+
+// The numbers k of the complete fixture changes kept under round n, ascending.
+std::vector<int> recorded_fixture_changes(int round);
+
+// The number k for the next adjustment or fixture change after round n.
+int next_entry_number(int round);
+
+// The file of a fixture change's folder that says what changed.
+inline constexpr const char* kFixtureChangeFile = "change";
+
+// The pairings ("HOME - AWAY") of every recorded fixture change, oldest first.
+std::vector<std::string> changed_pairings();
+
 // When round n was applied, as its `applied` file says (line end dropped).
 std::optional<std::string> round_applied_at(int round);
 
@@ -61,10 +90,10 @@ std::optional<std::string> read_round_file(int round, const std::string& name);
 // once it holds `applied`. A new kind of entry is a Kind here, its folder in
 // dir(), its files in files() and its wording in commands/undo.cpp.
 struct HistoryEntry {
-  enum class Kind { kRound, kAdjustment };
+  enum class Kind { kRound, kAdjustment, kFixtureChange };
   Kind kind = Kind::kRound;
   int round = 0;   // the round, or the round an adjustment followed
-  int number = 0;  // an adjustment's k
+  int number = 0;  // an adjustment's or a fixture change's k
 
   // "history/3", "history/3/adjustments/1".
   std::string dir() const;
@@ -78,8 +107,9 @@ struct HistoryEntry {
   std::vector<File> files() const;
 };
 
-// The entry that `league undo` takes back: the last adjustment kept under the
-// last round (they came after it), else that round; nothing when there is none.
+// The entry that `league undo` takes back: the last adjustment or fixture
+// change kept under the last round (they came after it), else that round;
+// nothing when there is none.
 std::optional<HistoryEntry> last_entry();
 
 // What undoing an entry puts back: each file it changed, as before and as it

@@ -16,8 +16,11 @@ std::vector<AppliedMatch> applied_matches() {
     const auto bytes = read_round_file(round, kResultsFile);
     if (!bytes) continue;
     const std::string_view text = std::string_view(*bytes).substr(byte_order_mark_length(*bytes));
-    for (AppliedMatch& match : matches_of_results(read_results(text), round))
+    const std::string awarded = awarded_reason(round).value_or("");
+    for (AppliedMatch& match : matches_of_results(read_results(text), round)) {
+      match.awarded = awarded;
       matches.push_back(std::move(match));
+    }
   }
   return matches;
 }

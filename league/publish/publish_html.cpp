@@ -259,6 +259,7 @@ std::string standings_page(const Standings& standings) {
       standings.round > 0 ? standings_of + " after round " + round : standings_of;
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"generator\" content=\"league publish\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
       "</style>\n</head>\n<body>\n<header>\n";

@@ -22,7 +22,6 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -119,10 +118,8 @@ std::vector<std::string> record_round(int round, const RoundFiles& files, const 
     after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
   const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(
-          lock, "round " + std::to_string(round),
-          record_entry_changes(entry, {{kResultsFile, files.results.bytes}}, before, after)))
-    fail(*failed);
+  apply_or_fail(lock, "round " + std::to_string(round),
+                record_entry_changes(entry, {{kResultsFile, files.results.bytes}}, before, after));
   std::vector<std::string> written;
   for (const FileChange& file : after) written.push_back(file.path);
   return written;
@@ -147,8 +144,7 @@ int play_round(const RoundOptions& options, CommandContext& context) {
   TableRead table = read_league_table(files.table.text, kTableFile);
   if (table.problem) refuse(*table.problem);
   const std::vector<ResultsEntry> results = read_results(files.results.text);
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 1 : rounds.back() + 1;
+  const int round = last_round() + 1;
   const std::vector<std::string> teams = team_names(table.rows);
   std::optional<RoundFixtures> fixtures;
   std::vector<AppliedMatch> applied = applied_matches();

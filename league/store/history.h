@@ -34,6 +34,9 @@ namespace league {
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();
 
+// The number of the last complete round, 0 before the first.
+int last_round();
+
 // The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
 // zeros) that hold `applied`, ascending: the complete rounds of history/, the
 // complete adjustments of a round's folder.

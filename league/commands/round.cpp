@@ -59,9 +59,7 @@ void check_results(const std::vector<ResultsEntry>& results, const std::vector<s
                    const RoundFixtures* fixtures, int round, std::ostream& out) {
   RoundCheck check = check_round(results, teams);
   if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
-  if (!check.problems.empty()) {
-    fail_all(check.problems, kResultsFile, "; nothing changed");
-  }
+  if (!check.problems.empty()) fail_all(check.problems, kResultsFile, "; nothing changed");
   if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
 }

@@ -16,7 +16,6 @@
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -108,16 +107,13 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
 
   // The adjustment's folder under the last round, the new table and
   // `applied`, which makes the adjustment count, as one transaction.
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 0 : rounds.back();
+  const int round = last_round();
   const Adjustment adjustment{round, next_entry_number(round), options.team, points, reason, {}};
   const HistoryEntry recorded{HistoryEntry::Kind::kAdjustment, adjustment.round, adjustment.number};
   const std::vector<FileChange> changes =
       record_entry_changes(recorded, {{kAdjustmentFile, format_adjustment(adjustment)}},
                            {{kTableFile, table_file.bytes}}, {{kTableFile, after}});
-  if (const auto failed = apply_transaction(
-          context.lock, "the adjustment of " + options.team + "'s points", changes))
-    fail(*failed);
+  apply_or_fail(context.lock, "the adjustment of " + options.team + "'s points", changes);
 
   const std::size_t place_before = row + 1;
   const std::size_t place_after = place_of(options.team, ordered);

@@ -10,7 +10,6 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/transaction.h"
 #include "league/zone/people_dates.h"
 
 namespace league {
@@ -71,8 +70,7 @@ void record_change(const FixtureMatch& changed, const std::string& what, const L
   const std::vector<FileChange> changes =
       record_entry_changes(entry, {{kFixtureChangeFile, pairing + '\n' + what + '\n'}},
                            {{kFixturesFile, file.bytes}}, {{kFixturesFile, after}});
-  if (const auto failed = apply_transaction(lock, "the change of " + pairing, changes))
-    fail(*failed);
+  apply_or_fail(lock, "the change of " + pairing, changes);
 }
 
 int change_fixture(const char* command, const ChangeOptions& options, bool postpone,

@@ -15,9 +15,11 @@
 #include "common/round/round_update.h"
 #include "common/table/table_file.h"
 #include "common/text/wording.h"
+#include "league/names/team_lookup.h"
 #include "league/season/round_check.h"
 #include "league/season/round_fixtures.h"
 #include "league/season/season_schedule.h"
+#include "league/season/typed_results.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
@@ -49,14 +51,19 @@ RoundFiles read_round_files(LeagueFile results) {
   return files;
 }
 
-// Every problem of results.txt at once; notes (a team with two results) go to `out`.
-// With fixtures.txt, every result must also be a fixture still to play.
-void check_results(const std::vector<ResultsEntry>& results, const std::vector<std::string>& teams,
-                   const RoundFixtures* fixtures, int round, std::ostream& out) {
+// Every problem of results.txt at once, those of the lines that do not read
+// (`unread`) among them, in line order; notes (a team with two results) go to
+// `out`. With fixtures.txt, every result must also be a fixture still to play.
+void check_results(const std::vector<ResultsEntry>& results, std::vector<Diagnostic> unread,
+                   const std::vector<std::string>& teams, const RoundFixtures* fixtures, int round,
+                   std::ostream& out) {
   RoundCheck check = check_round(results, teams);
   if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
-  if (!check.problems.empty()) {
-    fail_all(check.problems, kResultsFile, "; nothing changed");
+  if (!unread.empty() || !check.problems.empty()) {
+    unread.insert(unread.end(), check.problems.begin(), check.problems.end());
+    std::stable_sort(unread.begin(), unread.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    fail_all(unread, kResultsFile, "; nothing changed");
   }
   if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
@@ -102,8 +109,10 @@ void refuse_repeat(const std::vector<ResultsEntry>& results,
 
 // The round's folder (with an award's reason), the league files and
 // `applied`, which makes the round count, as one transaction; the league
-// files it wrote.
-std::vector<std::string> record_round(int round, const RoundFiles& files, const RoundTables& tables,
+// files it wrote. The round keeps its results in the tools' form, and what
+// was typed beside them when it differs.
+std::vector<std::string> record_round(int round, const RoundFiles& files,
+                                      const std::string& tools_text, const RoundTables& tables,
                                       const std::string& awarded, FolderLock& lock) {
   std::vector<FileChange> before{{kTableFile, files.table.bytes}, {kFormFile, files.form.bytes}};
   std::vector<FileChange> after{{kTableFile, format_league_table(*tables.table)},
@@ -112,12 +121,12 @@ std::vector<std::string> record_round(int round, const RoundFiles& files, const 
     before.push_back({kAttendancesFile, files.attendances->bytes});
     after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
-  std::vector<FileChange> kept{{kResultsFile, files.results.bytes}};
+  std::vector<FileChange> kept{{kResultsFile, tools_text}};
+  if (files.results.bytes != tools_text) kept.push_back({kTypedResultsFile, files.results.bytes});
   if (!awarded.empty()) kept.push_back({kAwardedFile, awarded + '\n'});
   const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(lock, "round " + std::to_string(round),
-                                            record_entry_changes(entry, kept, before, after)))
-    fail(*failed);
+  apply_or_fail(lock, "round " + std::to_string(round),
+                record_entry_changes(entry, kept, before, after));
   std::vector<std::string> written;
   for (const FileChange& file : after) written.push_back(file.path);
   return written;
@@ -164,15 +173,16 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   const RoundFiles files = read_round_files(request.results);
   TableRead table = read_league_table(files.table.text, kTableFile);
   if (table.problem) refuse(*table.problem);
-  const std::vector<ResultsEntry> results = read_results(files.results.text);
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 1 : rounds.back() + 1;
   const std::vector<std::string> teams = team_names(table.rows);
+  const TypedResults typed = read_typed_results(files.results.text, TeamNames(teams));
+  std::vector<ResultsEntry> results = read_results(typed.tools_text);
+  for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
+  const int round = last_round() + 1;
   std::optional<RoundFixtures> fixtures;
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))
     fixtures = RoundFixtures{std::move(*read), applied, request.brought_forward};
-  check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
+  check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr, round, out);
   if (!request.again) refuse_repeat(results, applied);
 
   // Every new text is computed before anything is written.
@@ -180,7 +190,7 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   const RoundUpdate update = apply_round(tables, results);
   if (update.failure) refuse_failure(*update.failure);
   const std::vector<std::string> written =
-      record_round(round, files, tables, request.awarded, context.lock);
+      record_round(round, files, typed.tools_text, tables, request.awarded, context.lock);
 
   for (const std::string& team : update.without_attendances)
     out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";

@@ -14,7 +14,6 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -103,8 +102,8 @@ void report_round(std::ostream& out, const std::string& which,
       << (restored.size() == 1 ? " is" : " are") << " back as before it, and " << kResultsFile
       << " holds its results again.\n";
   if (kept_as) out << "What " << kResultsFile << " held before is kept in " << *kept_as << ".\n";
-  const std::vector<int> rounds = recorded_rounds();
-  if (!rounds.empty()) out << "The last round in history is now round " << rounds.back() << ".\n";
+  if (const int last = last_round(); last > 0)
+    out << "The last round in history is now round " << last << ".\n";
 }
 
 // What a fixture change's `change` file says: "Ashford - Fenwick moved to 2027-02-24".
@@ -170,8 +169,7 @@ int undo_entry(const UndoOptions& options, CommandContext& context) {
   if (round && !awarded) put_back_results(*entry, changes, kept_as);
   for (FileChange& removal : folder_removal_changes(entry->dir()))
     changes.push_back(std::move(removal));
-  if (const auto failed = apply_transaction(context.lock, "the undo of " + which, changes))
-    fail(*failed);
+  apply_or_fail(context.lock, "the undo of " + which, changes);
   if (round && !awarded)
     report_round(context.out, which, restored, kept_as);
   else if (entry->kind == HistoryEntry::Kind::kAdjustment)

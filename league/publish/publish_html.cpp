@@ -82,6 +82,7 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   th, td { padding: 5px 4px; }
   .form { padding-left: 8px; }
   .form span { width: 1.3em; line-height: 1.3em; margin-right: 1px; font-size: 0.62rem; }
+  svg.chart { min-width: 0; }
 }
 @page { size: A4 portrait; margin: 12mm; }
 @media print {
@@ -98,7 +99,7 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   .wide { display: table-cell; }
   .columns { grid-template-columns: minmax(0, 3fr) minmax(0, 2fr); gap: 0 7mm; }
   .columns > :only-child { grid-column: 1 / -1; }
-  svg.chart { min-width: 0; }
+  svg.chart { min-width: 0; max-height: 80mm; }
   .chart:hover .team { opacity: 1; }
   section, tr, svg { break-inside: avoid; }
   footer { padding: 3mm 0 0; }
@@ -126,19 +127,14 @@ std::string signed_number(int value) {
 std::string form_marks(std::string_view letters) {
   std::string marks;
   for (const char letter : letters) {
-    switch (letter) {
-      case 'W':
-        marks += "<span class=\"w\" title=\"Won\">W</span>";
-        break;
-      case 'D':
-        marks += "<span class=\"d\" title=\"Drawn\">D</span>";
-        break;
-      case 'L':
-        marks += "<span class=\"l\" title=\"Lost\">L</span>";
-        break;
-      default:
-        marks += html_escape(std::string_view(&letter, 1));
-    }
+    if (letter == 'W')
+      marks += "<span class=\"w\" title=\"Won\">W</span>";
+    else if (letter == 'D')
+      marks += "<span class=\"d\" title=\"Drawn\">D</span>";
+    else if (letter == 'L')
+      marks += "<span class=\"l\" title=\"Lost\">L</span>";
+    else
+      marks += html_escape(std::string_view(&letter, 1));
   }
   return marks;
 }
@@ -149,14 +145,10 @@ constexpr std::string_view kMinus = "\xE2\x88\x92";
 // The mark beside a team whose points were adjusted; the footnote below the
 // table says why.
 std::string adjustment_mark(const std::string& team, const Standings& standings) {
-  std::int64_t sum = 0;
-  bool adjusted = false;
-  for (const Adjustment& adjustment : standings.adjustments) {
-    if (adjustment.team != team) continue;
-    adjusted = true;
-    sum += adjustment.points;
-  }
-  if (!adjusted) return "";
+  const auto sums = adjusted_points(standings.adjustments);
+  const auto found = sums.find(team);
+  if (found == sums.end()) return "";
+  const std::int64_t sum = found->second;
   std::string total = std::to_string(sum < 0 ? -sum : sum);
   total.insert(0, sum < 0 ? kMinus : sum > 0 ? "+" : "");
   return "<span class=\"adj\" title=\"Points adjusted: " + total + "\">*</span>";
@@ -293,6 +285,7 @@ std::string standings_page(const Standings& standings) {
       standings.round > 0 ? standings_of + " after round " + round : standings_of;
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"generator\" content=\"league publish\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
       "</style>\n</head>\n<body>\n<header>\n";

@@ -109,6 +109,7 @@ std::string standings_json(const Standings& standings) {
   const Matchdays& matchdays = standings.matchdays;
   const bool by_fixtures = matchdays.fixtures && standings.round > 0;
   Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
+                   {"generator", "league publish"},
                    {"round", by_fixtures ? matchdays.schedule.current_round : standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
                    {"table", table},

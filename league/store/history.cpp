@@ -15,6 +15,36 @@ namespace league {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
+// zeros) that hold `applied`, ascending.
+std::vector<int> complete_folders(const std::string& dir) {
+  std::vector<int> numbers;
+  std::error_code error;
+  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    int number = 0;
+    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
+    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
+    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+// The text of an `applied` file for the present moment, local time.
+std::string applied_stamp_now() {
+  const std::time_t now = std::time(nullptr);
+  std::ostringstream stamp;
+  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
+  return stamp.str();
+}
+
+}  // namespace
+
 std::string round_dir(int round) {
   return std::string(kHistoryDir) + "/" + std::to_string(round);
 }
@@ -74,15 +104,14 @@ std::vector<HistoryEntry::File> HistoryEntry::files() const {
 }
 
 std::optional<HistoryEntry> last_entry() {
-  const std::vector<int> rounds = recorded_rounds();
-  const int last = rounds.empty() ? 0 : rounds.back();
+  const int last = last_round();
   const std::vector<int> adjustments = recorded_adjustments(last);
   const std::vector<int> changes = recorded_fixture_changes(last);
   if (!changes.empty() && (adjustments.empty() || changes.back() > adjustments.back()))
     return HistoryEntry{HistoryEntry::Kind::kFixtureChange, last, changes.back()};
   if (!adjustments.empty())
     return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, adjustments.back()};
-  if (rounds.empty()) return std::nullopt;
+  if (last == 0) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }
 
@@ -108,24 +137,13 @@ UndoPlan plan_undo(const HistoryEntry& entry) {
   return plan;
 }
 
-std::vector<int> complete_folders(const std::string& dir) {
-  std::vector<int> numbers;
-  std::error_code error;
-  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
-       entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    int number = 0;
-    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
-    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
-    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
-    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
-  }
-  std::sort(numbers.begin(), numbers.end());
-  return numbers;
-}
-
 std::vector<int> recorded_rounds() {
   return complete_folders(kHistoryDir);
+}
+
+int last_round() {
+  const std::vector<int> rounds = recorded_rounds();
+  return rounds.empty() ? 0 : rounds.back();
 }
 
 std::optional<std::string> read_round_file(int round, const std::string& name) {
@@ -182,13 +200,6 @@ std::vector<FileChange> folder_removal_changes(const std::string& dir) {
     if (file != applied) changes.push_back({file, std::nullopt});
   }
   return changes;
-}
-
-std::string applied_stamp_now() {
-  const std::time_t now = std::time(nullptr);
-  std::ostringstream stamp;
-  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
-  return stamp.str();
 }
 
 }  // namespace league

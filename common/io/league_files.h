@@ -16,6 +16,11 @@ inline constexpr const char* kFixturesFile = "fixtures.txt";
 inline constexpr const char* kHistoryDir = "history";
 // The league's name, which `league new --name` and `league name` keep there.
 inline constexpr const char* kLeagueNameFile = "history/name";
+// While a command runs, its lock; while a transaction runs, its journal, or
+// the rollback of a transaction that failed.
+inline constexpr const char* kLockFile = "history/lock";
+inline constexpr const char* kJournalFile = "history/journal";
+inline constexpr const char* kRollbackFile = "history/rollback";
 
 // A team sheet's file: the roster's name followed by "sht.txt" (ASHsht.txt).
 inline constexpr const char* kSheetSuffix = "sht.txt";

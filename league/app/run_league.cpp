@@ -42,16 +42,15 @@ bool changes_files(const CommandRow& row, const CLI::App& command) {
 // command may not run.
 std::optional<int> ready_folder(FolderLock& lock, bool changes, std::ostream& out,
                                 std::ostream& err) {
-  const std::string lock_file = std::string(kHistoryDir) + "/lock";
   switch (lock.state()) {
     case FolderLock::State::kBusy:
-      err << describe({lock_file, 0,
+      err << describe({kLockFile, 0,
                        "another league command is running in this folder; nothing changed"})
           << '\n';
       return 1;
     case FolderLock::State::kUnavailable:
       if (!changes) return std::nullopt;  // a folder no one can write to needs no lock to be read
-      err << describe({lock_file, 0, "cannot be created (" + lock.reason() + "); nothing changed"})
+      err << describe({kLockFile, 0, "cannot be created (" + lock.reason() + "); nothing changed"})
           << '\n';
       return 1;
     case FolderLock::State::kHeld:

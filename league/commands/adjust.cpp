@@ -115,11 +115,8 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
       round, numbers.empty() ? 1 : numbers.back() + 1, options.team, points, reason, {}};
   const HistoryEntry recorded{HistoryEntry::Kind::kAdjustment, adjustment.round, adjustment.number};
   const std::vector<FileChange> changes =
-      record_entry_changes(recorded,
-                           {{kAdjustmentFile, format_adjustment(adjustment)},
-                            {std::string("before/") + kTableFile, table_file.bytes},
-                            {std::string("after/") + kTableFile, after}},
-                           {{kTableFile, after}});
+      record_entry_changes(recorded, {{kAdjustmentFile, format_adjustment(adjustment)}},
+                           {{kTableFile, table_file.bytes}}, {{kTableFile, after}});
   if (const auto failed = apply_transaction(
           context.lock, "the adjustment of " + options.team + "'s points", changes))
     fail(*failed);

@@ -118,17 +118,13 @@ std::vector<std::string> record_round(int round, const RoundFiles& files, const 
     before.push_back({kAttendancesFile, files.attendances->bytes});
     after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
-  std::vector<FileChange> kept{{kResultsFile, files.results.bytes}};
-  std::vector<std::string> written;
-  for (const FileChange& file : before) kept.push_back({"before/" + file.path, file.contents});
-  for (const FileChange& file : after) {
-    kept.push_back({"after/" + file.path, file.contents});
-    written.push_back(file.path);
-  }
   const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(lock, "round " + std::to_string(round),
-                                            record_entry_changes(entry, kept, after)))
+  if (const auto failed = apply_transaction(
+          lock, "round " + std::to_string(round),
+          record_entry_changes(entry, {{kResultsFile, files.results.bytes}}, before, after)))
     fail(*failed);
+  std::vector<std::string> written;
+  for (const FileChange& file : after) written.push_back(file.path);
   return written;
 }
 

@@ -5,6 +5,7 @@
 #include "common/table/table_file.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/publish/adjustment_text.h"
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
@@ -21,6 +22,18 @@ std::string when(int round, const std::optional<Date>& date, const std::optional
   if (date) text += ", " + format_date(*date);
   if (date && time) text += ' ' + format_time(*time);
   return text;
+}
+
+// Every recorded adjustment as adjustment_line gives it, oldest first; one
+// that does not read gives its problem instead
+// ("history/2/adjustments/1/adjustment:2: ...").
+std::vector<std::string> adjustment_lines() {
+  std::vector<std::string> lines;
+  for (const auto& [round, number] : adjustment_places()) {
+    const AdjustmentFileRead one = read_recorded_adjustment(round, number);
+    lines.push_back(one.problem ? describe(*one.problem) : adjustment_line(one.adjustment));
+  }
+  return lines;
 }
 
 }  // namespace

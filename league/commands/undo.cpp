@@ -6,6 +6,7 @@
 #include "common/io/whole_file.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/publish/adjustment_text.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
 #include "league/store/transaction.h"

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "league/publish/adjustment_text.h"
 #include "league/publish/publish_matchdays.h"
 #include "league/publish/publish_text.h"
 #include "league/publish/standings_chart.h"

@@ -59,7 +59,7 @@ std::vector<RoundOrder> recorded_orders(Problem& problem) {
   std::vector<RoundOrder> orders;
   for (const int round : recorded_rounds()) {
     RoundOrder order{round, round_applied_at(round).value_or(""), {}};
-    for (TableEntry& entry : read_table_at(round_dir(round) + "/after/" + kTableFile, problem))
+    for (TableEntry& entry : read_table_at(round_table_path(round), problem))
       order.teams.push_back(std::move(entry.Team));
     if (problem) return orders;
     orders.push_back(std::move(order));

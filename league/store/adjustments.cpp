@@ -14,10 +14,7 @@
 
 namespace league {
 
-namespace {
-
-// Where every complete adjustment lies, oldest first: (n, k) pairs.
-std::vector<std::pair<int, int>> recorded_places() {
+std::vector<std::pair<int, int>> adjustment_places() {
   std::vector<int> rounds = recorded_rounds();
   rounds.insert(rounds.begin(), 0);
   std::vector<std::pair<int, int>> places;
@@ -26,8 +23,6 @@ std::vector<std::pair<int, int>> recorded_places() {
   }
   return places;
 }
-
-}  // namespace
 
 std::string format_adjustment(const Adjustment& adjustment) {
   return "team " + adjustment.team + "\npoints " + std::to_string(adjustment.points) + "\nreason " +
@@ -100,7 +95,7 @@ AdjustmentFileRead read_recorded_adjustment(int round, int number) {
 
 AdjustmentsRead read_recorded_adjustments() {
   AdjustmentsRead read;
-  for (const auto& [round, number] : recorded_places()) {
+  for (const auto& [round, number] : adjustment_places()) {
     AdjustmentFileRead one = read_recorded_adjustment(round, number);
     if (one.problem)
       read.problems.push_back(std::move(*one.problem));
@@ -114,32 +109,6 @@ std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment
   std::map<std::string, std::int64_t> sums;
   for (const Adjustment& adjustment : adjustments) sums[adjustment.team] += adjustment.points;
   return sums;
-}
-
-std::string signed_points(std::int32_t points, std::string_view minus) {
-  const std::string digits = std::to_string(points);
-  if (points > 0) return "+" + digits;
-  if (points < 0) return std::string(minus) + digits.substr(1);
-  return digits;
-}
-
-std::string adjustment_line(const Adjustment& adjustment, std::string_view minus) {
-  const std::string_view applied = adjustment.applied;
-  const std::string_view date = applied.substr(0, applied.find(' '));
-  const bool one = adjustment.points == 1 || adjustment.points == -1;
-  std::string line = adjustment.team + ": " + signed_points(adjustment.points, minus) +
-                     (one ? " point" : " points");
-  if (!date.empty()) line += " on " + std::string(date);
-  return line + ": " + adjustment.reason;
-}
-
-std::vector<std::string> adjustment_lines() {
-  std::vector<std::string> lines;
-  for (const auto& [round, number] : recorded_places()) {
-    const AdjustmentFileRead one = read_recorded_adjustment(round, number);
-    lines.push_back(one.problem ? describe(*one.problem) : adjustment_line(one.adjustment));
-  }
-  return lines;
 }
 
 }  // namespace league

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/io/diagnostic.h"
@@ -43,6 +44,9 @@ struct AdjustmentFileRead {
 };
 AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file);
 
+// Where every complete adjustment lies, oldest first: (n, k) pairs.
+std::vector<std::pair<int, int>> adjustment_places();
+
 // Adjustment k of round n with the time it was applied, as history/ keeps it.
 AdjustmentFileRead read_recorded_adjustment(int round, int number);
 
@@ -59,17 +63,5 @@ std::map<std::string, std::int64_t> adjusted_points(const std::vector<Adjustment
 
 // The file `adjustment`'s name in an adjustment's folder.
 inline constexpr const char* kAdjustmentFile = "adjustment";
-
-// "-3" or "+3", with `minus` for the sign of a deduction (a page gives U+2212).
-std::string signed_points(std::int32_t points, std::string_view minus = "-");
-
-// One adjustment as a line of text, "Carrow: -3 points on 2027-01-12:
-// fielded an ineligible player" (names as the files write them).
-std::string adjustment_line(const Adjustment& adjustment, std::string_view minus = "-");
-
-// For `league status`: every recorded adjustment as adjustment_line gives it,
-// oldest first; an adjustment that does not read gives its problem instead
-// ("history/2/adjustments/1/adjustment:2: ..."). Empty when there is none.
-std::vector<std::string> adjustment_lines();
 
 }  // namespace league

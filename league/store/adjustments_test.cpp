@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text/free_text.h"
+#include "league/publish/adjustment_text.h"
 
 namespace league {
 namespace {

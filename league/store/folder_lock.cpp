@@ -18,11 +18,6 @@ namespace league {
 
 namespace {
 
-const std::string& lock_path() {
-  static const std::string path = std::string(kHistoryDir) + "/lock";
-  return path;
-}
-
 // A note is one short line; anything else in the file is not one of ours.
 constexpr std::size_t kLongestNote = 200;
 
@@ -39,8 +34,8 @@ FolderLock::FolderLock() {
       return;
     }
     const HANDLE handle =
-        ::CreateFileA(lock_path().c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
-                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        ::CreateFileA(kLockFile, GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
       handle_ = handle;
       state_ = State::kHeld;
@@ -82,7 +77,7 @@ FolderLock::FolderLock() {
       reason_ = std::strerror(errno);
       return;
     }
-    const int fd = ::open(lock_path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    const int fd = ::open(kLockFile, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {
       if (errno == ENOENT) continue;
       reason_ = std::strerror(errno);
@@ -100,8 +95,8 @@ FolderLock::FolderLock() {
     }
     struct stat held {};
     struct stat named {};
-    if (::fstat(fd, &held) == 0 && ::stat(lock_path().c_str(), &named) == 0 &&
-        held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+    if (::fstat(fd, &held) == 0 && ::stat(kLockFile, &named) == 0 && held.st_dev == named.st_dev &&
+        held.st_ino == named.st_ino) {
       fd_ = fd;
       state_ = State::kHeld;
       break;
@@ -132,7 +127,7 @@ FolderLock::~FolderLock() {
   if (state_ != State::kHeld) return;
   // Removed while still held, so that no other command can hold this file
   // while a newer one is created; history/ goes when the lock was all it held.
-  ::unlink(lock_path().c_str());
+  ::unlink(kLockFile);
   ::rmdir(kHistoryDir);
   ::close(fd_);
 }

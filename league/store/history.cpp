@@ -19,6 +19,10 @@ std::string round_dir(int round) {
   return std::string(kHistoryDir) + "/" + std::to_string(round);
 }
 
+std::string round_table_path(int round) {
+  return round_dir(round) + "/after/" + kTableFile;
+}
+
 std::string adjustment_dir(int round, int number) {
   return round_dir(round) + "/adjustments/" + std::to_string(number);
 }
@@ -99,16 +103,21 @@ std::optional<std::string> round_applied_at(int round) {
 
 std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
                                              const std::vector<FileChange>& kept,
-                                             const std::vector<FileChange>& files) {
+                                             const std::vector<FileChange>& before,
+                                             const std::vector<FileChange>& after) {
   const std::string dir = entry.dir();
   std::vector<FileChange> changes;
   for (const FileChange& file : kept) changes.push_back({dir + "/" + file.path, file.contents});
+  for (const FileChange& file : before)
+    changes.push_back({dir + "/before/" + file.path, file.contents});
+  for (const FileChange& file : after)
+    changes.push_back({dir + "/after/" + file.path, file.contents});
   for (FileChange& stale : folder_removal_changes(dir)) {
     if (std::none_of(changes.begin(), changes.end(),
                      [&](const FileChange& change) { return change.path == stale.path; }))
       changes.push_back(std::move(stale));
   }
-  changes.insert(changes.end(), files.begin(), files.end());
+  changes.insert(changes.end(), after.begin(), after.end());
   changes.push_back({dir + "/applied", applied_stamp_now()});
   return changes;
 }

@@ -95,13 +95,18 @@ struct UndoPlan {
 };
 UndoPlan plan_undo(const HistoryEntry& entry);
 
-// The transaction that records an entry: the files of its folder (`kept`,
-// their paths inside it), the removal of any other file a folder of that name
-// holds (left by an older version of league), the league files' new contents
-// (`files`), and last `applied`, which makes the entry count.
+// The transaction that records an entry: the files of its own (`kept`, by
+// their names in its folder), before/ and after/ copies of the league files it
+// changes, the removal of any other file a folder of that name holds (left by
+// an older version of league), the league files' new contents, and last
+// `applied`, which makes the entry count.
 std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
                                              const std::vector<FileChange>& kept,
-                                             const std::vector<FileChange>& files);
+                                             const std::vector<FileChange>& before,
+                                             const std::vector<FileChange>& after);
+
+// The table.txt that round n left, as its after/ copy holds it.
+std::string round_table_path(int round);
 
 // The changes that remove every file below `dir`, its `applied` first, so that
 // the folder counts as gone from the first change on.

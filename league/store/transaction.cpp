@@ -17,16 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string& journal_path() {
-  static const std::string path = std::string(kHistoryDir) + "/journal";
-  return path;
-}
-
-const std::string& rollback_path() {
-  static const std::string path = std::string(kHistoryDir) + "/rollback";
-  return path;
-}
-
 constexpr std::string_view kJournalHeader = "league journal 1\n";
 
 // ---- The file system, each step made durable before the next ----
@@ -266,15 +256,15 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
   // Should this run be killed before the journal is in place, the lock tells
   // the next command what it had begun.
   lock.note_operation(what);
-  if (!make_folders(kHistoryDir) || !replace_file(journal_path(), encode_journal(journal))) {
+  if (!make_folders(kHistoryDir) || !replace_file(kJournalFile, encode_journal(journal))) {
     lock.note_operation("");
-    return Diagnostic{journal_path(), 0, "cannot be written; nothing changed"};
+    return Diagnostic{kJournalFile, 0, "cannot be written; nothing changed"};
   }
 
   if (const auto failed = roll_forward(journal)) {
     const std::string& path = journal.entries[*failed].path;
     // From here a kill leaves history/rollback, and the next command rolls back.
-    const bool marked = rename_durably(journal_path(), rollback_path());
+    const bool marked = rename_durably(kJournalFile, kRollbackFile);
     // The file that failed still holds its old bytes (a replacement fails as a
     // whole); only folders made for it may need to go.
     const auto stuck = roll_back(journal, *failed);
@@ -290,14 +280,14 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
                             "will put back the files as they were before " +
                             std::string(what)};
     }
-    remove_durably(marked ? rollback_path() : journal_path());
+    remove_durably(marked ? kRollbackFile : kJournalFile);
     lock.note_operation("");
     return Diagnostic{path, 0, "cannot be written; nothing changed"};
   }
   // Once the note is gone the journal alone speaks for the operation, and once
   // the journal is gone it is complete.
   lock.note_operation("");
-  remove_durably(journal_path());
+  remove_durably(kJournalFile);
   return std::nullopt;
 }
 
@@ -309,8 +299,8 @@ Recovery recover_interrupted(const FolderLock& lock) {
   for (std::string& path : remove_temporary_files_in<fs::recursive_directory_iterator>(kHistoryDir))
     recovery.removed.push_back(std::move(path));
 
-  if (present(rollback_path())) {
-    Loaded loaded = load_journal(rollback_path());
+  if (present(kRollbackFile)) {
+    Loaded loaded = load_journal(kRollbackFile);
     if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
     const Journal& journal = *loaded.journal;
     if (const auto stuck = roll_back(journal, journal.entries.size())) {
@@ -320,14 +310,14 @@ Recovery recover_interrupted(const FolderLock& lock) {
                                         "again"};
       return recovery;
     }
-    remove_durably(rollback_path());
+    remove_durably(kRollbackFile);
     recovery.report = "Rolled back " + interrupted(journal.what) + '.';
-  } else if (present(journal_path())) {
-    Loaded loaded = load_journal(journal_path());
+  } else if (present(kJournalFile)) {
+    Loaded loaded = load_journal(kJournalFile);
     if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
     const Journal& journal = *loaded.journal;
     if (const auto failed = roll_forward(journal)) {
-      const bool marked = rename_durably(journal_path(), rollback_path());
+      const bool marked = rename_durably(kJournalFile, kRollbackFile);
       if (const auto stuck = roll_back(journal, journal.entries.size())) {
         recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
                                       "cannot be written, so " + interrupted(journal.what) +
@@ -335,11 +325,11 @@ Recovery recover_interrupted(const FolderLock& lock) {
                                           "this and run league again"};
         return recovery;
       }
-      remove_durably(marked ? rollback_path() : journal_path());
+      remove_durably(marked ? kRollbackFile : kJournalFile);
       recovery.report = "Rolled back " + interrupted(journal.what) + ", as " +
                         journal.entries[*failed].path + " cannot be written.";
     } else {
-      remove_durably(journal_path());
+      remove_durably(kJournalFile);
       recovery.report = "Completed " + interrupted(journal.what) + '.';
     }
   } else if (const std::string what = lock.interrupted_operation(); !what.empty()) {

@@ -3,6 +3,7 @@
 #include "common/console/tool_error.h"
 #include "common/io/league_files.h"
 #include "common/text/wording.h"
+#include "league/names/team_name.h"
 #include "league/store/history.h"
 #include "league/store/season_files.h"
 
@@ -26,8 +27,8 @@ void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
 }
 
 std::string leader_line(const TableEntry& leader) {
-  return "Leader: " + leader.Team + ", " + std::to_string(leader.Pts) + " points from " +
-         std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
+  return "Leader: " + written_form(leader.Team) + ", " + std::to_string(leader.Pts) +
+         " points from " + std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
 }
 
 LeagueFile read_league_file_or_refuse(const std::string& path) {

@@ -16,9 +16,11 @@
 #include "common/table/table_file.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/names/team_lookup.h"
 #include "league/season/round_check.h"
 #include "league/season/round_fixtures.h"
 #include "league/season/season_schedule.h"
+#include "league/season/typed_results.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
@@ -54,14 +56,19 @@ RoundFiles read_round_files() {
   return files;
 }
 
-// Every problem of results.txt at once; notes (a team with two results) go to `out`.
-// With fixtures.txt, every result must also be a fixture still to play.
-void check_results(const std::vector<ResultsEntry>& results, const std::vector<std::string>& teams,
-                   const RoundFixtures* fixtures, int round, std::ostream& out) {
+// Every problem of results.txt at once, those of the lines that do not read
+// (`unread`) among them, in line order; notes (a team with two results) go to
+// `out`. With fixtures.txt, every result must also be a fixture still to play.
+void check_results(const std::vector<ResultsEntry>& results, std::vector<Diagnostic> unread,
+                   const std::vector<std::string>& teams, const RoundFixtures* fixtures, int round,
+                   std::ostream& out) {
   RoundCheck check = check_round(results, teams);
   if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
-  if (!check.problems.empty()) {
-    fail_all(check.problems, kResultsFile, "; nothing changed");
+  if (!unread.empty() || !check.problems.empty()) {
+    unread.insert(unread.end(), check.problems.begin(), check.problems.end());
+    std::stable_sort(unread.begin(), unread.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    fail_all(unread, kResultsFile, "; nothing changed");
   }
   if (check.results == 0) refuse({kResultsFile, 0, "holds no results"});
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
@@ -108,9 +115,13 @@ void refuse_repeat(const std::vector<ResultsEntry>& results,
 }  // namespace
 
 // The round's folder, the league files and `applied`, which makes the round
-// count, as one transaction; the league files it wrote.
-std::vector<std::string> record_round(int round, const RoundFiles& files, const RoundTables& tables,
+// count, as one transaction; the league files it wrote. The round keeps its
+// results in the tools' form, and what was typed beside them when it differs.
+std::vector<std::string> record_round(int round, const RoundFiles& files,
+                                      const std::string& tools_text, const RoundTables& tables,
                                       FolderLock& lock) {
+  std::vector<FileChange> kept{{kResultsFile, tools_text}};
+  if (files.results.bytes != tools_text) kept.push_back({kTypedResultsFile, files.results.bytes});
   std::vector<FileChange> before{{kTableFile, files.table.bytes}, {kFormFile, files.form.bytes}};
   std::vector<FileChange> after{{kTableFile, format_league_table(*tables.table)},
                                 {kFormFile, format_form_table(*tables.form)}};
@@ -119,9 +130,8 @@ std::vector<std::string> record_round(int round, const RoundFiles& files, const 
     after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
   const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(
-          lock, "round " + std::to_string(round),
-          record_entry_changes(entry, {{kResultsFile, files.results.bytes}}, before, after)))
+  if (const auto failed = apply_transaction(lock, "round " + std::to_string(round),
+                                            record_entry_changes(entry, kept, before, after)))
     fail(*failed);
   std::vector<std::string> written;
   for (const FileChange& file : after) written.push_back(file.path);
@@ -146,22 +156,25 @@ int play_round(const RoundOptions& options, CommandContext& context) {
   const RoundFiles files = read_round_files();
   TableRead table = read_league_table(files.table.text, kTableFile);
   if (table.problem) refuse(*table.problem);
-  const std::vector<ResultsEntry> results = read_results(files.results.text);
+  const std::vector<std::string> teams = team_names(table.rows);
+  const TypedResults typed = read_typed_results(files.results.text, TeamNames(teams));
+  std::vector<ResultsEntry> results = read_results(typed.tools_text);
+  for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
   const std::vector<int> rounds = recorded_rounds();
   const int round = rounds.empty() ? 1 : rounds.back() + 1;
-  const std::vector<std::string> teams = team_names(table.rows);
   std::optional<RoundFixtures> fixtures;
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))
     fixtures = RoundFixtures{std::move(*read), applied};
-  check_results(results, teams, fixtures ? &*fixtures : nullptr, round, out);
+  check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr, round, out);
   if (!options.again) refuse_repeat(results, applied);
 
   // Every new text is computed before anything is written.
   RoundTables tables = read_round_tables(std::move(table), files);
   const RoundUpdate update = apply_round(tables, results);
   if (update.failure) refuse_failure(*update.failure);
-  const std::vector<std::string> written = record_round(round, files, tables, context.lock);
+  const std::vector<std::string> written =
+      record_round(round, files, typed.tools_text, tables, context.lock);
 
   for (const std::string& team : update.without_attendances)
     out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";

@@ -2,19 +2,27 @@
 
 #include <nlohmann/json.hpp>
 
+#include "league/names/team_name.h"
+
 namespace league {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
+std::vector<std::string> written_forms(const std::vector<std::string>& stored) {
+  std::vector<std::string> written;
+  for (const std::string& name : stored) written.push_back(written_form(name));
+  return written;
+}
+
 Json fixtures_json(const std::vector<FixtureState>& fixtures) {
   Json list = Json::array();
   for (const FixtureState& fixture : fixtures) {
     list.push_back({{"round", fixture.round},
                     {"date", fixture.date ? Json(format_date(*fixture.date)) : Json(nullptr)},
-                    {"home", fixture.home},
-                    {"away", fixture.away}});
+                    {"home", written_form(fixture.home)},
+                    {"away", written_form(fixture.away)}});
   }
   return list;
 }
@@ -25,8 +33,8 @@ Json fixtures_json(const std::vector<FixtureState>& fixtures) {
 void add_matchdays_json(Json& document, const Matchdays& matchdays) {
   Json results = Json::array();
   for (const AppliedMatch& match : matchdays.results) {
-    results.push_back({{"home", match.home},
-                       {"away", match.away},
+    results.push_back({{"home", written_form(match.home)},
+                       {"away", written_form(match.away)},
                        {"home_goals", match.score.home},
                        {"away_goals", match.score.away}});
   }
@@ -42,7 +50,7 @@ std::string standings_json(const Standings& standings) {
   for (std::size_t place = 0; place < standings.table.size(); ++place) {
     const TableEntry& entry = standings.table[place].entry;
     table.push_back({{"position", place + 1},
-                     {"team", entry.Team},
+                     {"team", written_form(entry.Team)},
                      {"played", entry.P},
                      {"won", entry.W},
                      {"drawn", entry.D},
@@ -56,11 +64,13 @@ std::string standings_json(const Standings& standings) {
 
   Json rounds = Json::array();
   for (const RoundOrder& round : standings.rounds)
-    rounds.push_back({{"round", round.round}, {"applied", round.applied}, {"order", round.teams}});
+    rounds.push_back({{"round", round.round},
+                      {"applied", round.applied},
+                      {"order", written_forms(round.teams)}});
 
   Json adjustments = Json::array();
   for (const Adjustment& adjustment : standings.adjustments)
-    adjustments.push_back({{"team", adjustment.team},
+    adjustments.push_back({{"team", written_form(adjustment.team)},
                            {"points", adjustment.points},
                            {"reason", adjustment.reason},
                            {"applied", adjustment.applied}});
@@ -75,7 +85,7 @@ std::string standings_json(const Standings& standings) {
     Json scorers = Json::array();
     for (const Scorer& scorer : *standings.scorers)
       scorers.push_back({{"name", scorer.name},
-                         {"team", scorer.team},
+                         {"team", written_form(scorer.team)},
                          {"goals", scorer.goals},
                          {"assists", scorer.assists}});
     document["top_scorers"] = scorers;

@@ -8,10 +8,11 @@
 #include "common/io/league_files.h"
 #include "common/text/integers.h"
 #include "common/text/lines.h"
-#include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
 #include "common/text/wording.h"
+#include "league/names/team_lookup.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -41,13 +42,10 @@ class FixturesReader {
   void read_line(std::string_view line, std::size_t number) {
     const std::string_view content = trimmed(line);
     if (content.empty() || content.front() == '#') return;
-    // Five tokens are enough to tell every form, and any surplus, apart.
-    const auto tokens = split_tokens(content, 5);
-    if (tokens.size() == 3 && tokens[1] == "-") {
-      read_match(tokens[0], tokens[2], number);
-    } else if (tokens.size() > 3 && tokens[1] == "-") {
-      fault(number, "unexpected " + std::string(tokens[3]) +
-                        " after HOME - AWAY: team names are single words");
+    const auto tokens = split_tokens(content);
+    const auto dash = std::find(tokens.begin(), tokens.end(), "-");
+    if (dash != tokens.end()) {
+      read_match(tokens, static_cast<std::size_t>(dash - tokens.begin()), number);
     } else if (equal_ignoring_case(tokens[0], "Round")) {
       read_round(tokens, number);
     } else if (tokens.size() == 1 && tokens[0].find('-') != std::string_view::npos) {
@@ -57,13 +55,32 @@ class FixturesReader {
     }
   }
 
-  void read_match(std::string_view home, std::string_view away, std::size_t number) {
+  // A HOME - AWAY line, its dash the token at `dash`: a team's name never has
+  // a dash as a word of its own, so the words before it are the home team's.
+  void read_match(const std::vector<std::string_view>& tokens, std::size_t dash,
+                  std::size_t number) {
+    if (std::count(tokens.begin(), tokens.end(), "-") > 1) {
+      fault(number, "more than one dash standing alone: HOME - AWAY has one, between the teams");
+      return;
+    }
+    if (dash == 0 || dash + 1 == tokens.size()) {
+      fault(number, std::string("a team is missing: HOME - AWAY"));
+      return;
+    }
     if (result_.fixtures.rounds.empty()) {
       fault(number, "a match before the first Round line");
       return;
     }
+    const auto name = [&](std::size_t from, std::size_t to) {
+      std::string stored;
+      for (std::size_t k = from; k < to; ++k) {
+        if (k > from) stored += '_';
+        stored.append(tokens[k]);
+      }
+      return stored;
+    };
     result_.fixtures.rounds.back().matches.push_back(
-        FixtureMatch{std::string(home), std::string(away), number});
+        FixtureMatch{name(0, dash), name(dash + 1, tokens.size()), number});
   }
 
   void read_round(const std::vector<std::string_view>& tokens, std::size_t number) {
@@ -118,15 +135,11 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   const auto fault = [&](std::size_t line, std::string what) {
     found.push_back(Diagnostic{kFixturesFile, line, std::move(what)});
   };
-  const auto known = [&](const std::string& team) {
-    for (const std::string& name : table_teams) {
-      if (name == team) return true;
-    }
-    return false;
-  };
+  const TeamNames names(table_teams);
+  const auto known = [&](const std::string& team) { return names.find_exact(team).has_value(); };
   const auto check_known = [&](const std::string& team, std::size_t line) {
     if (known(team)) return;
-    fault(line, not_one_of(team, std::string("a team of ") + kTableFile, table_teams));
+    fault(line, not_a_team(written_form(team), names));
   };
 
   std::map<std::pair<std::string, std::string>, std::size_t> pairings;  // HOME - AWAY: its line
@@ -145,23 +158,24 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
     for (const FixtureMatch& match : round.matches) {
       check_known(match.home, match.line);
       if (match.away == match.home) {
-        fault(match.line, match.home + " plays against itself");
+        fault(match.line, written_form(match.home) + " plays against itself");
       } else {
         check_known(match.away, match.line);
       }
       const auto note_playing = [&](const std::string& team) {
         const auto [at, first] = playing.emplace(team, match.line);
         if (!first) {
-          fault(match.line, team + " plays twice in round " + std::to_string(round.number) +
-                                " (also on line " + std::to_string(at->second) + ")");
+          fault(match.line, written_form(team) + " plays twice in round " +
+                                std::to_string(round.number) + " (also on line " +
+                                std::to_string(at->second) + ")");
         }
       };
       note_playing(match.home);
       if (match.away != match.home) note_playing(match.away);
       const auto [at, first] = pairings.emplace(std::pair(match.home, match.away), match.line);
       if (!first) {
-        fault(match.line, match.home + " - " + match.away + " is already on line " +
-                              std::to_string(at->second));
+        fault(match.line, written_form(match.home) + " - " + written_form(match.away) +
+                              " is already on line " + std::to_string(at->second));
       }
     }
   }
@@ -189,7 +203,8 @@ std::string format_fixtures(const Fixtures& fixtures, std::string_view comment) 
       if (round.time) text += ' ' + format_time(*round.time);
     }
     text += '\n';
-    for (const FixtureMatch& match : round.matches) text += match.home + " - " + match.away + '\n';
+    for (const FixtureMatch& match : round.matches)
+      text += written_form(match.home) + " - " + written_form(match.away) + '\n';
   }
   return text;
 }

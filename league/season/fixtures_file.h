@@ -11,7 +11,8 @@
 
 namespace league {
 
-// One `HOME - AWAY` line of fixtures.txt.
+// One `HOME - AWAY` line of fixtures.txt, the teams in the stored form
+// ("St_Mary's"); the file shows them as written ("St Mary's - Bridge Inn FC").
 struct FixtureMatch {
   std::string home;
   std::string away;
@@ -39,7 +40,9 @@ struct FixturesReading {
 
 // Reads fixtures.txt: lines whose first non-blank character is '#' and blank
 // lines are skipped; every other line is a Round line (the word in any letter
-// case) or a HOME - AWAY line (white space between the words, any amount).
+// case) or a HOME - AWAY line (white space between the words, any amount):
+// the words before the dash standing alone are the home team's name, those
+// after it the away team's, in either form.
 // A line that does not read gives a diagnostic and is otherwise left out,
 // except a Round line whose date or time does not read: its round is kept
 // without them. A Round line whose number does not read opens a round

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "common/results/results_file.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -92,12 +93,12 @@ Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
 }
 
 std::string pairing_text(std::string_view home, std::string_view away) {
-  return std::string(home) + " - " + std::string(away);
+  return written_form(home) + " - " + written_form(away);
 }
 
 std::string result_text(const AppliedMatch& match) {
-  return match.home + ' ' + std::to_string(match.score.home) + " - " +
-         std::to_string(match.score.away) + ' ' + match.away;
+  return written_form(match.home) + ' ' + std::to_string(match.score.home) + " - " +
+         std::to_string(match.score.away) + ' ' + written_form(match.away);
 }
 
 }  // namespace league

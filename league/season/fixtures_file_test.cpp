@@ -56,7 +56,7 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
       "Round 6 2027-09-04 24:00\n"
       "Round 7 2027-09-11 15:00 sharp\n"
       "Ashford-Fenwick\n"
-      "Ashford - Fenwick away\n"
+      "Ashford - Fenwick - Glenvale\n"
       "Ashford v Fenwick\n");
   EXPECT_EQ(described(reading.diagnostics),
             (std::vector<std::string>{
@@ -70,7 +70,8 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
                 "fixtures.txt:8: 24:00 is not a time HH:MM from 00:00 to 23:59",
                 "fixtures.txt:9: unexpected sharp after the round's time",
                 "fixtures.txt:10: expected HOME - AWAY, with blanks around the dash",
-                "fixtures.txt:11: unexpected away after HOME - AWAY: team names are single words",
+                "fixtures.txt:11: more than one dash standing alone: HOME - AWAY has one, between "
+                "the teams",
                 "fixtures.txt:12: expected Round N [YYYY-MM-DD [HH:MM]] or HOME - AWAY",
             }));
   // Rounds whose number does not read follow on from the one before; the
@@ -82,6 +83,26 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
   EXPECT_EQ(rounds[1].matches.size(), 1u);
   EXPECT_EQ(rounds[5].date, (Date{2027, 9, 4}));
   EXPECT_FALSE(rounds[5].time);
+}
+
+TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
+  const std::vector<std::string> table = {"St_Mary's", "Bridge_Inn_FC", "Tower_Hamlets_2"};
+  const auto reading = read_fixtures(
+      "Round 1\n"
+      "St Mary's  -  Bridge Inn FC\n"
+      "Round 2\n"
+      "Tower_Hamlets_2 - St Mary's\n"
+      "Bridge Inn - Tower Hamlets 2\n");
+  ASSERT_TRUE(reading.diagnostics.empty());
+  const auto& rounds = reading.fixtures.rounds;
+  EXPECT_EQ(rounds[0].matches[0].home, "St_Mary's");
+  EXPECT_EQ(rounds[0].matches[0].away, "Bridge_Inn_FC");
+  EXPECT_EQ(described(check_fixtures(reading.fixtures, table)),
+            (std::vector<std::string>{"fixtures.txt:5: Bridge Inn is not a team of table.txt; "
+                                      "did you mean Bridge Inn FC?"}));
+  EXPECT_EQ(format_fixtures(reading.fixtures),
+            "Round 1\nSt Mary's - Bridge Inn FC\n\nRound 2\nTower Hamlets 2 - St Mary's\n"
+            "Bridge Inn - Tower Hamlets 2\n");
 }
 
 TEST(FixturesFile, CheckReportsTeamsAndRoundsThatAreWrong) {

@@ -126,19 +126,14 @@ std::string signed_number(int value) {
 std::string form_marks(std::string_view letters) {
   std::string marks;
   for (const char letter : letters) {
-    switch (letter) {
-      case 'W':
-        marks += "<span class=\"w\" title=\"Won\">W</span>";
-        break;
-      case 'D':
-        marks += "<span class=\"d\" title=\"Drawn\">D</span>";
-        break;
-      case 'L':
-        marks += "<span class=\"l\" title=\"Lost\">L</span>";
-        break;
-      default:
-        marks += html_escape(std::string_view(&letter, 1));
-    }
+    if (letter == 'W')
+      marks += "<span class=\"w\" title=\"Won\">W</span>";
+    else if (letter == 'D')
+      marks += "<span class=\"d\" title=\"Drawn\">D</span>";
+    else if (letter == 'L')
+      marks += "<span class=\"l\" title=\"Lost\">L</span>";
+    else
+      marks += html_escape(std::string_view(&letter, 1));
   }
   return marks;
 }
@@ -149,14 +144,10 @@ constexpr std::string_view kMinus = "\xE2\x88\x92";
 // The mark beside a team whose points were adjusted; the footnote below the
 // table says why.
 std::string adjustment_mark(const std::string& team, const Standings& standings) {
-  std::int64_t sum = 0;
-  bool adjusted = false;
-  for (const Adjustment& adjustment : standings.adjustments) {
-    if (adjustment.team != team) continue;
-    adjusted = true;
-    sum += adjustment.points;
-  }
-  if (!adjusted) return "";
+  const auto sums = adjusted_points(standings.adjustments);
+  const auto found = sums.find(team);
+  if (found == sums.end()) return "";
+  const std::int64_t sum = found->second;
   std::string total = std::to_string(sum < 0 ? -sum : sum);
   total.insert(0, sum < 0 ? kMinus : sum > 0 ? "+" : "");
   return "<span class=\"adj\" title=\"Points adjusted: " + total + "\">*</span>";

@@ -86,13 +86,14 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
 }
 
 TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
-  const std::vector<std::string> table = {"St_Mary's", "Bridge_Inn_FC", "Tower_Hamlets_2"};
+  const std::vector<std::string> table = {"St_Mary's", "Bridge_Inn_FC", "Tower_Hamlets_2",
+                                          "Kings_Lynn_Town"};
   const auto reading = read_fixtures(
       "Round 1\n"
       "St Mary's  -  Bridge Inn FC\n"
       "Round 2\n"
       "Tower_Hamlets_2 - St Mary's\n"
-      "Bridge Inn - Tower Hamlets 2\n");
+      "Bridge Inn - Kings Lynn Town\n");
   ASSERT_TRUE(reading.diagnostics.empty());
   const auto& rounds = reading.fixtures.rounds;
   EXPECT_EQ(rounds[0].matches[0].home, "St_Mary's");
@@ -102,7 +103,7 @@ TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
                                       "did you mean Bridge Inn FC?"}));
   EXPECT_EQ(format_fixtures(reading.fixtures),
             "Round 1\nSt Mary's - Bridge Inn FC\n\nRound 2\nTower Hamlets 2 - St Mary's\n"
-            "Bridge Inn - Tower Hamlets 2\n");
+            "Bridge Inn - Kings Lynn Town\n");
 }
 
 TEST(FixturesFile, CheckReportsTeamsAndRoundsThatAreWrong) {

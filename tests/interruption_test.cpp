@@ -1,6 +1,6 @@
-// Kills `league round`, `league undo` and `league new` with SIGKILL right after
-// each of their changes to the file system in turn, every one of them (the
-// preloaded library tests/kill/kill_at.cpp counts them). After each kill the
+// Kills `league round`, `league undo`, `league publish` and `league new` with
+// SIGKILL right after each of their changes to the file system in turn, every
+// one of them (the preloaded library tests/kill/kill_at.cpp counts them). After each kill the
 // next command, `league check`, must leave the folder exactly as it was before
 // the killed command or exactly as an undisturbed run leaves it, every file
 // and the history byte for byte, with no temporary file or lock left, and say
@@ -153,6 +153,19 @@ TEST_F(InterruptionTest, RoundKilledAtAnyChangeIsCompletedOrRolledBack) {
 TEST_F(InterruptionTest, UndoKilledAtAnyChangeIsCompletedOrRolledBack) {
   // Whether round 2 was undone or not, `league round` leaves it applied once.
   kill_at_every_change(round_2_.path(), {"undo"}, {"round"}, snapshot(round_2_.path()));
+}
+
+TEST_F(InterruptionTest, PublishKilledAtAnyChangeLeavesNoOldOutputBesideANewOne) {
+  // The page and JSON of round 1 stand beside the files of round 2.
+  const std::vector<std::string> args{"publish", "--json", "league.json"};
+  ScratchDir start("interruption-publish");
+  copy_league(round_1_.path(), start.path());
+  ASSERT_EQ(league(start.path(), args).status, 0);
+  ASSERT_EQ(league(start.path(), {"round"}).status, 0);
+  ScratchDir settled("interruption-publish-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
 }
 
 TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {

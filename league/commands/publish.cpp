@@ -5,14 +5,15 @@
 #include <memory>
 #include <ostream>
 
-#include "common/io/file_replacement.h"
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/roster/teams_dir.h"
+#include "common/text/wording.h"
 #include "league/commands/command.h"
 #include "league/publish/calendar.h"
 #include "league/publish/publish_html.h"
 #include "league/publish/publish_json.h"
+#include "league/publish/published_files.h"
 #include "league/publish/standings_data.h"
 
 namespace league {
@@ -21,8 +22,9 @@ namespace {
 
 struct PublishOptions {
   std::string page = "league.html";
-  std::string json;  // empty: no JSON
-  std::string ics;   // empty: no calendar of the fixtures
+  std::string json;    // empty: no JSON
+  std::string ics;     // empty: no calendar of the fixtures
+  bool force = false;  // replace files that publish did not write
 };
 
 namespace fs = std::filesystem;
@@ -65,11 +67,29 @@ void refuse_league_files(const PublishOptions& options) {
   }
 }
 
+// The outputs' places checked, and what killed runs left in their folders
+// removed, before anything is written.
+void prepare_outputs(const PublishOptions& options, std::ostream& out) {
+  refuse_league_files(options);
+  std::vector<std::string> paths{options.page};
+  if (!options.json.empty()) paths.push_back(options.json);
+  if (!options.ics.empty()) paths.push_back(options.ics);
+  for (const std::string& path : paths) {
+    if (const auto problem = check_output_place(path, options.force)) fail(*problem);
+  }
+  const std::vector<std::string> removed = remove_output_temporaries(paths);
+  if (!removed.empty()) {
+    out << "Removed " << name_list(removed)
+        << (removed.size() == 1 ? ", a temporary file" : ", temporary files")
+        << " that an interrupted run left behind.\n";
+  }
+}
+
 }  // namespace
 
 int publish_standings(const PublishOptions& options, CommandContext& context) {
   std::ostream& out = context.out;
-  refuse_league_files(options);
+  prepare_outputs(options, out);
   StandingsRead read = gather_standings();
   if (read.problem) fail(*read.problem);
   Standings& standings = read.standings;
@@ -77,11 +97,8 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
 
-  // Every output is written beside its file before any is renamed into
-  // place, and should a rename fail those renamed get their old contents
-  // back. A kill between two renames leaves the earlier outputs new and the
-  // later ones as they were: publishing again mends that.
-  std::vector<FileUpdate> files{{options.page, standings_page(standings)}};
+  // Every output or none is replaced, as one transaction.
+  std::vector<FileChange> files{{options.page, standings_page(standings)}};
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
   const Matchdays& matchdays = standings.matchdays;
   if (!options.ics.empty()) {
@@ -92,8 +109,7 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
     files.push_back({options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
                                                     standings.league, std::time(nullptr))});
   }
-  const TogetherOutcome outcome = replace_files_together(files);
-  if (outcome.failed) fail({*outcome.failed, 0, "cannot be written"});
+  if (const auto problem = replace_outputs(context.lock, files)) fail(*problem);
 
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
       << (standings.round > 0 ? "after round " + std::to_string(standings.round)
@@ -110,6 +126,8 @@ CommandRun publish_command(CLI::App& command) {
   command.add_option("--json", options->json, "Also write the standings as JSON");
   command.add_option("--ics", options->ics,
                      "Also write the fixtures of fixtures.txt as an iCalendar file");
+  command.add_flag("--force", options->force,
+                   "Replace existing files that are no page, JSON or calendar publish wrote");
   return [options](CommandContext& context) { return publish_standings(*options, context); };
 }
 

@@ -154,9 +154,24 @@ constexpr std::string_view kProbe = R"js(<script>
   lines.push('cut=' + [...svg.querySelectorAll('.team > text')]
     .filter(text => text.getBBox().x + text.getBBox().width > right)
     .map(text => text.textContent).join('|'));
+  lines.push('chart=' + over(svg.parentElement.scrollWidth, svg.parentElement.clientWidth));
+  lines.push('hidden=' + [...svg.querySelectorAll('.team > text')]
+    .filter(text => text.getBoundingClientRect().right > svg.parentElement.getBoundingClientRect().right + 0.5)
+    .map(text => text.textContent).join('|'));
   const pre = document.createElement('pre');
   pre.id = 'probe';
   pre.textContent = lines.join('\n') + '\n';
+  document.body.append(pre);
+})();
+</script>
+)js";
+
+// Where the footer ends, in CSS pixels from the top of the page.
+constexpr std::string_view kFooterProbe = R"js(<script>
+(() => {
+  const pre = document.createElement('pre');
+  pre.id = 'probe';
+  pre.textContent = 'footer=' + document.querySelector('footer').getBoundingClientRect().bottom + '\n';
   document.body.append(pre);
 })();
 </script>
@@ -174,10 +189,11 @@ std::string probed(const std::string& dom, const std::string& what) {
 TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   REQUIRE_BROWSER(chromium);
   testing::ScratchWorkDir folder("publish_browser_test");
-  write_test_league(twenty_long_names(), 8, true);
+  // Ten rounds: the chart's longest axis of the season's first half.
+  write_test_league(twenty_long_names(), 10, true);
   // Fixtures, so that the last round's results, a postponed match and the
   // next round all stand on the page.
-  write_test_fixtures(twenty_long_names(), 8);
+  write_test_fixtures(twenty_long_names(), 10);
   // The league's top scorer has a long name.
   std::string roster = *read_whole_file("WOL.txt");
   Player player;
@@ -206,14 +222,40 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
     EXPECT_EQ(probed(dom, "table"), "0") << "the table scrolls sideways";
     EXPECT_EQ(probed(dom, "scorers"), "0") << "the top scorers pass the right edge";
     EXPECT_EQ(probed(dom, "cut"), "") << "names cut at the chart's edge";
+    EXPECT_EQ(probed(dom, "chart"), "0") << "the chart scrolls sideways";
+    EXPECT_EQ(probed(dom, "hidden"), "") << "names out of sight to the right";
   }
 
-  // Chromium writes each page of a PDF as an object of /Type /Page.
-  run_browser(chromium, "--no-pdf-header-footer --print-to-pdf=print.pdf", "league.html",
-              "print.log");
-  const std::string pdf = read_whole_file("print.pdf").value_or("");
-  ASSERT_FALSE(pdf.empty());
-  EXPECT_EQ(count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages"), 1u);
+  // One A4 sheet, with the top scorers beside the chart and without them
+  // (the chart then takes the whole width). Chromium writes each page of a
+  // PDF as an object of /Type /Page.
+  for (const bool scorers : {true, false}) {
+    SCOPED_TRACE(scorers ? "with top scorers" : "without top scorers");
+    if (!scorers) {
+      fs::remove("teams.dir");
+      ASSERT_EQ(run_league({"publish"}, out, err), 0) << err.str();
+      ASSERT_EQ(read_whole_file("league.html")->find("id=\"scorers\""), std::string::npos);
+    }
+    // The same page at the A4 sheet's width within its margins (186 mm), its
+    // print rules applied on screen: the footer ends 10 mm clear of the
+    // sheet's end (273 mm), so that other fonts keep it on the sheet too.
+    std::string sheet = *read_whole_file("league.html");
+    for (auto at = sheet.find("@media print {"); at != std::string::npos;
+         at = sheet.find("@media print {", at))
+      sheet.replace(at, 14, "@media all {");
+    sheet.insert(sheet.rfind("</body>"), kFooterProbe);
+    write_test_file("sheet.html", sheet);
+    run_browser(chromium, "--window-size=703,1032 --dump-dom", "sheet.html", "sheet.txt");
+    const std::string footer = probed(*read_whole_file("sheet.txt"), "footer");
+    EXPECT_LE(std::stod("0" + footer), (273 - 10) * 96 / 25.4) << footer << " px";
+
+    fs::remove("print.pdf");
+    run_browser(chromium, "--no-pdf-header-footer --print-to-pdf=print.pdf", "league.html",
+                "print.log");
+    const std::string pdf = read_whole_file("print.pdf").value_or("");
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages"), 1u);
+  }
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   th, td { padding: 5px 4px; }
   .form { padding-left: 8px; }
   .form span { width: 1.3em; line-height: 1.3em; margin-right: 1px; font-size: 0.62rem; }
+  svg.chart { min-width: 0; }
 }
 @page { size: A4 portrait; margin: 12mm; }
 @media print {
@@ -98,7 +99,7 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
   .wide { display: table-cell; }
   .columns { grid-template-columns: minmax(0, 3fr) minmax(0, 2fr); gap: 0 7mm; }
   .columns > :only-child { grid-column: 1 / -1; }
-  svg.chart { min-width: 0; }
+  svg.chart { min-width: 0; max-height: 80mm; }
   .chart:hover .team { opacity: 1; }
   section, tr, svg { break-inside: avoid; }
   footer { padding: 3mm 0 0; }
@@ -259,6 +260,7 @@ std::string standings_page(const Standings& standings) {
       standings.round > 0 ? standings_of + " after round " + round : standings_of;
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"generator\" content=\"league publish\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
       "</style>\n</head>\n<body>\n<header>\n";

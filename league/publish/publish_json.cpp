@@ -76,6 +76,7 @@ std::string standings_json(const Standings& standings) {
                            {"applied", adjustment.applied}});
 
   Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
+                   {"generator", "league publish"},
                    {"round", standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
                    {"table", table},

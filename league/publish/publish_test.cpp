@@ -34,7 +34,8 @@ TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
 
   ASSERT_EQ(run({"publish", "--out", "site/page.html", "--json", "standings.json"}, out, err), 1);
-  EXPECT_EQ(err, "site/page.html: cannot be written\n");
+  EXPECT_EQ(err,
+            "site/page.html: cannot be written: the folder site does not exist; create it first\n");
   EXPECT_FALSE(fs::exists("standings.json"));
 
   fs::create_directory("site");
@@ -61,6 +62,58 @@ TEST(LeaguePublish, RefusesToWriteOverAFileTheLeagueKeeps) {
   }
   EXPECT_EQ(read_whole_file("table.txt"), before);
   EXPECT_FALSE(fs::exists("a.html"));
+}
+
+TEST(LeaguePublish, ReplacesOnlyFilesItWroteUnlessForced) {
+  testing::ScratchWorkDir folder("publish_test");
+  const std::vector<std::string> teams{"Lions", "Tigers", "Bears", "Wolves"};
+  write_test_league(teams, 2, false);
+  write_test_fixtures(teams, 2);
+  // A roster teams.dir does not list, a team sheet, the players' list.
+  const std::vector<std::string> others{"ACA.txt", "LIOsht.txt", "all_plrs.txt"};
+  for (const std::string& file : others) write_test_file(file, "Name Age Nat\n---- --- ---\n");
+  std::string out;
+  std::string err;
+  for (const std::string& file : others) {
+    for (const char* option : {"--out", "--json", "--ics"}) {
+      EXPECT_EQ(run({"publish", option, file}, out, err), 1) << option << " " << file;
+      EXPECT_EQ(err, file +
+                         ": exists and is no page, JSON or calendar that league publish wrote; "
+                         "publish to another name, or add --force to replace it\n");
+    }
+    EXPECT_EQ(read_whole_file(file), "Name Age Nat\n---- --- ---\n");
+  }
+  EXPECT_FALSE(fs::exists("league.html"));
+
+  // Its own outputs, of this or an earlier version, it replaces.
+  const std::vector<std::string> outputs{"--out", "p.html", "--json", "s.json", "--ics", "c.ics"};
+  std::vector<std::string> args{"publish"};
+  args.insert(args.end(), outputs.begin(), outputs.end());
+  ASSERT_EQ(run(args, out, err), 0) << err;
+  ASSERT_EQ(run(args, out, err), 0) << err;
+  write_test_file("old.html",
+                  "<!DOCTYPE html>\n<footer>Published with <code>league "
+                  "publish</code>.</footer>\n");
+  ASSERT_EQ(run({"publish", "--out", "old.html"}, out, err), 0) << err;
+
+  ASSERT_EQ(run({"publish", "--out", "all_plrs.txt", "--force"}, out, err), 0) << err;
+  EXPECT_NE(read_whole_file("all_plrs.txt")->find("<polyline"), std::string::npos);
+  // --force never reaches the files the league keeps.
+  EXPECT_EQ(run({"publish", "--out", "table.txt", "--force"}, out, err), 1);
+}
+
+TEST(LeaguePublish, RemovesWhatAKilledRunLeftInTheOutputFolder) {
+  testing::ScratchWorkDir folder("publish_test");
+  write_test_league({"Lions", "Tigers"}, 2, false);
+  fs::create_directory("site");
+  write_test_file("site/.tmp-12345", "<!DOCTYPE html>\n");
+  std::string out;
+  std::string err;
+  ASSERT_EQ(run({"publish", "--out", "site/index.html"}, out, err), 0) << err;
+  EXPECT_EQ(out,
+            "Removed site/.tmp-12345, a temporary file that an interrupted run left behind.\n"
+            "Wrote site/index.html (2 teams, after round 2)\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator("site"), fs::directory_iterator()), 1);
 }
 
 TEST(LeaguePublish, ShowsTheNameAndTheAdjustmentsThatLeagueKeeps) {

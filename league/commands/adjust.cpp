@@ -17,7 +17,6 @@
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -110,8 +109,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
 
   // The adjustment's folder under the last round, the new table and
   // `applied`, which makes the adjustment count, as one transaction.
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 0 : rounds.back();
+  const int round = last_round();
   const std::vector<int> numbers = recorded_adjustments(round);
   const Adjustment adjustment{round, numbers.empty() ? 1 : numbers.back() + 1, team, points, reason,
                               {}};
@@ -119,9 +117,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   const std::vector<FileChange> changes =
       record_entry_changes(recorded, {{kAdjustmentFile, format_adjustment(adjustment)}},
                            {{kTableFile, table_file.bytes}}, {{kTableFile, after}});
-  if (const auto failed =
-          apply_transaction(context.lock, "the adjustment of " + shown + "'s points", changes))
-    fail(*failed);
+  apply_or_fail(context.lock, "the adjustment of " + shown + "'s points", changes);
 
   const std::size_t place_before = row + 1;
   const std::size_t place_after = place_of(team, ordered);

@@ -26,6 +26,11 @@ void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
   throw ToolError(message);
 }
 
+void apply_or_fail(FolderLock& lock, std::string_view what,
+                   const std::vector<FileChange>& changes) {
+  if (const auto failed = apply_transaction(lock, what, changes)) fail(*failed);
+}
+
 std::string leader_line(const TableEntry& leader) {
   return "Leader: " + written_form(leader.Team) + ", " + std::to_string(leader.Pts) +
          " points from " + std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
@@ -47,9 +52,8 @@ std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_te
 
 Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
   const std::vector<AppliedMatch> applied = applied_matches();
-  const std::vector<int> rounds = recorded_rounds();
   std::optional<Fixtures> fixtures = league_fixtures(table_teams, "");
-  return matchdays_of(applied, rounds.empty() ? 0 : rounds.back(), std::move(fixtures));
+  return matchdays_of(applied, last_round(), std::move(fixtures));
 }
 
 }  // namespace league

@@ -13,6 +13,7 @@
 #include "league/season/season_schedule.h"
 #include "league/store/folder_lock.h"
 #include "league/store/reading.h"
+#include "league/store/transaction.h"
 
 namespace CLI {
 class App;
@@ -47,6 +48,10 @@ using CommandRun = std::function<int(CommandContext& context)>;
 // "FILE: N problems" and `ending` ("; nothing changed").
 [[noreturn]] void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
                            std::string_view ending);
+
+// Makes the changes as one transaction (store/transaction.h); one that fails
+// ends the command with its diagnostic.
+void apply_or_fail(FolderLock& lock, std::string_view what, const std::vector<FileChange>& changes);
 
 // "Leader: Ashford, 7 points from 3 games.\n"
 std::string leader_line(const TableEntry& leader);

@@ -15,7 +15,6 @@
 #include "league/season/season_schedule.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -115,8 +114,7 @@ int draw_season_fixtures(const FixturesOptions& options, CommandContext& context
     refuse({kCommand, 0, "a round's date would fall past the year 9999"});
   const Fixtures& fixtures = draw.fixtures;
   const std::string text = format_fixtures(fixtures, draw_comment(settings));
-  if (const auto failed = apply_transaction(context.lock, "the fixtures", {{kFixturesFile, text}}))
-    fail(*failed);
+  apply_or_fail(context.lock, "the fixtures", {{kFixturesFile, text}});
 
   std::size_t matches = 0;
   for (const FixtureRound& round : fixtures.rounds) matches += round.matches.size();

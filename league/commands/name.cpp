@@ -4,7 +4,6 @@
 
 #include "league/commands/command.h"
 #include "league/store/league_name.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -29,9 +28,7 @@ int name_league(const NameOptions& options, CommandContext& context) {
   }
   const NameGiven given = check_league_name(options.name);
   if (given.problem) fail({"league name", 0, "the name " + *given.problem + "; nothing changed"});
-  if (const auto failed = apply_transaction(context.lock, "the league's new name",
-                                            {league_name_change(given.name)}))
-    fail(*failed);
+  apply_or_fail(context.lock, "the league's new name", {league_name_change(given.name)});
   out << "The league is named " << given.name;
   if (kept && *kept != given.name) out << " (was " << *kept << ")";
   out << ".\n";

@@ -1,6 +1,5 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -22,7 +21,6 @@
 #include "league/store/history.h"
 #include "league/store/league_name.h"
 #include "league/store/reading.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -34,8 +32,6 @@ struct NewSeasonOptions {
   std::string name;                // the league's name, when name_given
   bool name_given = false;
 };
-
-namespace fs = std::filesystem;
 
 // The league.dat a new season gets when it has none: the settings the tools
 // read, all off, with what each one does.
@@ -113,8 +109,7 @@ std::vector<std::string> team_names(const NewSeasonOptions& options) {
 
 void refuse_existing_season() {
   for (const char* file : {kTableFile, kFormFile}) {
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(file, error))) {
+    if (path_exists(file)) {
       fail({file, 0,
             std::string("exists already; league new starts a season only in a folder without ") +
                 kTableFile + " and " + kFormFile + ". Nothing written"});
@@ -179,7 +174,7 @@ int start_season(const NewSeasonOptions& options, CommandContext& context) {
     settings = read_league_settings(kNewSettings);
   }
   if (options.name_given) files.push_back(league_name_change(name.name));
-  if (const auto failed = apply_transaction(context.lock, "the new season", files)) fail(*failed);
+  apply_or_fail(context.lock, "the new season", files);
   out << "New season with " << teams.size() << " teams: " << kTableFile << " and " << kFormFile
       << " written.\n";
   if (options.name_given) out << "The league is named " << name.name << ".\n";

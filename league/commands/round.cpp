@@ -24,7 +24,6 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -130,9 +129,8 @@ std::vector<std::string> record_round(int round, const RoundFiles& files,
     after.push_back({kAttendancesFile, format_attendances(*tables.attendances)});
   }
   const HistoryEntry entry{HistoryEntry::Kind::kRound, round, 0};
-  if (const auto failed = apply_transaction(lock, "round " + std::to_string(round),
-                                            record_entry_changes(entry, kept, before, after)))
-    fail(*failed);
+  apply_or_fail(lock, "round " + std::to_string(round),
+                record_entry_changes(entry, kept, before, after));
   std::vector<std::string> written;
   for (const FileChange& file : after) written.push_back(file.path);
   return written;
@@ -160,8 +158,7 @@ int play_round(const RoundOptions& options, CommandContext& context) {
   const TypedResults typed = read_typed_results(files.results.text, TeamNames(teams));
   std::vector<ResultsEntry> results = read_results(typed.tools_text);
   for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
-  const std::vector<int> rounds = recorded_rounds();
-  const int round = rounds.empty() ? 1 : rounds.back() + 1;
+  const int round = last_round() + 1;
   std::optional<RoundFixtures> fixtures;
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))

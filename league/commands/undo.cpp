@@ -9,7 +9,6 @@
 #include "league/publish/adjustment_text.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
-#include "league/store/transaction.h"
 
 namespace league {
 
@@ -81,8 +80,8 @@ void report_round(std::ostream& out, const HistoryEntry& entry,
       << (restored.size() == 1 ? " is" : " are") << " back as before it, and " << kResultsFile
       << " holds its results again.\n";
   if (kept_as) out << "What " << kResultsFile << " held before is kept in " << *kept_as << ".\n";
-  const std::vector<int> rounds = recorded_rounds();
-  if (!rounds.empty()) out << "The last round in history is now round " << rounds.back() << ".\n";
+  if (const int last = last_round(); last > 0)
+    out << "The last round in history is now round " << last << ".\n";
 }
 
 void report_adjustment(std::ostream& out, const AdjustmentFileRead& read) {
@@ -122,8 +121,7 @@ int undo_entry(const UndoOptions& options, CommandContext& context) {
   if (round) put_back_results(*entry, changes, kept_as);
   for (FileChange& removal : folder_removal_changes(entry->dir()))
     changes.push_back(std::move(removal));
-  if (const auto failed = apply_transaction(context.lock, "the undo of " + which, changes))
-    fail(*failed);
+  apply_or_fail(context.lock, "the undo of " + which, changes);
   if (round)
     report_round(context.out, *entry, restored, kept_as);
   else

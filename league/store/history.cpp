@@ -41,11 +41,10 @@ std::vector<HistoryEntry::File> HistoryEntry::files() const {
 }
 
 std::optional<HistoryEntry> last_entry() {
-  const std::vector<int> rounds = recorded_rounds();
-  const int last = rounds.empty() ? 0 : rounds.back();
+  const int last = last_round();
   if (const std::vector<int> numbers = recorded_adjustments(last); !numbers.empty())
     return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, numbers.back()};
-  if (rounds.empty()) return std::nullopt;
+  if (last == 0) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }
 
@@ -89,6 +88,11 @@ std::vector<int> complete_folders(const std::string& dir) {
 
 std::vector<int> recorded_rounds() {
   return complete_folders(kHistoryDir);
+}
+
+int last_round() {
+  const std::vector<int> rounds = recorded_rounds();
+  return rounds.empty() ? 0 : rounds.back();
 }
 
 std::optional<std::string> read_round_file(int round, const std::string& name) {

@@ -39,6 +39,9 @@ inline constexpr const char* kTypedResultsFile = "typed.txt";
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();
 
+// The number of the last complete round, 0 before the first.
+int last_round();
+
 // The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
 // zeros) that hold `applied`, ascending: the complete rounds of history/, the
 // complete adjustments of a round's folder.

@@ -15,6 +15,36 @@ namespace league {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
+// zeros) that hold `applied`, ascending.
+std::vector<int> complete_folders(const std::string& dir) {
+  std::vector<int> numbers;
+  std::error_code error;
+  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    int number = 0;
+    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
+    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
+    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+// The text of an `applied` file for the present moment, local time.
+std::string applied_stamp_now() {
+  const std::time_t now = std::time(nullptr);
+  std::ostringstream stamp;
+  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
+  return stamp.str();
+}
+
+}  // namespace
+
 std::string round_dir(int round) {
   return std::string(kHistoryDir) + "/" + std::to_string(round);
 }
@@ -68,22 +98,6 @@ UndoPlan plan_undo(const HistoryEntry& entry) {
     plan.files.push_back({file.name, std::move(*first), std::move(*second)});
   }
   return plan;
-}
-
-std::vector<int> complete_folders(const std::string& dir) {
-  std::vector<int> numbers;
-  std::error_code error;
-  for (fs::directory_iterator entry(dir, error), end; !error && entry != end;
-       entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    int number = 0;
-    const auto [rest, failure] = std::from_chars(name.data(), name.data() + name.size(), number);
-    if (failure != std::errc() || rest != name.data() + name.size() || number < 1) continue;
-    if (name != std::to_string(number)) continue;  // "07" is not round 7's folder
-    if (fs::is_regular_file(entry->path() / "applied", error)) numbers.push_back(number);
-  }
-  std::sort(numbers.begin(), numbers.end());
-  return numbers;
 }
 
 std::vector<int> recorded_rounds() {
@@ -143,13 +157,6 @@ std::vector<FileChange> folder_removal_changes(const std::string& dir) {
     if (file != applied) changes.push_back({file, std::nullopt});
   }
   return changes;
-}
-
-std::string applied_stamp_now() {
-  const std::time_t now = std::time(nullptr);
-  std::ostringstream stamp;
-  stamp << std::put_time(std::localtime(&now), "%Y-%m-%d %H:%M") << '\n';
-  return stamp.str();
 }
 
 }  // namespace league

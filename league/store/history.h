@@ -42,11 +42,6 @@ std::vector<int> recorded_rounds();
 // The number of the last complete round, 0 before the first.
 int last_round();
 
-// The numbers n of the folders <dir>/<n> (1, 2, ..., written without leading
-// zeros) that hold `applied`, ascending: the complete rounds of history/, the
-// complete adjustments of a round's folder.
-std::vector<int> complete_folders(const std::string& dir);
-
 // The folder of round n: "history/<n>".
 std::string round_dir(int round);
 
@@ -119,8 +114,5 @@ std::string round_table_path(int round);
 // The changes that remove every file below `dir`, its `applied` first, so that
 // the folder counts as gone from the first change on.
 std::vector<FileChange> folder_removal_changes(const std::string& dir);
-
-// The text of an `applied` file for the present moment, local time.
-std::string applied_stamp_now();
 
 }  // namespace league

@@ -128,15 +128,16 @@ class KillTest : public ::testing::Test {
 
 class InterruptionTest : public KillTest {
  protected:
-  // The example league after round 1, with round 2's results in results.txt;
-  // and the same after round 2.
+  // The example league after round 1, with round 2's results in results.txt
+  // as people type them (so that the round keeps typed.txt as well); and the
+  // same after round 2.
   void SetUp() override {
     KillTest::SetUp();
     if (IsSkipped()) return;
     fs::copy(fs::path(EXAMPLES_DIR) / "league", round_1_.path(), fs::copy_options::recursive);
     ASSERT_EQ(league(round_1_.path(), {"round"}).status, 0);
     write_file(round_1_.path() / "results.txt",
-               "Kestrel 1 - 0 Ashford\nLowther 2 - 2 Harwood\nCarrow 0 - 3 Fenwick\n");
+               "Kestrel 1-0 Ashford\nLowther 2 - 2 Harwood\nCarrow 0:3 Fenwick\n");
     copy_league(round_1_.path(), round_2_.path());
     ASSERT_EQ(league(round_2_.path(), {"round"}).status, 0);
   }

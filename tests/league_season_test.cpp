@@ -137,12 +137,12 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
   expect_refusals(path, {{{"round"}, "results.txt: the same matches as round 1, applied 20"}});
 
   write_file(path / "results.txt",
-             "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-1 Dunmore\n");
+             "Kestral 1 - 0 Ashford\nLowther 1 - 1 Lowther\nAshford 2-x Dunmore\n");
   expect_refusals(
       path,
       {{{"round"}, "results.txt:1: Kestral is not a team of table.txt; did you mean Kestrel?"},
        {{"round"}, "results.txt:2: Lowther plays itself"},
-       {{"round"}, "results.txt:3: \"Ashford 2-1 Dunmore\" is not a result"}});
+       {{"round"}, "results.txt:3: \"2-x\" is not a score"}});
 
   write_file(path / "results.txt", "Kestrel 1 - 0 Ashford\n");
   const std::string league_dat = read_file(path / "league.dat");
@@ -160,7 +160,7 @@ TEST(LeagueSeasonTest, EveryRefusalChangesNothing) {
                   {{{"new", "Avon", "Bure"}, "history: holds the rounds of an earlier season"}});
   fs::remove_all(path / "history");
   expect_refusals(path, {{{"new", "Avon", "Bure", "Avon"}, "Avon is given twice"},
-                         {{"new", "Avon", "Bure Cam"}, "\"Bure Cam\" holds white space"},
+                         {{"new", "Avon", "#Bure"}, "\"#Bure\" starts with #"},
                          {{"new"}, "no teams given"}});
 }
 

@@ -7,12 +7,6 @@ namespace league {
 
 namespace {
 
-// Two edits for names of five letters or more; one for shorter ones, which
-// two edits would turn into almost any other short name.
-std::size_t edit_limit(std::string_view typed) {
-  return typed.size() >= 5 ? 2 : 1;
-}
-
 char lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -23,29 +17,33 @@ constexpr std::string_view kBaseLetters =
     "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty"
     "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIi"
     "IiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+static_assert(kBaseLetters.size() == 0x180 - 0xC0);
 
-// The name as compared: accents dropped and letter case ignored, so that a
-// name typed on a keyboard without them still finds its team.
+}  // namespace
+
+std::size_t edit_limit(std::string_view typed) {
+  return typed.size() >= 5 ? 2 : 1;
+}
+
 std::string folded(std::string_view name) {
   std::string plain;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto lead = static_cast<unsigned char>(name[i]);
-    if (lead >= 0xC3 && lead <= 0xC5 && i + 1 < name.size()) {
-      const auto next = static_cast<unsigned char>(name[i + 1]);
-      if ((next & 0xC0) == 0x80) {
-        const std::size_t code = ((lead & 0x1Fu) << 6 | (next & 0x3Fu)) - 0xC0;
-        plain += lower(kBaseLetters[code]);
-        ++i;
-        continue;
-      }
+    const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0u;
+    if (lead >= 0xC3 && lead <= 0xC5 && (next & 0xC0) == 0x80) {
+      const std::size_t code = ((lead & 0x1Fu) << 6 | (next & 0x3Fu)) - 0xC0;
+      plain += lower(kBaseLetters[code]);
+      ++i;
+    } else if (name.compare(i, 3, "\u2019") == 0 || name.compare(i, 3, "\u2018") == 0) {
+      plain += '\'';
+      i += 2;
+    } else {
+      plain += lower(name[i]);
     }
-    plain += lower(name[i]);
   }
   return plain;
 }
 
-// The number of single-letter insertions, deletions and changes that turn a
-// into b, one row of the table at a time.
 std::size_t edit_distance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> row(b.size() + 1);
   for (std::size_t j = 0; j < row.size(); ++j) row[j] = j;
@@ -61,8 +59,6 @@ std::size_t edit_distance(std::string_view a, std::string_view b) {
   }
   return row.back();
 }
-
-}  // namespace
 
 std::optional<std::string> near_match(std::string_view typed,
                                       const std::vector<std::string>& names) {
@@ -89,13 +85,6 @@ std::optional<std::string> near_match(std::string_view typed,
     }
   }
   return best;
-}
-
-std::string not_one_of(std::string_view typed, std::string_view what,
-                       const std::vector<std::string>& names) {
-  std::string text = std::string(typed) + " is not " + std::string(what);
-  if (const auto meant = near_match(typed, names)) text += "; did you mean " + *meant + "?";
-  return text;
 }
 
 }  // namespace league

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +15,18 @@ namespace league {
 std::optional<std::string> near_match(std::string_view typed,
                                       const std::vector<std::string>& names);
 
-// "TEAM is not a team of table.txt; did you mean TEAMS?" (the last part only
-// when near_match finds one): how a name that is not one of `names` is told.
-std::string not_one_of(std::string_view typed, std::string_view what,
-                       const std::vector<std::string>& names);
+// A name as compared for a near match: letter case and the accents of the
+// Latin letters dropped ("Ö" is "o"), the typographic apostrophes (’ ‘) taken
+// for ', so that a name typed on a keyboard without them still finds its own.
+std::string folded(std::string_view name);
+
+// The number of single-letter insertions, deletions and changes that turn a
+// into b.
+std::size_t edit_distance(std::string_view a, std::string_view b);
+
+// How many edits a name may be off and still be near: two for names of five
+// letters or more, one for shorter ones, which two edits would turn into
+// almost any other short name.
+std::size_t edit_limit(std::string_view typed);
 
 }  // namespace league

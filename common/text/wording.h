@@ -33,15 +33,6 @@ inline std::string two_digits(std::int64_t value) {
   return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
 
-// A team name as people are shown it: underscores as blanks.
-inline std::string shown_name(std::string_view name) {
-  std::string shown(name);
-  for (char& c : shown) {
-    if (c == '_') c = ' ';
-  }
-  return shown;
-}
-
 // FNV-1a of the bytes, 64 bits: a checksum, not a defence against tampering.
 inline std::uint64_t fnv1a(std::string_view bytes) {
   std::uint64_t hash = 14695981039346656037ULL;

@@ -5,6 +5,8 @@
 
 #include "common/attendances/attendances_file.h"
 #include "common/io/league_files.h"
+#include "league/check/team_agreement.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -18,9 +20,18 @@ void check_attendances(std::string_view text, const TableRead* table, CheckRepor
   if (table == nullptr) return;
   std::unordered_set<std::string_view> kept;
   for (const AttendanceRow& row : read.rows) kept.insert(row.Team);
+  const TeamNames names(team_names(table->rows));
+  // A row of a team that table.txt lacks is no fault of the tools, unless it
+  // is one of the table's clubs named another way.
+  for (const AttendanceRow& row : read.rows) {
+    if (names.find_exact(row.Team) || names.find(written_form(row.Team)).suggestions.size() != 1)
+      continue;
+    report.problem(kAttendancesFile, 0, unknown_team_problem(row.Team, names));
+  }
   for (const TableEntry& row : table->rows) {
     if (kept.count(row.Team) == 0) {
-      report.problem(kAttendancesFile, 0, "no row for " + row.Team + ", a team of " + kTableFile);
+      report.problem(kAttendancesFile, 0,
+                     "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
     }
   }
 }

@@ -7,7 +7,8 @@
 
 #include "common/form/form_table.h"
 #include "common/io/league_files.h"
-#include "common/text/near_match.h"
+#include "league/check/team_agreement.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -23,8 +24,8 @@ void check_letters(const FormEntry& entry, std::size_t line, CheckReport& report
   }
   if (!wrong.empty()) {
     report.problem(kFile, line,
-                   entry.Team + ": the form " + std::string(letters) + " holds " + wrong +
-                       "; only W, D and L stand for results");
+                   written_form(entry.Team) + ": the form " + std::string(letters) + " holds " +
+                       wrong + "; only W, D and L stand for results");
   }
 }
 
@@ -34,6 +35,7 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
   FormRead form = read_form_table(text);
   const std::vector<std::string> table_teams =
       table ? team_names(table->rows) : std::vector<std::string>();
+  const TeamNames names(table_teams);
   std::map<std::string, std::size_t> first_line;
   for (std::size_t i = 0; i < form.rows.size(); ++i) {
     const FormEntry& entry = form.rows[i];
@@ -42,12 +44,11 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
     const auto [seen, added] = first_line.try_emplace(entry.Team, line);
     if (!added) {
       report.problem(kFile, line,
-                     entry.Team + " has a second row (the first is on line " +
+                     written_form(entry.Team) + " has a second row (the first is on line " +
                          std::to_string(seen->second) + ")");
     } else if (table != nullptr &&
                std::find(table_teams.begin(), table_teams.end(), entry.Team) == table_teams.end()) {
-      report.problem(kFile, line,
-                     not_one_of(entry.Team, std::string("a team of ") + kTableFile, table_teams));
+      report.problem(kFile, line, unknown_team_problem(entry.Team, names));
     }
   }
   if (form.problem) {
@@ -58,7 +59,8 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
   if (table == nullptr) return;
   for (const TableEntry& row : table->rows) {
     if (first_line.count(row.Team) == 0) {
-      report.problem(kFile, 0, "no row for " + row.Team + ", a team of " + kTableFile);
+      report.problem(kFile, 0,
+                     "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
     }
   }
 }

@@ -9,10 +9,11 @@
 #include "common/table/table_results.h"
 #include "common/text/free_text.h"
 #include "common/text/integers.h"
-#include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/names/team_lookup.h"
+#include "league/names/team_name.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
@@ -48,23 +49,22 @@ std::string reason_of(const std::string& typed) {
   return reason;
 }
 
-// The row of `team` in the table; an unknown team ends the command with the
-// team it most likely means.
-std::size_t row_of(const std::string& team, const TableRead& table) {
+// The row of the team typed (in the written or the stored form) in the
+// table; an unknown team ends the command with the teams it may mean.
+std::size_t row_of(const std::string& typed, const TableRead& table) {
   const std::vector<std::string> teams = team_names(table.rows);
-  const auto found = std::find(teams.begin(), teams.end(), team);
-  if (found == teams.end()) {
-    std::string what = team + " is not a team of " + kTableFile;
-    if (const auto meant = near_match(team, teams)) what += " (did you mean " + *meant + "?)";
-    refuse_arguments(what);
+  const TeamNames names(teams);
+  const auto found = names.find_exact(typed);
+  if (!found) refuse_arguments(not_a_team(typed, names));
+  const std::string& team = teams[*found];
+  if (std::find(teams.begin() + static_cast<std::ptrdiff_t>(*found) + 1, teams.end(), team) !=
+      teams.end()) {
+    fail({kTableFile, table.lines[*found],
+          written_form(team) +
+              " stands in the table more than once, so league adjust cannot tell which row "
+              "to change; nothing changed"});
   }
-  const auto row = static_cast<std::size_t>(found - teams.begin());
-  if (std::find(found + 1, teams.end(), team) != teams.end()) {
-    fail({kTableFile, table.lines[row],
-          team + " stands in the table more than once, so league adjust cannot tell which row "
-                 "to change; nothing changed"});
-  }
-  return row;
+  return *found;
 }
 
 // "3 points deducted", "1 point awarded".
@@ -93,10 +93,12 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   if (table.problem) refuse(*table.problem);
   const std::size_t row = row_of(options.team, table);
   TableEntry& entry = table.rows[row];
+  const std::string team = entry.Team;
+  const std::string shown = written_form(team);
   const std::int32_t points_before = entry.Pts;
   const auto points_after = checked_add(entry.Pts, points);
   if (!points_after) {
-    refuse_arguments(options.team + "'s " + std::to_string(entry.Pts) + " points and " +
+    refuse_arguments(shown + "'s " + std::to_string(entry.Pts) + " points and " +
                      std::to_string(points) + " more leave the numbers " + kTableFile +
                      " can hold");
   }
@@ -108,16 +110,16 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   // The adjustment's folder under the last round, the new table and
   // `applied`, which makes the adjustment count, as one transaction.
   const int round = last_round();
-  const Adjustment adjustment{round, next_entry_number(round), options.team, points, reason, {}};
+  const Adjustment adjustment{round, next_entry_number(round), team, points, reason, {}};
   const HistoryEntry recorded{HistoryEntry::Kind::kAdjustment, adjustment.round, adjustment.number};
   const std::vector<FileChange> changes =
       record_entry_changes(recorded, {{kAdjustmentFile, format_adjustment(adjustment)}},
                            {{kTableFile, table_file.bytes}}, {{kTableFile, after}});
-  apply_or_fail(context.lock, "the adjustment of " + options.team + "'s points", changes);
+  apply_or_fail(context.lock, "the adjustment of " + shown + "'s points", changes);
 
   const std::size_t place_before = row + 1;
-  const std::size_t place_after = place_of(options.team, ordered);
-  out << options.team << ": " << points_phrase(points) << " (" << reason << "); " << points_before
+  const std::size_t place_after = place_of(team, ordered);
+  out << shown << ": " << points_phrase(points) << " (" << reason << "); " << points_before
       << " points before, " << *points_after << " now; place " << place_after << " in "
       << kTableFile;
   if (place_after != place_before) out << " (was " << place_before << ")";
@@ -127,7 +129,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
 
 CommandRun adjust_command(CLI::App& command) {
   auto options = std::make_shared<AdjustOptions>();
-  command.add_option("TEAM", options->team, "The team, as table.txt names it");
+  command.add_option("TEAM", options->team, "The team, as written or as table.txt names it");
   command.add_option("POINTS", options->points,
                      "The points to add: -3 deducts three, +3 or 3 awards three");
   command.add_option("--reason", options->reason,

@@ -16,6 +16,7 @@
 #include "league/check/check_table.h"
 #include "league/commands/command.h"
 #include "league/season/round_check.h"
+#include "league/season/typed_results.h"
 #include "league/store/adjustments.h"
 
 namespace league {
@@ -26,8 +27,12 @@ namespace {
 // problems and notes in file order.
 void check_results_file(std::string_view text, const TableRead& table, CheckReport& report) {
   const std::vector<std::string> teams = team_names(table.rows);
-  const RoundCheck check = check_round(read_results(text), teams);
+  const TypedResults typed = read_typed_results(text, TeamNames(teams));
+  std::vector<ResultsEntry> results = read_results(typed.tools_text);
+  for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
+  const RoundCheck check = check_round(results, teams);
   std::vector<CheckFinding> findings;
+  for (const Diagnostic& problem : typed.problems) findings.push_back({problem, false});
   for (const Diagnostic& problem : check.problems) findings.push_back({problem, false});
   for (const Diagnostic& note : check.notes) findings.push_back({note, true});
   std::stable_sort(findings.begin(), findings.end(), [](const auto& a, const auto& b) {

@@ -159,7 +159,9 @@ TEST_F(LeagueCheck, FormRowsLettersAndTeams) {
   EXPECT_EQ(outcome.output,
             "form.txt:3: Harwood: the form WWLwWX holds wX; only W, D and L stand for results\n"
             "form.txt:13: Carrow has a second row (the first is on line 10)\n"
-            "form.txt:14: Lowthr is not a team of table.txt; did you mean Lowther?\n"
+            "form.txt:14: Lowthr is not a team of table.txt, which has Lowther: if they are one "
+            "club, write its name the same way in both files (the tools compare names letter by "
+            "letter)\n"
             "form.txt: no row for Kestrel, a team of table.txt\n"
             "form.txt: no row for Lowther, a team of table.txt\n"
             "5 problems, 0 notes\n");
@@ -178,8 +180,11 @@ TEST_F(LeagueCheck, FormRowsLettersAndTeams) {
 TEST_F(LeagueCheck, AttendancesOnlyWithTheirSettingOn) {
   edit("attendances.dat", "Lowther ", "Lowthre ");
   EXPECT_EQ(check().output,
+            "attendances.dat: Lowthre is not a team of table.txt, which has Lowther: if they are "
+            "one club, write its name the same way in both files (the tools compare names letter "
+            "by letter)\n"
             "attendances.dat: no row for Lowther, a team of table.txt\n"
-            "1 problem, 0 notes\n");
+            "2 problems, 0 notes\n");
 
   // Once a line does not read, a team of the table missing may be on it.
   edit("attendances.dat", "Kestrel                       101",

@@ -6,6 +6,7 @@
 #include "common/console/tool_error.h"
 #include "common/io/league_files.h"
 #include "common/text/wording.h"
+#include "league/names/team_name.h"
 #include "league/store/history.h"
 #include "league/store/season_files.h"
 
@@ -34,8 +35,8 @@ void apply_or_fail(FolderLock& lock, std::string_view what,
 }
 
 std::string leader_line(const TableEntry& leader) {
-  return "Leader: " + leader.Team + ", " + std::to_string(leader.Pts) + " points from " +
-         std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
+  return "Leader: " + written_form(leader.Team) + ", " + std::to_string(leader.Pts) +
+         " points from " + std::to_string(leader.P) + (leader.P == 1 ? " game" : " games") + ".\n";
 }
 
 LeagueFile read_league_file_or_refuse(const std::string& path) {

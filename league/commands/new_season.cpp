@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <unordered_set>
+#include <utility>
 
 #include "common/attendances/attendances_file.h"
 #include "common/console/tool_error.h"
@@ -15,6 +16,7 @@
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
+#include "league/names/team_name.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
 #include "league/store/league_name.h"
@@ -68,28 +70,13 @@ std::vector<Name> names_from_file(const std::string& path) {
 
 // Every name that cannot be a team, each with its line.
 std::vector<Diagnostic> bad_names(const std::vector<Name>& names) {
+  std::vector<std::string> texts;
+  for (const Name& name : names) texts.push_back(name.text);
   std::vector<Diagnostic> problems;
-  std::unordered_set<std::string_view> given;
-  for (const Name& name : names) {
-    const auto problem = [&](std::string what) {
-      problems.push_back(
-          {name.file.empty() ? "league new" : name.file, name.line, std::move(what)});
-    };
-    const std::string& team = name.text;
-    if (std::any_of(team.begin(), team.end(), is_space)) {
-      std::string joined;
-      for (const char c : trimmed(team)) {
-        if (!is_space(c))
-          joined += c;
-        else if (joined.back() != '_')
-          joined += '_';
-      }
-      problem('"' + team + "\" holds white space; a team name is one word (write " + joined + ")");
-    } else if (team == "No") {
-      problem(std::string("a team cannot be named No: table_update drops that name's row from ") +
-              kAttendancesFile);
-    }
-    if (!given.insert(team).second) problem(team + " is given twice");
+  for (NameProblem& problem : check_team_names(texts)) {
+    const Name& name = names[problem.index];
+    problems.push_back(
+        {name.file.empty() ? "league new" : name.file, name.line, std::move(problem.what)});
   }
   return problems;
 }
@@ -112,10 +99,11 @@ std::vector<std::string> team_names(const NewSeasonOptions& options) {
   }
   if (names.size() < 2) {
     fail({"league new", 0,
-          "a season needs two teams at least, and " + names.front().text + " is the only one"});
+          "a season needs two teams at least, and " + normal_written_form(names.front().text) +
+              " is the only one"});
   }
   std::vector<std::string> teams;
-  for (Name& name : names) teams.push_back(std::move(name.text));
+  for (const Name& name : names) teams.push_back(stored_form(name.text));
   return teams;
 }
 
@@ -156,7 +144,7 @@ std::optional<std::vector<std::string>> teams_without_attendances(
   for (const AttendanceRow& row : read.rows) kept.insert(row.Team);
   std::vector<std::string> missing;
   for (const std::string& team : teams) {
-    if (kept.count(team) == 0) missing.push_back(team);
+    if (kept.count(team) == 0) missing.push_back(written_form(team));
   }
   return missing;
 }

@@ -84,8 +84,10 @@ Diagnostic changed_since(const HistoryEntry& entry, const std::string& which,
 // again; other text found there is kept under a name of its own.
 void put_back_results(const HistoryEntry& entry, std::vector<FileChange>& changes,
                       std::optional<std::string>& kept_as) {
-  const std::string path = entry.dir() + "/" + kResultsFile;
-  const auto results = read_whole_file(path);
+  // The results as they were typed, when the round kept them apart.
+  std::string path = entry.dir() + "/" + kResultsFile;
+  auto results = read_whole_file(entry.dir() + "/" + kTypedResultsFile);
+  if (!results) results = read_whole_file(path);
   if (!results) fail(unreadable(entry, "round " + std::to_string(entry.round), path));
   const auto typed = read_whole_file(kResultsFile);
   if (typed && *typed != *results) {

@@ -3,48 +3,17 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/text/near_match.h"
 #include "league/names/team_name.h"
 
 namespace league {
 
 namespace {
 
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// The base letters of U+00C0 to U+017F, the accented letters of the Latin
-// alphabets of Europe: "Ö" is taken for "O", "ş" for "s".
-constexpr std::string_view kBaseLetters =
-    "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty"
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIi"
-    "IiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
-static_assert(kBaseLetters.size() == 0x180 - 0xC0);
-
-// A name as compared for suggestions: letter case and accents dropped, the
-// typographic apostrophes (’ ‘) taken for ', and its words apart by one blank
-// whether typed with blanks or with '_'.
-std::string folded(std::string_view name) {
-  const std::string words = normal_written_form(name);
-  std::string plain;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(words[i]);
-    const auto next = i + 1 < words.size() ? static_cast<unsigned char>(words[i + 1]) : 0u;
-    if (lead >= 0xC3 && lead <= 0xC5 && (next & 0xC0) == 0x80) {
-      const std::size_t code = ((lead & 0x1Fu) << 6 | (next & 0x3Fu)) - 0xC0;
-      plain += lower(kBaseLetters[code]);
-      ++i;
-    } else if (lead == 0xE2 && words.compare(i, 3, "\u2019") == 0) {
-      plain += '\'';
-      i += 2;
-    } else if (lead == 0xE2 && words.compare(i, 3, "\u2018") == 0) {
-      plain += '\'';
-      i += 2;
-    } else {
-      plain += lower(words[i]);
-    }
-  }
-  return plain;
+// A name as compared for suggestions: folded (case and accents dropped), its
+// words apart by one blank whether typed with blanks or with '_'.
+std::string folded_words(std::string_view name) {
+  return folded(normal_written_form(name));
 }
 
 std::vector<std::string_view> words_of(std::string_view folded_name) {
@@ -67,31 +36,13 @@ bool words_begin(const std::vector<std::string_view>& typed,
   return true;
 }
 
-// The number of single-letter insertions, deletions and changes that turn a
-// into b, one row of the table at a time.
-std::size_t edit_distance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j < row.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      const std::size_t change = diagonal + (a[i - 1] == b[j - 1] ? 0 : 1);
-      row[j] = std::min({above + 1, row[j - 1] + 1, change});
-      diagonal = above;
-    }
-  }
-  return row.back();
-}
-
 }  // namespace
 
 TeamNames::TeamNames(const std::vector<std::string>& teams) {
   for (const std::string& team : teams) {
     stored_.push_back(stored_form(team));
     written_.push_back(written_form(stored_.back()));
-    folded_.push_back(folded(team));
+    folded_.push_back(folded_words(team));
     // A name given twice is found at its first place, as the tools find it.
     by_stored_.try_emplace(stored_.back(), stored_.size() - 1);
     longest_stored_ = std::max(longest_stored_, stored_.back().size());
@@ -108,7 +59,7 @@ TeamMatch TeamNames::find(std::string_view typed) const {
   TeamMatch match;
   match.team = find_exact(typed);
   if (match.team) return match;
-  const std::string plain = folded(typed);
+  const std::string plain = folded_words(typed);
   if (plain.empty()) return match;
   const auto teams_where = [&](const auto& fits) {
     for (std::size_t i = 0; i < size(); ++i) {
@@ -128,9 +79,7 @@ TeamMatch TeamNames::find(std::string_view typed) const {
         return false;
       }))
     return match;
-  // Two edits for names of five letters or more; one for shorter ones, which
-  // two edits would turn into almost any other short name.
-  const std::size_t limit = plain.size() >= 5 ? 2 : 1;
+  const std::size_t limit = edit_limit(plain);
   std::size_t best = limit + 1;
   std::vector<std::size_t> distances(size(), std::numeric_limits<std::size_t>::max());
   for (std::size_t i = 0; i < size(); ++i) {

@@ -1,5 +1,7 @@
 #include "league/publish/adjustment_text.h"
 
+#include "league/names/team_name.h"
+
 namespace league {
 
 std::string signed_points(std::int32_t points, std::string_view minus) {
@@ -13,8 +15,8 @@ std::string adjustment_line(const Adjustment& adjustment, std::string_view minus
   const std::string_view applied = adjustment.applied;
   const std::string_view date = applied.substr(0, applied.find(' '));
   const bool one = adjustment.points == 1 || adjustment.points == -1;
-  std::string line = adjustment.team + ": " + signed_points(adjustment.points, minus) +
-                     (one ? " point" : " points");
+  std::string line = written_form(adjustment.team) + ": " +
+                     signed_points(adjustment.points, minus) + (one ? " point" : " points");
   if (!date.empty()) line += " on " + std::string(date);
   return line + ": " + adjustment.reason;
 }

@@ -9,6 +9,7 @@
 #include "common/text/spaces.h"
 #include "common/text/utf8.h"
 #include "common/text/wording.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -180,13 +181,13 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
       for (int copy = 2; !uids.insert(uid).second; ++copy)
         uid = base + '-' + std::to_string(copy) + '@' + league_id;
 
-      std::string summary = shown_name(match.home);
+      std::string summary = written_form(match.home);
       if (const auto score = played ? played(round, match) : std::nullopt) {
         summary += ' ' + std::to_string(score->home) + " - " + std::to_string(score->away) + ' ';
       } else {
         summary += " - ";
       }
-      summary += shown_name(match.away);
+      summary += written_form(match.away);
 
       out.add("BEGIN:VEVENT");
       out.add("UID:" + uid);

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "league/names/team_name.h"
+
 namespace league {
 
 namespace {
@@ -25,13 +27,19 @@ Json date_json(const std::optional<Date>& date) {
   return date ? Json(format_date(*date)) : Json(nullptr);
 }
 
+std::vector<std::string> written_forms(const std::vector<std::string>& stored) {
+  std::vector<std::string> written;
+  for (const std::string& name : stored) written.push_back(written_form(name));
+  return written;
+}
+
 Json fixtures_json(const std::vector<FixtureState>& fixtures) {
   Json list = Json::array();
   for (const FixtureState& fixture : fixtures) {
     list.push_back({{"round", fixture.round},
                     {"date", date_json(fixture.date)},
-                    {"home", fixture.home},
-                    {"away", fixture.away}});
+                    {"home", written_form(fixture.home)},
+                    {"away", written_form(fixture.away)}});
     if (fixture.time) list.back()["time"] = format_time(*fixture.time);
     if (fixture.rescheduling != Rescheduling::kNone)
       list.back()["status"] = event_status(fixture.rescheduling);
@@ -42,8 +50,8 @@ Json fixtures_json(const std::vector<FixtureState>& fixtures) {
 // A result with, under fixtures.txt, its fixture's round and date, and an
 // award's mark and reason.
 Json result_json(const AppliedMatch& match, const Matchdays& matchdays) {
-  Json result = {{"home", match.home},
-                 {"away", match.away},
+  Json result = {{"home", written_form(match.home)},
+                 {"away", written_form(match.away)},
                  {"home_goals", match.score.home},
                  {"away_goals", match.score.away}};
   const FixtureState* fixture =
@@ -82,7 +90,7 @@ std::string standings_json(const Standings& standings) {
   for (std::size_t place = 0; place < standings.table.size(); ++place) {
     const TableEntry& entry = standings.table[place].entry;
     table.push_back({{"position", place + 1},
-                     {"team", entry.Team},
+                     {"team", written_form(entry.Team)},
                      {"played", entry.P},
                      {"won", entry.W},
                      {"drawn", entry.D},
@@ -96,11 +104,13 @@ std::string standings_json(const Standings& standings) {
 
   Json rounds = Json::array();
   for (const RoundOrder& round : standings.rounds)
-    rounds.push_back({{"round", round.round}, {"applied", round.applied}, {"order", round.teams}});
+    rounds.push_back({{"round", round.round},
+                      {"applied", round.applied},
+                      {"order", written_forms(round.teams)}});
 
   Json adjustments = Json::array();
   for (const Adjustment& adjustment : standings.adjustments)
-    adjustments.push_back({{"team", adjustment.team},
+    adjustments.push_back({{"team", written_form(adjustment.team)},
                            {"points", adjustment.points},
                            {"reason", adjustment.reason},
                            {"applied", adjustment.applied}});
@@ -121,7 +131,7 @@ std::string standings_json(const Standings& standings) {
     Json scorers = Json::array();
     for (const Scorer& scorer : *standings.scorers)
       scorers.push_back({{"name", scorer.name},
-                         {"team", scorer.team},
+                         {"team", written_form(scorer.team)},
                          {"goals", scorer.goals},
                          {"assists", scorer.assists}});
     document["top_scorers"] = scorers;

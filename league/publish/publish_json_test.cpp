@@ -17,7 +17,7 @@ StandingsRow make_row(const std::string& team, const std::array<int, 8>& counter
   return row;
 }
 
-TEST(StandingsJson, RowsFormsRoundsAndScorersWithRawNames) {
+TEST(StandingsJson, RowsFormsRoundsAndScorersWithClubNamesAsWritten) {
   Standings standings;
   standings.round = 2;
   standings.date = "2026-10-02 18:20";
@@ -36,14 +36,14 @@ TEST(StandingsJson, RowsFormsRoundsAndScorersWithRawNames) {
   ASSERT_EQ(json["table"].size(), 2u);
   const auto& top = json["table"][0];
   EXPECT_EQ(top["position"], 1);
-  EXPECT_EQ(top["team"], "Bayern_München");
+  EXPECT_EQ(top["team"], "Bayern München");
   EXPECT_EQ(top["played"], 2);
   EXPECT_EQ(top["goals_for"], 5);
   EXPECT_EQ(top["goals_against"], 1);
   EXPECT_EQ(top["points"], 6);
   EXPECT_EQ(top["form"], "WW");
   EXPECT_EQ(json["table"][1]["goal_difference"], -4);
-  EXPECT_EQ(json["rounds"][0]["order"], nlohmann::json({"Ash", "Bayern_München"}));
+  EXPECT_EQ(json["rounds"][0]["order"], nlohmann::json({"Ash", "Bayern München"}));
   EXPECT_EQ(json["rounds"][1]["round"], 2);
   EXPECT_EQ(json["top_scorers"][0]["name"], "A_Keane");
   EXPECT_EQ(json["top_scorers"][0]["assists"], 2);

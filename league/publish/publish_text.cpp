@@ -1,6 +1,7 @@
 #include "league/publish/publish_text.h"
 
 #include "common/text/wording.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -32,7 +33,7 @@ std::string html_escape(std::string_view text) {
 }
 
 std::string display_name(std::string_view name) {
-  return shown_name(html_escape(name));
+  return html_escape(written_form(name));
 }
 
 }  // namespace league

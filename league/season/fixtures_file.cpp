@@ -8,10 +8,11 @@
 #include "common/io/league_files.h"
 #include "common/text/integers.h"
 #include "common/text/lines.h"
-#include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
 #include "common/text/wording.h"
+#include "league/names/team_lookup.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -28,14 +29,6 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
 
 constexpr int kMaxRound = std::numeric_limits<int>::max();
 constexpr const char* kRoundForm = "Round N [YYYY-MM-DD [HH:MM]]";
-constexpr const char* kMatchForm = "HOME - AWAY [YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]";
-
-// A token that was meant as a date: digits and dashes, starting with a digit.
-bool looks_like_date(std::string_view token) {
-  return !token.empty() && token.front() >= '0' && token.front() <= '9' &&
-         token.find_first_not_of("0123456789-") == std::string_view::npos &&
-         token.find('-') != std::string_view::npos;
-}
 
 class FixturesReader {
  public:
@@ -47,79 +40,81 @@ class FixturesReader {
 
  private:
   void read_line(std::string_view line, std::size_t number) {
-    const std::string_view content = trimmed(line);
+    std::string_view content = trimmed(line);
     if (content.empty() || content.front() == '#') return;
-    // Five tokens are enough to tell every form, and any surplus, apart.
-    const auto tokens = split_tokens(content, 5);
-    if (tokens.size() >= 3 && tokens[1] == "-") {
-      read_match(content, number);
+    // A venue follows an @ after a blank; the rest is the match.
+    std::string venue;
+    for (std::size_t at = content.find('@'); at != std::string_view::npos;
+         at = content.find('@', at + 1)) {
+      if (at == 0 || !is_space(content[at - 1])) continue;
+      venue = std::string(trimmed(content.substr(at + 1)));
+      if (venue.empty()) fault(number, "a venue's name after @");
+      content = trimmed(content.substr(0, at));
+      break;
+    }
+    auto tokens = split_tokens(content);
+    const auto dash = std::find(tokens.begin(), tokens.end(), "-");
+    if (dash != tokens.end()) {
+      FixtureMatch own;
+      own.venue = std::move(venue);
+      own_day(tokens, own);
+      read_match(tokens, static_cast<std::size_t>(dash - tokens.begin()), number, own);
     } else if (equal_ignoring_case(tokens[0], "Round")) {
       read_round(tokens, number);
     } else if (tokens.size() == 1 && tokens[0].find('-') != std::string_view::npos) {
       fault(number, "expected HOME - AWAY, with blanks around the dash");
     } else {
-      fault(number, std::string("expected ") + kRoundForm + " or " + kMatchForm);
+      fault(number, std::string("expected ") + kRoundForm + " or HOME - AWAY");
     }
   }
 
-  // HOME - AWAY, then what the match has of its own: a date and kick-off or
-  // the word postponed, and a venue after an @ that follows a blank.
-  void read_match(std::string_view content, std::size_t number) {
+  // A HOME - AWAY line, its dash the token at `dash`: a team's name never has
+  // a dash as a word of its own, so the words before it are the home team's.
+  // What the end of a match line gives the match of its own, those words
+  // taken off `tokens`: the word postponed, or a date and kick-off.
+  static void own_day(std::vector<std::string_view>& tokens, FixtureMatch& own) {
+    if (tokens.size() < 4) return;
+    if (equal_ignoring_case(tokens.back(), "postponed")) {
+      own.postponed = true;
+      tokens.pop_back();
+      return;
+    }
+    std::optional<TimeOfDay> time = parse_time(tokens.back());
+    const std::size_t date_at = tokens.size() - (time ? 2 : 1);
+    if (date_at < 3) return;
+    const std::optional<Date> date = parse_date(tokens[date_at]);
+    if (!date) return;
+    own.date = date;
+    own.time = time;
+    tokens.resize(date_at);
+  }
+
+  void read_match(const std::vector<std::string_view>& tokens, std::size_t dash, std::size_t number,
+                  FixtureMatch own) {
+    if (std::count(tokens.begin(), tokens.end(), "-") > 1) {
+      fault(number, "more than one dash standing alone: HOME - AWAY has one, between the teams");
+      return;
+    }
+    if (dash == 0 || dash + 1 == tokens.size()) {
+      fault(number, std::string("a team is missing: HOME - AWAY"));
+      return;
+    }
     if (result_.fixtures.rounds.empty()) {
       fault(number, "a match before the first Round line");
       return;
     }
-    FixtureMatch match;
-    match.line = number;
-    std::string_view pairing = content;
-    for (std::size_t at = content.find('@'); at != std::string_view::npos;
-         at = content.find('@', at + 1)) {
-      if (at == 0 || !is_space(content[at - 1])) continue;
-      pairing = trimmed(content.substr(0, at));
-      match.venue = std::string(trimmed(content.substr(at + 1)));
-      if (match.venue.empty()) fault(number, "a venue's name after @");
-      break;
-    }
-    const auto tokens = split_tokens(pairing, 7);
-    match.home = std::string(tokens[0]);
-    match.away = std::string(tokens[2]);
-    if (!read_match_date(tokens, match)) return;
-    result_.fixtures.rounds.back().matches.push_back(std::move(match));
-  }
-
-  // The tokens after HOME - AWAY; false when they do not read (the problem
-  // is given).
-  bool read_match_date(const std::vector<std::string_view>& tokens, FixtureMatch& match) {
-    const std::size_t number = match.line;
-    if (tokens.size() == 3) return true;
-    if (tokens.size() == 4 && equal_ignoring_case(tokens[3], "postponed")) {
-      match.postponed = true;
-      return true;
-    }
-    match.date = parse_date(tokens[3]);
-    if (!match.date) {
-      const std::string token(tokens[3]);
-      if (parse_time(token))
-        fault(number, "the time " + token + " needs the match's date before it: " + kMatchForm);
-      else if (looks_like_date(token))
-        fault(number, date_problem(token));
-      else
-        fault(number, "unexpected " + token + " after HOME - AWAY: " + kMatchForm +
-                          ", team names single words");
-      return false;
-    }
-    if (tokens.size() >= 5) {
-      match.time = parse_time(tokens[4]);
-      if (!match.time) {
-        fault(number, std::string(tokens[4]) + " is not a time HH:MM from 00:00 to 23:59");
-        return false;
+    const auto name = [&](std::size_t from, std::size_t to) {
+      std::string stored;
+      for (std::size_t k = from; k < to; ++k) {
+        if (k > from) stored += '_';
+        stored.append(tokens[k]);
       }
-    }
-    if (tokens.size() >= 6) {
-      fault(number, "unexpected " + std::string(tokens[5]) + " after the match's time");
-      return false;
-    }
-    return true;
+      return stored;
+    };
+    own.home = name(0, dash);
+    own.away = name(dash + 1, tokens.size());
+    own.line = number;
+    result_.fixtures.rounds.back().matches.push_back(std::move(own));
   }
 
   void read_round(const std::vector<std::string_view>& tokens, std::size_t number) {
@@ -174,15 +169,11 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   const auto fault = [&](std::size_t line, std::string what) {
     found.push_back(Diagnostic{kFixturesFile, line, std::move(what)});
   };
-  const auto known = [&](const std::string& team) {
-    for (const std::string& name : table_teams) {
-      if (name == team) return true;
-    }
-    return false;
-  };
+  const TeamNames names(table_teams);
+  const auto known = [&](const std::string& team) { return names.find_exact(team).has_value(); };
   const auto check_known = [&](const std::string& team, std::size_t line) {
     if (known(team)) return;
-    fault(line, not_one_of(team, std::string("a team of ") + kTableFile, table_teams));
+    fault(line, not_a_team(written_form(team), names));
   };
 
   std::map<std::pair<std::string, std::string>, std::size_t> pairings;  // HOME - AWAY: its line
@@ -201,23 +192,24 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
     for (const FixtureMatch& match : round.matches) {
       check_known(match.home, match.line);
       if (match.away == match.home) {
-        fault(match.line, match.home + " plays against itself");
+        fault(match.line, written_form(match.home) + " plays against itself");
       } else {
         check_known(match.away, match.line);
       }
       const auto note_playing = [&](const std::string& team) {
         const auto [at, first] = playing.emplace(team, match.line);
         if (!first) {
-          fault(match.line, team + " plays twice in round " + std::to_string(round.number) +
-                                " (also on line " + std::to_string(at->second) + ")");
+          fault(match.line, written_form(team) + " plays twice in round " +
+                                std::to_string(round.number) + " (also on line " +
+                                std::to_string(at->second) + ")");
         }
       };
       note_playing(match.home);
       if (match.away != match.home) note_playing(match.away);
       const auto [at, first] = pairings.emplace(std::pair(match.home, match.away), match.line);
       if (!first) {
-        fault(match.line, match.home + " - " + match.away + " is already on line " +
-                              std::to_string(at->second));
+        fault(match.line, written_form(match.home) + " - " + written_form(match.away) +
+                              " is already on line " + std::to_string(at->second));
       }
     }
   }
@@ -225,7 +217,7 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
 }
 
 std::string match_line(const FixtureMatch& match) {
-  std::string line = match.home + " - " + match.away;
+  std::string line = written_form(match.home) + " - " + written_form(match.away);
   if (match.date) {
     line += ' ' + format_date(*match.date);
     if (match.time) line += ' ' + format_time(*match.time);

@@ -11,9 +11,11 @@
 
 namespace league {
 
-// One `HOME - AWAY` line of fixtures.txt. A match may carry its own date
-// (and kick-off), which overrides its round's: a rearranged match; or be
-// marked postponed, without a new date yet; and a venue of its own:
+// One `HOME - AWAY` line of fixtures.txt, the teams in the stored form
+// ("St_Mary's"); the file shows them as written ("St Mary's - Bridge Inn FC").
+// A match may carry its own date (and kick-off), which overrides its
+// round's: a rearranged match; or be marked postponed, without a new date
+// yet; and a venue of its own:
 //   HOME - AWAY [YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]
 struct FixtureMatch {
   std::string home;
@@ -46,7 +48,9 @@ struct FixturesReading {
 
 // Reads fixtures.txt: lines whose first non-blank character is '#' and blank
 // lines are skipped; every other line is a Round line (the word in any letter
-// case) or a HOME - AWAY line (white space between the words, any amount).
+// case) or a HOME - AWAY line (white space between the words, any amount):
+// the words before the dash standing alone are the home team's name, those
+// after it the away team's, in either form.
 // A line that does not read gives a diagnostic and is otherwise left out,
 // except a Round line whose date or time does not read: its round is kept
 // without them. A Round line whose number does not read opens a round

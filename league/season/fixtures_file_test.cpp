@@ -56,7 +56,7 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
       "Round 6 2027-09-04 24:00\n"
       "Round 7 2027-09-11 15:00 sharp\n"
       "Ashford-Fenwick\n"
-      "Ashford - Fenwick away\n"
+      "Ashford - Fenwick - Glenvale\n"
       "Ashford v Fenwick\n");
   EXPECT_EQ(described(reading.diagnostics),
             (std::vector<std::string>{
@@ -70,10 +70,9 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
                 "fixtures.txt:8: 24:00 is not a time HH:MM from 00:00 to 23:59",
                 "fixtures.txt:9: unexpected sharp after the round's time",
                 "fixtures.txt:10: expected HOME - AWAY, with blanks around the dash",
-                "fixtures.txt:11: unexpected away after HOME - AWAY: HOME - AWAY [YYYY-MM-DD "
-                "[HH:MM] | postponed] [@ VENUE], team names single words",
-                "fixtures.txt:12: expected Round N [YYYY-MM-DD [HH:MM]] or HOME - AWAY "
-                "[YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]",
+                "fixtures.txt:11: more than one dash standing alone: HOME - AWAY has one, between "
+                "the teams",
+                "fixtures.txt:12: expected Round N [YYYY-MM-DD [HH:MM]] or HOME - AWAY",
             }));
   // Rounds whose number does not read follow on from the one before; the
   // rest keep what did read.
@@ -86,47 +85,25 @@ TEST(FixturesFile, LinesThatDoNotReadAreReportedWithTheirLineNumbers) {
   EXPECT_FALSE(rounds[5].time);
 }
 
-TEST(FixturesFile, AMatchLineCarriesItsOwnDateKickOffPostponementAndVenue) {
+TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
+  const std::vector<std::string> table = {"St_Mary's", "Bridge_Inn_FC", "Tower_Hamlets_2",
+                                          "Kings_Lynn_Town"};
   const auto reading = read_fixtures(
-      "Round 1 2027-02-13 14:30\n"
-      "Ashford - Fenwick 2027-02-24 19:45 @ The Old Mill, Fen Road\n"
-      "Glenvale - Elmfield POSTPONED\n"
-      "Carrow - Dunmore 2027-02-17\n"
-      "Harwood - Kestrel @ Kestrel Park\n"
-      "Lowther - Marston 19:45\n"
-      "Lowther - Marston 2027-02-30\n"
-      "Lowther - Marston 2027-02-20 7pm\n"
-      "Lowther - Marston 2027-02-20 19:45 sharp\n"
-      "Lowther - Marston @\n");
-  EXPECT_EQ(described(reading.diagnostics),
-            (std::vector<std::string>{
-                "fixtures.txt:6: the time 19:45 needs the match's date before it: HOME - AWAY "
-                "[YYYY-MM-DD [HH:MM] | postponed] [@ VENUE]",
-                "fixtures.txt:7: 2027-02-30 is not a date: February 2027 has 28 days",
-                "fixtures.txt:8: 7pm is not a time HH:MM from 00:00 to 23:59",
-                "fixtures.txt:9: unexpected sharp after the match's time",
-                "fixtures.txt:10: a venue's name after @",
-            }));
-  const auto& matches = reading.fixtures.rounds.at(0).matches;
-  ASSERT_EQ(matches.size(), 5u);
-  EXPECT_EQ(matches[0].date, (Date{2027, 2, 24}));
-  EXPECT_EQ(matches[0].time, (TimeOfDay{19, 45}));
-  EXPECT_EQ(matches[0].venue, "The Old Mill, Fen Road");
-  EXPECT_TRUE(matches[1].postponed);
-  EXPECT_FALSE(matches[2].time);
-  EXPECT_EQ(matches[3].venue, "Kestrel Park");
-  EXPECT_FALSE(matches[3].date);
-  const auto again = read_fixtures(format_fixtures(reading.fixtures));
-  EXPECT_TRUE(again.diagnostics.empty());
-  EXPECT_EQ(format_fixtures(again.fixtures), format_fixtures(reading.fixtures));
-  EXPECT_EQ(match_line(matches[1]), "Glenvale - Elmfield postponed");
-
-  // A match moved: only its line changes, its line end kept.
-  FixtureMatch moved = matches[1];
-  moved.postponed = false;
-  moved.date = Date{2027, 3, 2};
-  EXPECT_EQ(with_match_line("Round 1\r\n# kept\r\nGlenvale  -  Elmfield\r\nA - B", 3, moved),
-            "Round 1\r\n# kept\r\nGlenvale - Elmfield 2027-03-02\r\nA - B");
+      "Round 1\n"
+      "St Mary's  -  Bridge Inn FC\n"
+      "Round 2\n"
+      "Tower_Hamlets_2 - St Mary's\n"
+      "Bridge Inn - Kings Lynn Town\n");
+  ASSERT_TRUE(reading.diagnostics.empty());
+  const auto& rounds = reading.fixtures.rounds;
+  EXPECT_EQ(rounds[0].matches[0].home, "St_Mary's");
+  EXPECT_EQ(rounds[0].matches[0].away, "Bridge_Inn_FC");
+  EXPECT_EQ(described(check_fixtures(reading.fixtures, table)),
+            (std::vector<std::string>{"fixtures.txt:5: Bridge Inn is not a team of table.txt; "
+                                      "did you mean Bridge Inn FC?"}));
+  EXPECT_EQ(format_fixtures(reading.fixtures),
+            "Round 1\nSt Mary's - Bridge Inn FC\n\nRound 2\nTower Hamlets 2 - St Mary's\n"
+            "Bridge Inn - Kings Lynn Town\n");
 }
 
 TEST(FixturesFile, CheckReportsTeamsAndRoundsThatAreWrong) {

@@ -5,14 +5,15 @@
 #include <unordered_set>
 
 #include "common/io/league_files.h"
-#include "common/text/near_match.h"
+#include "league/names/team_lookup.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
 namespace {
 
 std::string unknown_team(std::string_view team, const std::vector<std::string>& teams) {
-  return not_one_of(team, std::string("a team of ") + kTableFile, teams);
+  return not_a_team(written_form(team), TeamNames(teams));
 }
 
 }  // namespace
@@ -37,13 +38,13 @@ RoundCheck check_round(const std::vector<ResultsEntry>& results,
     for (const MatchSide& side : {home, away}) {
       if (known.count(side.team) == 0) problem(entry.line, unknown_team(side.team, teams));
     }
-    if (home.team == away.team) problem(entry.line, std::string(home.team) + " plays itself");
+    if (home.team == away.team) problem(entry.line, written_form(home.team) + " plays itself");
     if (home.goals < 0 || away.goals < 0) problem(entry.line, "negative goals");
     for (const MatchSide& side : {home, away}) {
       const auto [earlier, first] = first_line.try_emplace(side.team, entry.line);
       if (!first && home.team != away.team) {
         check.notes.push_back({kResultsFile, entry.line,
-                               std::string(side.team) +
+                               written_form(side.team) +
                                    " has another result in this round (first on line " +
                                    std::to_string(earlier->second) + ")"});
       }

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "common/results/results_file.h"
+#include "league/names/team_name.h"
 
 namespace league {
 
@@ -170,12 +171,12 @@ std::optional<Date> latest_result_date(const SeasonSchedule& schedule) {
 }
 
 std::string pairing_text(std::string_view home, std::string_view away) {
-  return std::string(home) + " - " + std::string(away);
+  return written_form(home) + " - " + written_form(away);
 }
 
 std::string result_text(const AppliedMatch& match) {
-  return match.home + ' ' + std::to_string(match.score.home) + " - " +
-         std::to_string(match.score.away) + ' ' + match.away;
+  return written_form(match.home) + ' ' + std::to_string(match.score.home) + " - " +
+         std::to_string(match.score.away) + ' ' + written_form(match.away);
 }
 
 }  // namespace league

@@ -13,7 +13,9 @@ namespace league {
 // `league adjust` recorded, so that `league undo` can take the last entry
 // back and the standings can be traced over the season.
 //
-//   history/<n>/results.txt   the results applied in round n (1, 2, ...)
+//   history/<n>/results.txt   the results applied in round n (1, 2, ...), in
+//                             the tools' form ("St_Mary's 3 - 1 Bridge_Inn_FC")
+//   history/<n>/typed.txt     results.txt as typed, when it was not that form
 //   history/<n>/before/       table.txt, form.txt and attendances.dat as they
 //                             were before the round (those that existed)
 //   history/<n>/after/        the same files as the round left them
@@ -44,6 +46,9 @@ inline constexpr const char* kAwardedFile = "awarded";
 
 // The reason kept for an awarded round, nothing for a round played.
 std::optional<std::string> awarded_reason(int round);
+
+// The file of a round's folder that keeps results.txt as typed.
+inline constexpr const char* kTypedResultsFile = "typed.txt";
 
 // The numbers of the complete rounds in history/, ascending.
 std::vector<int> recorded_rounds();

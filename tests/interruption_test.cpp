@@ -11,6 +11,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "tests/support/case_run.h"
 
@@ -167,6 +168,33 @@ TEST_F(InterruptionTest, PublishKilledAtAnyChangeLeavesNoOldOutputBesideANewOne)
   copy_league(start.path(), settled.path());
   ASSERT_EQ(league(settled.path(), args).status, 0);
   kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
+// Award, move and postpone, each killed on the example league with drawn
+// fixtures: run again, each is refused when it was done, done when it was not.
+TEST_F(KillTest, FixtureChangesAndAwardsKilledAtAnyChangeAreCompletedOrRolledBack) {
+  ScratchDir start("interruption-fixtures");
+  fs::copy(fs::path(EXAMPLES_DIR) / "league", start.path(), fs::copy_options::recursive);
+  ASSERT_EQ(league(start.path(), {"fixtures", "--seed", "3", "--start", "2027-01-02"}).status, 0);
+  std::vector<std::vector<std::string>> pairings;
+  std::istringstream lines(read_file(start.path() / "fixtures.txt"));
+  for (std::string line; std::getline(lines, line) && pairings.size() < 3;) {
+    std::istringstream words(line);
+    std::string home, dash, away;
+    if (words >> home >> dash >> away && dash == "-") pairings.push_back({home, away});
+  }
+  ASSERT_EQ(pairings.size(), 3u);
+  const std::vector<std::vector<std::string>> commands{
+      {"award", pairings[0][0], pairings[0][1], "3-0", "--reason", "no team"},
+      {"fixtures", "move", pairings[1][0], pairings[1][1], "2027-01-05", "19:45"},
+      {"fixtures", "postpone", pairings[2][0], pairings[2][1]}};
+  for (const std::vector<std::string>& args : commands) {
+    SCOPED_TRACE(args[0] + " " + args[1]);
+    ScratchDir settled("interruption-fixtures-settled");
+    copy_league(start.path(), settled.path());
+    ASSERT_EQ(league(settled.path(), args).status, 0);
+    kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+  }
 }
 
 TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {

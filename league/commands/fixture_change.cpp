@@ -97,6 +97,8 @@ int change_fixture(const char* command, const ChangeOptions& options, bool postp
   if (postpone && found.match.postponed)
     refuse_arguments(command, pairing + " is marked postponed already");
 
+  if (!postpone && found.match.date == date && found.match.time == time)
+    refuse_arguments(command, pairing + " is on that day already");
   found.match.postponed = postpone;
   found.match.date = date;
   found.match.time = time;

@@ -106,6 +106,41 @@ TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
             "Bridge Inn - Kings Lynn Town\n");
 }
 
+TEST(FixturesFile, AMatchLineCarriesItsOwnDateKickOffPostponementAndVenue) {
+  const auto reading = read_fixtures(
+      "Round 1 2027-02-13 14:30\n"
+      "Marsh Lane - Kings Lynn Town 2027-02-24 19:45 @ The Walks, King's Lynn\n"
+      "Glenvale - Elmfield POSTPONED\n"
+      "Carrow - Dunmore 2027-02-17\n"
+      "Harwood - Kestrel @ Kestrel Park\n"
+      "Lowther - Marston @\n");
+  EXPECT_EQ(described(reading.diagnostics),
+            (std::vector<std::string>{"fixtures.txt:6: a venue's name after @"}));
+  const auto& matches = reading.fixtures.rounds.at(0).matches;
+  ASSERT_EQ(matches.size(), 5u);
+  EXPECT_EQ(matches[0].away, "Kings_Lynn_Town");
+  EXPECT_EQ(matches[0].date, (Date{2027, 2, 24}));
+  EXPECT_EQ(matches[0].time, (TimeOfDay{19, 45}));
+  EXPECT_EQ(matches[0].venue, "The Walks, King's Lynn");
+  EXPECT_TRUE(matches[1].postponed);
+  EXPECT_EQ(matches[1].away, "Elmfield");
+  EXPECT_FALSE(matches[2].time);
+  EXPECT_EQ(matches[3].venue, "Kestrel Park");
+  EXPECT_FALSE(matches[3].date);
+  // Written back, each line reads the same.
+  const auto again = read_fixtures(format_fixtures(reading.fixtures));
+  EXPECT_TRUE(again.diagnostics.empty());
+  EXPECT_EQ(format_fixtures(again.fixtures), format_fixtures(reading.fixtures));
+  EXPECT_EQ(match_line(matches[1]), "Glenvale - Elmfield postponed");
+
+  // A match moved: only its line changes, its line end kept.
+  FixtureMatch moved = matches[1];
+  moved.postponed = false;
+  moved.date = Date{2027, 3, 2};
+  EXPECT_EQ(with_match_line("Round 1\r\n# kept\r\nGlenvale  -  Elmfield\r\nA - B", 3, moved),
+            "Round 1\r\n# kept\r\nGlenvale - Elmfield 2027-03-02\r\nA - B");
+}
+
 TEST(FixturesFile, CheckReportsTeamsAndRoundsThatAreWrong) {
   const std::vector<std::string> table = {"Ashford", "Elmfield", "Fenwick", "Glenvale"};
   const auto reading = read_fixtures(

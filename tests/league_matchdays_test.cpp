@@ -232,6 +232,11 @@ TEST_F(DatedSeason, TwelveRoundsKeepTheFixturesRoundsAndDatesThroughEveryResched
     return found;
   };
   EXPECT_EQ(uids(read_file(path() / "after.ics")), uids(read_file(path() / "before.ics")));
+  // Postponed, then rearranged: two changes of its day.
+  const std::string ics = read_file(path() / "after.ics");
+  EXPECT_TRUE(says(ics, "SEQUENCE:2\r\n"));
+  EXPECT_TRUE(says(ics, "DESCRIPTION:Round 3\\, rearranged\r\n")) << ics.substr(0, 2000);
+  EXPECT_TRUE(says(ics, "DESCRIPTION:Round 9\\, awarded: fielded an ineligible player\r\n"));
   EXPECT_TRUE(says(read_file(path() / "after.ics"),
                    midweek.substr(0, 4) + midweek.substr(5, 2) + midweek.substr(8, 2)));
 

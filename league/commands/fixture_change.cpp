@@ -6,6 +6,7 @@
 
 #include "common/io/league_files.h"
 #include "common/table/table_file.h"
+#include "league/names/team_lookup.h"
 #include "league/season/season_schedule.h"
 #include "league/store/history.h"
 #include "league/store/reading.h"
@@ -89,11 +90,17 @@ int change_fixture(const char* command, const ChangeOptions& options, bool postp
   const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
   const TableRead table = read_league_table(table_file.text, kTableFile);
   if (table.problem) refuse(*table.problem);
-  const auto fixtures = league_fixtures(team_names(table.rows), "; nothing changed");
+  const std::vector<std::string> teams = team_names(table.rows);
+  const auto fixtures = league_fixtures(teams, "; nothing changed");
+  // The teams as typed, in the written form or the stored one.
+  ChangeOptions typed = options;
+  const TeamNames names(teams);
+  if (const auto home = names.find_exact(options.home)) typed.home = names.stored(*home);
+  if (const auto away = names.find_exact(options.away)) typed.away = names.stored(*away);
   if (!fixtures) refuse({kFixturesFile, 0, "cannot be opened; nothing changed"});
   const LeagueFile file = read_league_file_or_refuse(kFixturesFile);
-  Found found = find_fixture(command, options, *fixtures);
-  const std::string pairing = pairing_text(options.home, options.away);
+  Found found = find_fixture(command, typed, *fixtures);
+  const std::string pairing = pairing_text(typed.home, typed.away);
   if (postpone && found.match.postponed)
     refuse_arguments(command, pairing + " is marked postponed already");
 

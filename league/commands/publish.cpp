@@ -15,6 +15,7 @@
 #include "league/publish/publish_json.h"
 #include "league/publish/published_files.h"
 #include "league/publish/standings_data.h"
+#include "league/store/history.h"
 
 namespace league {
 
@@ -106,8 +107,9 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
       fail({kFixturesFile, 0,
             "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
     }
-    files.push_back({options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
-                                                    standings.league, std::time(nullptr))});
+    files.push_back(
+        {options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
+                                        standings.league, std::time(nullptr), changed_pairings())});
   }
   if (const auto problem = replace_outputs(context.lock, files)) fail(*problem);
 

@@ -194,8 +194,17 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
       out.add("DTSTAMP:" + dtstamp);
       out.add(start);
       out.add(end);
+      const int sequence = settings.sequence ? settings.sequence(match) : 0;
+      if (sequence > 0) out.add("SEQUENCE:" + std::to_string(sequence));
+      if (match.postponed) out.add("STATUS:CANCELLED");
+      if (match.postponed) summary += " (postponed)";
       out.add("SUMMARY:" + text_value(summary));
-      out.add("DESCRIPTION:Round " + std::to_string(round.number));
+      std::string description = "Round " + std::to_string(round.number);
+      if (match.date) description += ", rearranged";
+      if (const std::string reason = settings.awarded ? settings.awarded(match) : std::string();
+          !reason.empty())
+        description += ", awarded: " + reason;
+      out.add("DESCRIPTION:" + text_value(description));
       out.add("END:VEVENT");
     }
   }
@@ -233,7 +242,8 @@ std::string league_id_of_teams(std::vector<std::string> teams) {
 
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
                               const std::vector<std::string>& table_teams,
-                              const std::string& league_name, std::int64_t now) {
+                              const std::string& league_name, std::int64_t now,
+                              const std::vector<std::string>& changed) {
   CalendarSettings settings;
   settings.league_name = league_name;
   settings.league_id = league_id_of_teams(table_teams);
@@ -244,6 +254,14 @@ std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& sc
     const FixtureState* fixture = schedule.find(match.home, match.away);
     if (fixture == nullptr || !fixture->played) return std::nullopt;
     return fixture->played->score;
+  };
+  settings.sequence = [&](const FixtureMatch& match) {
+    const std::string pairing = pairing_text(match.home, match.away);
+    return static_cast<int>(std::count(changed.begin(), changed.end(), pairing));
+  };
+  settings.awarded = [&](const FixtureMatch& match) {
+    const FixtureState* fixture = schedule.find(match.home, match.away);
+    return fixture && fixture->played ? fixture->played->awarded : std::string();
   };
   return calendar_text(fixtures, played, settings);
 }

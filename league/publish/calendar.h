@@ -30,6 +30,10 @@ struct CalendarSettings {
   std::int64_t dtstamp = 0;  // when the calendar is made: seconds since 1970-01-01 UTC
   UtcOffset utc_offset;      // the league's clock; empty: the clock is UTC
   int match_minutes = 120;   // how long a timed event lasts
+  // The changes of a match's day recorded so far (its SEQUENCE); empty: none.
+  std::function<int(const FixtureMatch& match)> sequence{};
+  // The reason a played match's result was awarded; empty for one played.
+  std::function<std::string(const FixtureMatch& match)> awarded{};
 };
 
 // The fixtures as an iCalendar file (RFC 5545): one event per fixture of a
@@ -42,6 +46,9 @@ struct CalendarSettings {
 // once a season), so a fixture moved to another round keeps its event. Text
 // is escaped, bytes that are no UTF-8 become U+FFFD, control characters are
 // dropped, lines end in CR LF and are folded at 75 octets between characters.
+// A match with a day of its own is on that day; one marked postponed keeps
+// its round's day with STATUS:CANCELLED until it gets a new one; every change
+// of its day raises its SEQUENCE, so that calendar programs take the latest.
 std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
                           const CalendarSettings& settings);
 
@@ -50,9 +57,12 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
 // `table_teams` make the league's id, which keeps each fixture's event the
 // same from one publish to the next; `league_name` names the calendar (none
 // when empty).
+// `changed` are the pairings ("HOME - AWAY") of every change of a fixture's
+// day recorded, once a change.
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
                               const std::vector<std::string>& table_teams,
-                              const std::string& league_name, std::int64_t now);
+                              const std::string& league_name, std::int64_t now,
+                              const std::vector<std::string>& changed = {});
 
 // The league's id in calendar UIDs: "league-" and 16 hex digits of a hash of
 // the team names, in any order.

@@ -139,6 +139,32 @@ std::optional<std::pair<std::string, std::string>> event_times(const FixtureRoun
                    "DTEND;VALUE=DATE:" + compact_date(*next_day)};
 }
 
+// An event's SEQUENCE and STATUS, when it has them, its SUMMARY and its
+// DESCRIPTION.
+void add_event_text(ContentLines& out, const FixtureRound& round, const FixtureMatch& match,
+                    const PlayedLookup& played, const CalendarSettings& settings) {
+  std::string summary = written_form(match.home);
+  if (const auto score = played ? played(round, match) : std::nullopt) {
+    summary += ' ' + std::to_string(score->home) + " - " + std::to_string(score->away) + ' ';
+  } else {
+    summary += " - ";
+  }
+  summary += written_form(match.away);
+  const int sequence = settings.sequence ? settings.sequence(match) : 0;
+  if (sequence > 0) out.add("SEQUENCE:" + std::to_string(sequence));
+  if (match.postponed) {
+    out.add("STATUS:CANCELLED");
+    summary += " (postponed)";
+  }
+  out.add("SUMMARY:" + text_value(summary));
+  std::string description = "Round " + std::to_string(round.number);
+  if (match.date) description += ", rearranged";
+  if (const std::string reason = settings.awarded ? settings.awarded(match) : std::string();
+      !reason.empty())
+    description += ", awarded: " + reason;
+  out.add("DESCRIPTION:" + text_value(description));
+}
+
 }  // namespace
 
 std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
@@ -181,30 +207,12 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
       for (int copy = 2; !uids.insert(uid).second; ++copy)
         uid = base + '-' + std::to_string(copy) + '@' + league_id;
 
-      std::string summary = written_form(match.home);
-      if (const auto score = played ? played(round, match) : std::nullopt) {
-        summary += ' ' + std::to_string(score->home) + " - " + std::to_string(score->away) + ' ';
-      } else {
-        summary += " - ";
-      }
-      summary += written_form(match.away);
-
       out.add("BEGIN:VEVENT");
       out.add("UID:" + uid);
       out.add("DTSTAMP:" + dtstamp);
       out.add(start);
       out.add(end);
-      const int sequence = settings.sequence ? settings.sequence(match) : 0;
-      if (sequence > 0) out.add("SEQUENCE:" + std::to_string(sequence));
-      if (match.postponed) out.add("STATUS:CANCELLED");
-      if (match.postponed) summary += " (postponed)";
-      out.add("SUMMARY:" + text_value(summary));
-      std::string description = "Round " + std::to_string(round.number);
-      if (match.date) description += ", rearranged";
-      if (const std::string reason = settings.awarded ? settings.awarded(match) : std::string();
-          !reason.empty())
-        description += ", awarded: " + reason;
-      out.add("DESCRIPTION:" + text_value(description));
+      add_event_text(out, round, match, played, settings);
       out.add("END:VEVENT");
     }
   }

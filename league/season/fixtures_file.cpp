@@ -216,8 +216,20 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   return found;
 }
 
+// A team's name as a match line shows it: as written, unless a word of that
+// would read as the match's own (a venue's @, or a last word postponed, a
+// date or a time): then in the stored form, which reads back as one word.
+std::string name_on_line(const std::string& stored) {
+  const std::string written = written_form(stored);
+  const std::size_t blank = written.find_last_of(' ');
+  if (blank == std::string::npos) return written;
+  const std::string_view last = std::string_view(written).substr(blank + 1);
+  const bool own = equal_ignoring_case(last, "postponed") || parse_date(last) || parse_time(last);
+  return own || written.find(" @") != std::string::npos ? stored : written;
+}
+
 std::string match_line(const FixtureMatch& match) {
-  std::string line = written_form(match.home) + " - " + written_form(match.away);
+  std::string line = name_on_line(match.home) + " - " + name_on_line(match.away);
   if (match.date) {
     line += ' ' + format_date(*match.date);
     if (match.time) line += ' ' + format_time(*match.time);

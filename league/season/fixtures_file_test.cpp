@@ -132,6 +132,11 @@ TEST(FixturesFile, AMatchLineCarriesItsOwnDateKickOffPostponementAndVenue) {
   EXPECT_TRUE(again.diagnostics.empty());
   EXPECT_EQ(format_fixtures(again.fixtures), format_fixtures(reading.fixtures));
   EXPECT_EQ(match_line(matches[1]), "Glenvale - Elmfield postponed");
+  // A name whose last word would read as the match's own stays one word.
+  const FixtureMatch odd{"Old_Boys", "Rovers_Postponed", 0};
+  EXPECT_EQ(match_line(odd), "Old Boys - Rovers_Postponed");
+  EXPECT_EQ(read_fixtures("Round 1\n" + match_line(odd)).fixtures.rounds[0].matches[0].away,
+            "Rovers_Postponed");
 
   // A match moved: only its line changes, its line end kept.
   FixtureMatch moved = matches[1];

@@ -13,6 +13,7 @@ CommandRun check_command(CLI::App& command);
 CommandRun fixtures_command(CLI::App& command);
 CommandRun status_command(CLI::App& command);
 CommandRun publish_command(CLI::App& command);
+CommandRun import_command(CLI::App& command);
 
 std::span<const CommandRow> command_table() {
   static const CommandRow rows[] = {
@@ -36,6 +37,8 @@ std::span<const CommandRow> command_table() {
        Changes::kNothing, status_command},
       {"publish", "Write the standings as a web page (and as JSON, and the fixtures as a calendar)",
        Changes::kNothing, publish_command},
+      {"import", "Start the season from a file of results and fixtures (CSV, Football.TXT, JSON)",
+       Changes::kFiles, import_command},
   };
   return rows;
 }

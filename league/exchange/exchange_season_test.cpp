@@ -99,6 +99,13 @@ TEST_F(RealSeason, TheThreeShapesHoldTheSameMatches) {
   EXPECT_EQ(describe(wrong_year.front()),
             "en.json:5266: Matchday 32 dated 2019-07-01, before the first round begins on "
             "2019-08-09 (a wrong year?)");
+  // The CSV numbers no rounds, but lists the matches in date order: the same
+  // 66 come after the season's last matches, dated before its first.
+  const std::vector<Diagnostic> csv_wrong_year = date_order_problems(csv, "en.csv");
+  ASSERT_EQ(csv_wrong_year.size(), 66u);
+  EXPECT_EQ(csv_wrong_year.front().line, 316u);
+  EXPECT_NE(csv_wrong_year.front().what.find("before the season's first match on 2019-08-09"),
+            std::string::npos);
   // Both label rounds, in the same file order.
   ASSERT_EQ(txt.matches.size(), json.matches.size());
   for (std::size_t k = 0; k < txt.matches.size(); ++k) {

@@ -46,12 +46,41 @@ std::vector<ImportRound> group_import_rounds(const ExchangeSeason& season) {
   return rounds;
 }
 
+namespace {
+
+// A file without round numbers: the matches dated before its first one, when
+// every other match follows the one before it in date order.
+std::vector<Diagnostic> unnumbered_date_problems(const ExchangeSeason& season,
+                                                 std::string_view file) {
+  if (season.matches.empty()) return {};
+  const CalendarDate start = season.matches.front().date;
+  std::vector<const ExchangeMatch*> early;
+  std::optional<CalendarDate> previous;
+  for (const ExchangeMatch& match : season.matches) {
+    if (match.date < start) {
+      early.push_back(&match);
+      continue;
+    }
+    if (previous && match.date < *previous) return {};  // not a file in date order
+    previous = match.date;
+  }
+  std::vector<Diagnostic> problems;
+  for (const ExchangeMatch* match : early) {
+    problems.push_back({std::string(file), match->line,
+                        "dated " + iso_date(match->date) + ", before the season's first match on " +
+                            iso_date(start) + ", in a file in date order (a wrong year?)"});
+  }
+  return problems;
+}
+
+}  // namespace
+
 std::vector<Diagnostic> date_order_problems(const ExchangeSeason& season, std::string_view file) {
   std::optional<int> first_round;
   for (const ExchangeMatch& match : season.matches) {
     if (match.round > 0 && (!first_round || match.round < *first_round)) first_round = match.round;
   }
-  if (!first_round) return {};
+  if (!first_round) return unnumbered_date_problems(season, file);
   std::optional<CalendarDate> start;
   for (const ExchangeMatch& match : season.matches) {
     if (match.round == *first_round && (!start || match.date < *start)) start = match.date;

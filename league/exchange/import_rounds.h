@@ -42,7 +42,10 @@ std::vector<ImportRound> group_import_rounds(const ExchangeSeason& season);
 // a file that numbers its rounds, a match of a later round dated before the
 // first round begins. Such dates are mostly a wrong year (a season's last
 // month put in the year it started), and replaying them first would give a
-// wrong form and history, so an import should refuse them.
+// wrong form and history, so an import should refuse them. In a file that
+// numbers no rounds (the CSV shape), the matches dated before its first match
+// when all the others are in date order: the file lists matches as they were
+// played, and these sit where a later date belongs.
 std::vector<Diagnostic> date_order_problems(const ExchangeSeason& season, std::string_view file);
 
 }  // namespace league::exchange

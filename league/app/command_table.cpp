@@ -14,6 +14,7 @@ CommandRun fixtures_command(CLI::App& command);
 CommandRun status_command(CLI::App& command);
 CommandRun publish_command(CLI::App& command);
 CommandRun import_command(CLI::App& command);
+CommandRun export_command(CLI::App& command);
 
 std::span<const CommandRow> command_table() {
   static const CommandRow rows[] = {
@@ -39,6 +40,8 @@ std::span<const CommandRow> command_table() {
        Changes::kNothing, publish_command},
       {"import", "Start the season from a file of results and fixtures (CSV, Football.TXT, JSON)",
        Changes::kFiles, import_command},
+      {"export", "Write the season's results and fixtures as CSV, Football.TXT or JSON",
+       Changes::kNothing, export_command},
   };
   return rows;
 }

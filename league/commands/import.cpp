@@ -63,12 +63,18 @@ ExchangeSeason read_import(const ImportOptions& options) {
   return std::move(reading.season);
 }
 
-// The teams of the season in the stored form, in the order they first come in
-// the file; a name that cannot be a team's is refused at its line.
+// The teams of the season in the stored form, in the order they first play
+// (then in file order, those that have not played): the same order whatever
+// the order of the file's matches. A name that cannot be a team's is refused
+// at its line.
 std::vector<std::string> season_teams(const ExchangeSeason& season, const std::string& file) {
+  std::vector<ExchangeMatch> in_order;
+  for (const ImportRound& round : exchange::group_import_rounds(season))
+    in_order.insert(in_order.end(), round.matches.begin(), round.matches.end());
+  in_order.insert(in_order.end(), season.matches.begin(), season.matches.end());
   std::vector<std::string> written;
   std::vector<std::size_t> lines;
-  for (const ExchangeMatch& match : season.matches) {
+  for (const ExchangeMatch& match : in_order) {
     for (const std::string* name : {&match.home, &match.away}) {
       if (std::find(written.begin(), written.end(), *name) != written.end()) continue;
       written.push_back(*name);

@@ -195,10 +195,9 @@ void play_rounds(const std::vector<ImportRound>& rounds, ImportPlan& plan) {
     const std::vector<FileChange> after{{kTableFile, format_league_table(*plan.tables.table)},
                                         {kFormFile, format_form_table(*plan.tables.form)}};
     const HistoryEntry entry{HistoryEntry::Kind::kRound, ++plan.rounds, 0};
-    for (FileChange& change :
-         record_entry_changes(entry, {{kResultsFile, results}}, before, after)) {
+    for (FileChange& change : record_entry_changes(entry, {{kResultsFile, results}}, before, after,
+                                                   played_stamp(round.matches[0]))) {
       if (change.path.rfind(kHistoryDir, 0) != 0) continue;  // the league files, at the end
-      if (change.path == entry.dir() + "/applied") change.contents = played_stamp(round.matches[0]);
       plan.changes.push_back(std::move(change));
     }
     plan.results += round.matches.size();
@@ -238,8 +237,7 @@ int import_season(const ImportOptions& options, CommandContext& context) {
   const bool named =
       !season.name.empty() && !league_name() && !check_league_name(season.name).problem;
   if (named) plan.changes.push_back(league_name_change(check_league_name(season.name).name));
-  if (const auto failed = apply_transaction(context.lock, "the import", plan.changes))
-    fail(*failed);
+  apply_or_fail(context.lock, "the import", plan.changes);
 
   std::ostream& out = context.out;
   out << "Imported " << options.file << ": " << teams.size() << " teams, " << plan.results

@@ -165,7 +165,8 @@ std::optional<std::string> round_applied_at(int round) {
 std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
                                              const std::vector<FileChange>& kept,
                                              const std::vector<FileChange>& before,
-                                             const std::vector<FileChange>& after) {
+                                             const std::vector<FileChange>& after,
+                                             std::optional<std::string> applied_at) {
   const std::string dir = entry.dir();
   std::vector<FileChange> changes;
   for (const FileChange& file : kept) changes.push_back({dir + "/" + file.path, file.contents});
@@ -179,7 +180,7 @@ std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
       changes.push_back(std::move(stale));
   }
   changes.insert(changes.end(), after.begin(), after.end());
-  changes.push_back({dir + "/applied", applied_stamp_now()});
+  changes.push_back({dir + "/applied", applied_at ? std::move(*applied_at) : applied_stamp_now()});
   return changes;
 }
 

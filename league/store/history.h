@@ -132,11 +132,13 @@ UndoPlan plan_undo(const HistoryEntry& entry);
 // their names in its folder), before/ and after/ copies of the league files it
 // changes, the removal of any other file a folder of that name holds (left by
 // an older version of league), the league files' new contents, and last
-// `applied`, which makes the entry count.
+// `applied`, which makes the entry count: `applied_at` ("2019-08-09 20:00\n"),
+// the present moment when not given.
 std::vector<FileChange> record_entry_changes(const HistoryEntry& entry,
                                              const std::vector<FileChange>& kept,
                                              const std::vector<FileChange>& before,
-                                             const std::vector<FileChange>& after);
+                                             const std::vector<FileChange>& after,
+                                             std::optional<std::string> applied_at = std::nullopt);
 
 // The table.txt that round n left, as its after/ copy holds it.
 std::string round_table_path(int round);

@@ -85,7 +85,7 @@ TEST(LeagueImport, TheRealSeasonIsTheOneLeagueRoundGivesWeekByWeek) {
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("380 results in 42 rounds, 0 matches to come"), std::string::npos)
       << run.output;
-  EXPECT_NE(run.output.find("Leader: Liverpool_FC, 99 points from 38 games."), std::string::npos);
+  EXPECT_NE(run.output.find("Leader: Liverpool FC, 99 points from 38 games."), std::string::npos);
   EXPECT_EQ(read_file(imported.path() / "history/1/applied"), "2019-08-09 20:00\n");
   EXPECT_EQ(read_file(imported.path() / "history/42/applied"), "2020-07-26 16:00\n");
 
@@ -165,12 +165,12 @@ TEST(LeagueImport, ASmallSeasonWithMatchesToComeRoundTrips) {
   EXPECT_NE(run.output.find("6 results in 4 rounds, 3 matches to come"), std::string::npos)
       << run.output;
   EXPECT_EQ(read_file(dir.path() / "fixtures.txt"),
-            "Round 1 2026-08-01 15:00\nSt_Mary's - Hope_&_Anchor\nAshford_Town - Bexley\n"
-            "\nRound 2 2026-08-08 15:00\nBexley - St_Mary's\n"
-            "\nRound 3 2026-08-15 15:00\nSt_Mary's - Ashford_Town\nBexley - Hope_&_Anchor\n"
-            "\nRound 4 2026-08-19 19:45\nHope_&_Anchor - Ashford_Town\n"
-            "\nRound 5 2026-08-22 15:00\nHope_&_Anchor - St_Mary's\nBexley - Ashford_Town\n"
-            "\nRound 6 2026-08-29 15:00\nAshford_Town - St_Mary's\n");
+            "Round 1 2026-08-01 15:00\nSt Mary's - Hope & Anchor\nAshford Town - Bexley\n"
+            "\nRound 2 2026-08-08 15:00\nBexley - St Mary's\n"
+            "\nRound 3 2026-08-15 15:00\nSt Mary's - Ashford Town\nBexley - Hope & Anchor\n"
+            "\nRound 4 2026-08-19 19:45\nHope & Anchor - Ashford Town\n"
+            "\nRound 5 2026-08-22 15:00\nHope & Anchor - St Mary's\nBexley - Ashford Town\n"
+            "\nRound 6 2026-08-29 15:00\nAshford Town - St Mary's\n");
   EXPECT_NE(read_file(dir.path() / "history/1/before/table.txt").find("1    Bexley"),
             std::string::npos);
   // The next round goes on from the fixtures.

@@ -207,5 +207,19 @@ TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
   kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
 }
 
+TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-import");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  write_file(start.path() / "season.csv",
+             "Date,Time,HomeTeam,AwayTeam,FTHG,FTAG\n01/08/2026,15:00,Avon,Bure,2,1\n"
+             "01/08/2026,15:00,Colne,Dee,0,0\n08/08/2026,15:00,Bure,Colne,1,1\n"
+             "08/08/2026,15:00,Dee,Avon,0,3\n15/08/2026,15:00,Avon,Colne,,\n");
+  const std::vector<std::string> args{"import", "season.csv"};
+  ScratchDir settled("interruption-import-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
 }  // namespace
 }  // namespace league::testing

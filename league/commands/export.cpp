@@ -67,6 +67,21 @@ ExchangeMatch dated_match(const std::optional<Fixtures>& fixtures, int round, st
   return match;
 }
 
+// A match's own date in fixtures.txt, in round `round`, overriding its round's.
+void own_date(const std::optional<Fixtures>& fixtures, int round, ExchangeMatch& match) {
+  if (!fixtures) return;
+  for (const FixtureRound& fixture_round : fixtures->rounds) {
+    if (fixture_round.number != round) continue;
+    for (const FixtureMatch& fixture : fixture_round.matches) {
+      if (!fixture.date || stored_form(fixture.home) != stored_form(match.home) ||
+          stored_form(fixture.away) != stored_form(match.away))
+        continue;
+      match.date = calendar_date(*fixture.date);
+      match.time = clock(fixture.time);
+    }
+  }
+}
+
 // The results of history round by round, then the fixtures not yet played.
 exchange::ExchangeSeason league_season() {
   const auto table_text = read_league_file(kTableFile);
@@ -78,6 +93,7 @@ exchange::ExchangeSeason league_season() {
   std::set<std::pair<std::string, std::string>> played;
   for (const AppliedMatch& applied : applied_matches()) {
     ExchangeMatch match = dated_match(fixtures, applied.round, applied.home, applied.away);
+    own_date(fixtures, applied.round, match);
     match.full_time = exchange::Score{applied.score.home, applied.score.away};
     match.status = exchange::MatchStatus::played;
     season.matches.push_back(std::move(match));
@@ -91,7 +107,9 @@ exchange::ExchangeSeason league_season() {
         fail({kFixturesFile, round.line,
               "round " + std::to_string(round.number) +
                   " has no date, which every match exported needs (league fixtures --start)"});
-      season.matches.push_back(dated_match(fixtures, round.number, fixture.home, fixture.away));
+      ExchangeMatch match = dated_match(fixtures, round.number, fixture.home, fixture.away);
+      own_date(fixtures, round.number, match);
+      season.matches.push_back(std::move(match));
     }
   }
   return season;

@@ -145,8 +145,15 @@ std::string played_stamp(const ExchangeMatch& first) {
 FixtureRound fixture_round(int number, const std::vector<ExchangeMatch>& matches) {
   FixtureRound round{
       number, league_date(matches.front().date), league_time(matches.front().time), {}, 0};
-  for (const ExchangeMatch& match : matches)
-    round.matches.push_back({stored_form(match.home), stored_form(match.away), 0});
+  for (const ExchangeMatch& match : matches) {
+    FixtureMatch fixture{stored_form(match.home), stored_form(match.away), 0};
+    // A match on another day or at another time than its round's first keeps its own.
+    if (league_date(match.date) != round.date || league_time(match.time) != round.time) {
+      fixture.date = league_date(match.date);
+      fixture.time = league_time(match.time);
+    }
+    round.matches.push_back(std::move(fixture));
+  }
   return round;
 }
 

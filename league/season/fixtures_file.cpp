@@ -218,9 +218,12 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
 
 // A team's name as a match line shows it: as written, unless a word of that
 // would read as the match's own (a venue's @, or a last word postponed, a
-// date or a time): then in the stored form, which reads back as one word.
+// date or a time, or its blanks would not read back where a stored name has
+// underscores at an end or doubled): then in the stored form, which reads back
+// as one word.
 std::string name_on_line(const std::string& stored) {
   const std::string written = written_form(stored);
+  if (stored_form(written) != stored) return stored;
   const std::size_t blank = written.find_last_of(' ');
   if (blank == std::string::npos) return written;
   const std::string_view last = std::string_view(written).substr(blank + 1);

@@ -14,6 +14,9 @@
 //   expect/stamped optional, files the run creates that hold the time of the run
 //                  ("2026-12-07 18:20" and a line end), one per line: only that form
 //                  is compared
+//   expect/random  optional, files the run creates that hold a fresh identifier
+//                  (16 hex digits and a line end), one per line: only that form is
+//                  compared
 // Every other file of in/ must be left exactly as it was, and any other file left
 // in the directory fails the case.
 //
@@ -139,11 +142,16 @@ TEST_P(ToolCase, MatchesItsGoldenFiles) {
   }
   const std::vector<std::string> stamped = lines_of(c.dir / "expect" / "stamped");
   for (const std::string& file : stamped) expected[file] = fs::path();
+  const std::vector<std::string> random = lines_of(c.dir / "expect" / "random");
+  for (const std::string& file : random) expected[file] = fs::path("random");
   std::vector<std::string> expected_names;
   for (const auto& [file, source] : expected) expected_names.push_back(file);
   EXPECT_EQ(list_files(league.path()), expected_names);
   for (const auto& [file, source] : expected) {
-    if (source.empty()) {
+    if (source == "random") {
+      EXPECT_TRUE(std::regex_match(read_file(league.path() / file), std::regex("[0-9a-f]{16}\n")))
+          << file;
+    } else if (source.empty()) {
       const std::regex stamp("[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}\n");
       EXPECT_TRUE(std::regex_match(read_file(league.path() / file), stamp)) << file;
     } else {

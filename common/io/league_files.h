@@ -21,6 +21,11 @@ inline constexpr const char* kLeagueNameFile = "history/name";
 inline constexpr const char* kLockFile = "history/lock";
 inline constexpr const char* kJournalFile = "history/journal";
 inline constexpr const char* kRollbackFile = "history/rollback";
+// The league's time zone ("Europe/London GMT0BST,M3.5.0/1,M10.5.0"), its
+// season's identifier in calendar UIDs, and each team's ground.
+inline constexpr const char* kTimeZoneFile = "history/timezone";
+inline constexpr const char* kSeasonIdFile = "history/season";
+inline constexpr const char* kGroundsFile = "history/grounds";
 
 // A team sheet's file: the roster's name followed by "sht.txt" (ASHsht.txt).
 inline constexpr const char* kSheetSuffix = "sht.txt";

@@ -9,6 +9,8 @@ CommandRun award_command(CLI::App& command);
 CommandRun undo_command(CLI::App& command);
 CommandRun adjust_command(CLI::App& command);
 CommandRun name_command(CLI::App& command);
+CommandRun zone_command(CLI::App& command);
+CommandRun ground_command(CLI::App& command);
 CommandRun check_command(CLI::App& command);
 CommandRun fixtures_command(CLI::App& command);
 CommandRun status_command(CLI::App& command);
@@ -30,6 +32,10 @@ std::span<const CommandRow> command_table() {
        Changes::kFiles, adjust_command},
       {"name", "Show the league's name, or change it to TEXT", Changes::kFilesWhenArgued,
        name_command},
+      {"zone", "Show the league's time zone, or keep NAME (as Europe/London) for its fixture times",
+       Changes::kFilesWhenArgued, zone_command},
+      {"ground", "Show the teams' grounds, or keep NAME (and --address) as TEAM's ground",
+       Changes::kFilesWhenArgued, ground_command},
       {"check", "Read every file of the league and list each problem", Changes::kNothing,
        check_command},
       {"fixtures", "Draw the season's fixtures for the teams of table.txt into fixtures.txt",

@@ -18,6 +18,7 @@
 #include "league/season/round_check.h"
 #include "league/season/typed_results.h"
 #include "league/store/adjustments.h"
+#include "league/store/season_record.h"
 
 namespace league {
 
@@ -44,6 +45,15 @@ void check_results_file(std::string_view text, const TableRead& table, CheckRepo
     else
       report.problem(std::move(finding.diagnostic));
   }
+}
+
+// The time zone and the grounds that history/ keeps: a file that does not
+// read is a problem, line by line.
+void check_league_records(CheckReport& report) {
+  if (const KeptZone zone = kept_time_zone(); zone.problem)
+    report.problem(kTimeZoneFile, 1, *zone.problem);
+  for (const auto& [line, problem] : kept_grounds().problems)
+    report.problem(kGroundsFile, static_cast<std::size_t>(line), problem);
 }
 
 }  // namespace
@@ -103,6 +113,7 @@ int check_league(CommandContext& context) {
   if (const auto text = read_checked_file(kTeamsDirFile, report)) {
     check_rosters(*text, settings.roster_layout(), report);
   }
+  check_league_records(report);
 
   report.print(out);
   return report.problems() == 0 ? 0 : 1;

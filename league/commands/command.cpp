@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <ostream>
 
 #include "common/console/tool_error.h"
 #include "common/io/league_files.h"
@@ -65,6 +66,13 @@ Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
   const std::vector<AppliedMatch> applied = applied_matches();
   std::optional<Fixtures> fixtures = league_fixtures(table_teams, "");
   return matchdays_of(applied, last_round(), std::move(fixtures), league_today());
+}
+
+void say_zone_recorded(const SeasonStart& start, std::ostream& out) {
+  if (!start.zone_recorded) return;
+  out << "Fixture times are read in " << start.zone_recorded->name;
+  if (start.note) out << ": " << *start.note;
+  out << " (league zone NAME changes it).\n";
 }
 
 }  // namespace league

@@ -13,6 +13,7 @@
 #include "league/season/season_schedule.h"
 #include "league/store/folder_lock.h"
 #include "league/store/reading.h"
+#include "league/store/season_record.h"
 #include "league/store/transaction.h"
 
 namespace CLI {
@@ -69,6 +70,10 @@ std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_te
 // Today on the computer's clock, or the day LEAGUE_TODAY names (YYYY-MM-DD),
 // which tests set; it tells a fixture whose day has passed from one to come.
 std::optional<Date> league_today();
+
+// Says which zone a new season or a draw recorded, and the note of a computer
+// whose zone could not be found; nothing when the league kept one already.
+void say_zone_recorded(const SeasonStart& start, std::ostream& out);
 
 // The last round's results and, with fixtures.txt, where the season stands
 // today.

@@ -16,6 +16,7 @@
 #include "league/season/season_schedule.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
+#include "league/store/season_record.h"
 
 namespace league {
 
@@ -26,6 +27,7 @@ struct FixturesOptions {
   std::optional<std::string> seed;   // none: a fresh seed, written in the file
   std::optional<std::string> start;  // YYYY-MM-DD of round 1; none: undated rounds
   std::optional<std::string> every;  // days between rounds (7)
+  std::optional<std::string> time;   // HH:MM kick-off of every round
   bool force = false;                // replace a fixtures.txt none of whose fixtures has a result
 };
 
@@ -46,9 +48,12 @@ DrawSettings draw_settings(const FixturesOptions& options) {
   }
   if (options.start) {
     settings.start = parse_date(*options.start);
-    if (!settings.start)
+    if (!settings.start) {
+      const bool timed = options.start->size() > 10 && parse_date(options.start->substr(0, 10));
       refuse({kCommand, 0,
-              "--start " + *options.start + " is not a day of the calendar written YYYY-MM-DD"});
+              "--start " + *options.start + " is not a day of the calendar written YYYY-MM-DD" +
+                  (timed ? " (the kick-off goes in --time HH:MM)" : "")});
+    }
   }
   if (options.every) {
     const auto days = parse_whole_int(*options.every);
@@ -56,6 +61,12 @@ DrawSettings draw_settings(const FixturesOptions& options) {
       refuse({kCommand, 0, "--every " + *options.every + " is not a whole number of days from 1"});
     if (!options.start) refuse({kCommand, 0, "--every needs --start, the date of round 1"});
     settings.every_days = *days;
+  }
+  if (options.time) {
+    settings.time = parse_time(*options.time);
+    if (!settings.time)
+      refuse({kCommand, 0, "--time " + *options.time + " is not a time HH:MM from 00:00 to 23:59"});
+    if (!options.start) refuse({kCommand, 0, "--time needs --start, the date of round 1"});
   }
   return settings;
 }
@@ -115,7 +126,9 @@ int draw_season_fixtures(const FixturesOptions& options, CommandContext& context
     refuse({kCommand, 0, "a round's date would fall past the year 9999"});
   const Fixtures& fixtures = draw.fixtures;
   const std::string text = format_fixtures(fixtures, draw_comment(settings));
-  apply_or_fail(context.lock, "the fixtures", {{kFixturesFile, text}});
+  SeasonStart start = season_start_changes(false);
+  start.changes.insert(start.changes.begin(), {kFixturesFile, text});
+  apply_or_fail(context.lock, "the fixtures", start.changes);
 
   std::size_t matches = 0;
   for (const FixtureRound& round : fixtures.rounds) matches += round.matches.size();
@@ -126,6 +139,7 @@ int draw_season_fixtures(const FixturesOptions& options, CommandContext& context
         << fixtures.rounds.back().number << " on " << format_date(*fixtures.rounds.back().date)
         << ".\n";
   }
+  say_zone_recorded(start, out);
   const SeasonSchedule schedule = season_schedule(fixtures, applied_matches());
   std::size_t played = 0;
   for (const FixtureState& fixture : schedule.fixtures) played += fixture.played ? 1 : 0;
@@ -151,6 +165,8 @@ CommandRun fixtures_command(CLI::App& command) {
   command
       .add_option("--every", options->every, "Days from one round's date to the next (default 7)")
       ->type_name("DAYS");
+  command.add_option("--time", options->time, "Every round's kick-off on the league's clock")
+      ->type_name("HH:MM");
   command.add_flag("--force", options->force,
                    "Replace fixtures.txt while none of its fixtures has a result");
   FixtureChangeRun change = add_fixture_changes(command);

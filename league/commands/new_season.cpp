@@ -22,6 +22,7 @@
 #include "league/store/league_name.h"
 #include "league/store/new_settings.h"
 #include "league/store/reading.h"
+#include "league/store/season_record.h"
 
 namespace league {
 
@@ -158,10 +159,13 @@ int start_season(const NewSeasonOptions& options, CommandContext& context) {
     settings = read_league_settings(kNewSettings);
   }
   if (options.name_given) files.push_back(league_name_change(name.name));
+  SeasonStart start = season_start_changes(true);
+  files.insert(files.end(), start.changes.begin(), start.changes.end());
   apply_or_fail(context.lock, "the new season", files);
   out << "New season with " << teams.size() << " teams: " << kTableFile << " and " << kFormFile
       << " written.\n";
   if (options.name_given) out << "The league is named " << name.name << ".\n";
+  say_zone_recorded(start, out);
   if (new_settings) {
     out << kSettingsFile << " written with the settings the tools read, all off; "
         << "edit it to turn one on.\n";

@@ -16,6 +16,7 @@
 #include "league/publish/published_files.h"
 #include "league/publish/standings_data.h"
 #include "league/store/history.h"
+#include "league/store/season_record.h"
 
 namespace league {
 
@@ -97,6 +98,7 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
   std::vector<std::string> teams;
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
+  standings.grounds = kept_grounds().grounds;
 
   // Every output or none is replaced, as one transaction.
   std::vector<FileChange> files{{options.page, standings_page(standings)}};
@@ -107,9 +109,11 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
       fail({kFixturesFile, 0,
             "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
     }
+    LeagueCalendar calendar{standings.league,   season_id(),       teams,
+                            league_time_zone(), standings.grounds, std::time(nullptr),
+                            changed_pairings()};
     files.push_back(
-        {options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, teams,
-                                        standings.league, std::time(nullptr), changed_pairings())});
+        {options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, calendar)});
   }
   if (const auto problem = replace_outputs(context.lock, files)) fail(*problem);
 

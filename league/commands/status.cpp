@@ -12,6 +12,7 @@
 #include "league/store/history.h"
 #include "league/store/league_name.h"
 #include "league/store/reading.h"
+#include "league/store/season_record.h"
 
 namespace league {
 
@@ -95,6 +96,12 @@ int show_status(CommandContext& context) {
   const Matchdays matchdays = league_matchdays(teams);
 
   if (const auto name = league_name()) out << *name << '\n';
+  const KeptZone zone = kept_time_zone();
+  if (zone.zone)
+    out << "Time zone: " << zone.zone->name << ".\n";
+  else
+    out << "Time zone: none kept; fixture times are read in this computer's (league zone NAME "
+           "keeps one).\n";
   applied_line(out, matchdays);
   if (!table.rows.empty() && table.rows.front().P > 0) out << leader_line(table.rows.front());
   if (!matchdays.results.empty()) {

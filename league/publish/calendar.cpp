@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <ctime>
 #include <set>
 #include <utility>
 
@@ -151,7 +150,7 @@ void add_event_text(ContentLines& out, const FixtureRound& round, const FixtureM
   }
   summary += written_form(match.away);
   const int sequence = settings.sequence ? settings.sequence(match) : 0;
-  if (sequence > 0) out.add("SEQUENCE:" + std::to_string(sequence));
+  out.add("SEQUENCE:" + std::to_string(sequence));
   if (match.postponed) {
     out.add("STATUS:CANCELLED");
     summary += " (postponed)";
@@ -186,6 +185,8 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
     out.add("NAME:" + text_value(settings.league_name));
     out.add("X-WR-CALNAME:" + text_value(settings.league_name));
   }
+  // The zone programs may show the times in; the times themselves are UTC.
+  if (!settings.zone_name.empty()) out.add("X-WR-TIMEZONE:" + text_value(settings.zone_name));
 
   std::set<std::string> uids;
   for (const FixtureRound& round : fixtures.rounds) {
@@ -213,33 +214,14 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
       out.add(start);
       out.add(end);
       add_event_text(out, round, match, played, settings);
+      if (const auto venue = settings.venue ? settings.venue(round, match) : std::nullopt)
+        out.add("LOCATION:" + text_value(ground_text(*venue)));
       out.add("END:VEVENT");
     }
   }
   out.add("END:VCALENDAR");
   return out.take();
 }
-
-namespace {
-
-// The offset of this computer's clock from UTC at a local date and time, in
-// minutes, its summer time included.
-int local_utc_offset(const Date& date, const TimeOfDay& time) {
-  std::tm local{};
-  local.tm_year = date.year - 1900;
-  local.tm_mon = date.month - 1;
-  local.tm_mday = date.day;
-  local.tm_hour = time.hour;
-  local.tm_min = time.minute;
-  local.tm_isdst = -1;
-  const std::time_t moment = std::mktime(&local);
-  if (moment == static_cast<std::time_t>(-1)) return 0;
-  const std::int64_t as_utc =
-      days_since_epoch(date) * 86400 + std::int64_t{time.hour} * 3600 + time.minute * 60;
-  return static_cast<int>((as_utc - static_cast<std::int64_t>(moment)) / 60);
-}
-
-}  // namespace
 
 std::string league_id_of_teams(std::vector<std::string> teams) {
   std::sort(teams.begin(), teams.end());
@@ -249,14 +231,23 @@ std::string league_id_of_teams(std::vector<std::string> teams) {
 }
 
 std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& schedule,
-                              const std::vector<std::string>& table_teams,
-                              const std::string& league_name, std::int64_t now,
-                              const std::vector<std::string>& changed) {
+                              const LeagueCalendar& league) {
   CalendarSettings settings;
-  settings.league_name = league_name;
-  settings.league_id = league_id_of_teams(table_teams);
-  settings.dtstamp = now;
-  settings.utc_offset = local_utc_offset;
+  settings.league_name = league.league_name;
+  settings.league_id =
+      league.season_id ? "season-" + *league.season_id : league_id_of_teams(league.table_teams);
+  settings.dtstamp = league.now;
+  settings.zone_name = league.zone.name;
+  if (const auto rule = zone::parse_zone_rule(league.zone.rule)) {
+    settings.utc_offset = [rule = *rule](const Date& date, const TimeOfDay& time) {
+      return zone::utc_offset_at(rule,
+                                 {date.year, date.month, date.day, time.hour, time.minute, 0}) /
+             60;
+    };
+  }
+  settings.venue = [&league](const FixtureRound&, const FixtureMatch& match) {
+    return match_venue(league.grounds, match.home);
+  };
   const PlayedLookup played = [&](const FixtureRound&,
                                   const FixtureMatch& match) -> std::optional<Score> {
     const FixtureState* fixture = schedule.find(match.home, match.away);
@@ -265,7 +256,7 @@ std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& sc
   };
   settings.sequence = [&](const FixtureMatch& match) {
     const std::string pairing = pairing_text(match.home, match.away);
-    return static_cast<int>(std::count(changed.begin(), changed.end(), pairing));
+    return static_cast<int>(std::count(league.changed.begin(), league.changed.end(), pairing));
   };
   settings.awarded = [&](const FixtureMatch& match) {
     const FixtureState* fixture = schedule.find(match.home, match.away);

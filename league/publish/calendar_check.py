@@ -1,7 +1,8 @@
 """Reads an iCalendar file with the icalendar package and prints what a
 calendar program takes from it: the calendar's name, then one line per event,
 UID | SUMMARY | DTSTART | DTEND | DESCRIPTION, with dates and times in ISO
-form. A date-time without a time zone (a floating time) is refused."""
+form, and " | LOCATION" when the event has one. A date-time without a time
+zone (a floating time) is refused, and so is an event without a SEQUENCE."""
 import datetime
 import sys
 
@@ -18,4 +19,8 @@ for event in calendar.walk("VEVENT"):
             sys.exit("floating time in " + str(event["UID"]))
         fields.append(value.isoformat())
     fields.append(str(event["DESCRIPTION"]))
+    if "SEQUENCE" not in event:
+        sys.exit("no SEQUENCE in " + str(event["UID"]))
+    if "LOCATION" in event:
+        fields.append(str(event["LOCATION"]))
     print(" | ".join(fields))

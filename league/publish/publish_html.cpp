@@ -292,7 +292,7 @@ std::string standings_page(const Standings& standings) {
   html += "<h1>" + heading + "</h1>\n<p class=\"when\">" + when_line(standings) +
           "</p>\n</header>\n<main>\n";
   league_table(html, standings);
-  html += matchdays_sections(standings.matchdays);
+  html += matchdays_sections(standings.matchdays, standings.grounds);
   html += "<div class=\"columns\">\n";
   chart_section(html, standings);
   if (standings.scorers) scorers_section(html, *standings.scorers);

@@ -33,13 +33,22 @@ std::vector<std::string> written_forms(const std::vector<std::string>& stored) {
   return written;
 }
 
-Json fixtures_json(const std::vector<FixtureState>& fixtures) {
+// {"name", "address"} of where a fixture is played, null when unknown.
+Json venue_json(const Grounds& grounds, const FixtureState& fixture) {
+  const auto venue = match_venue(grounds, fixture.home);
+  if (!venue) return nullptr;
+  return {{"name", venue->name},
+          {"address", venue->address.empty() ? Json(nullptr) : Json(venue->address)}};
+}
+
+Json fixtures_json(const std::vector<FixtureState>& fixtures, const Grounds& grounds) {
   Json list = Json::array();
   for (const FixtureState& fixture : fixtures) {
     list.push_back({{"round", fixture.round},
                     {"date", date_json(fixture.date)},
                     {"home", written_form(fixture.home)},
-                    {"away", written_form(fixture.away)}});
+                    {"away", written_form(fixture.away)},
+                    {"venue", venue_json(grounds, fixture)}});
     if (fixture.time) list.back()["time"] = format_time(*fixture.time);
     if (fixture.rescheduling != Rescheduling::kNone)
       list.back()["status"] = event_status(fixture.rescheduling);
@@ -72,15 +81,15 @@ Json result_json(const AppliedMatch& match, const Matchdays& matchdays) {
 // Adds "results" (the last round's matches: home, away, home_goals,
 // away_goals; with fixtures.txt their round and date; "awarded" and "reason"
 // for an award), "postponed" and "next_fixtures" (round, date or null, home,
-// away, a kick-off "time" and a rescheduled one's schema.org "status") to the
+// away, venue, a kick-off "time" and a rescheduled one's schema.org "status") to the
 // JSON document; empty lists where nothing applies.
-void add_matchdays_json(Json& document, const Matchdays& matchdays) {
+void add_matchdays_json(Json& document, const Matchdays& matchdays, const Grounds& grounds) {
   Json results = Json::array();
   for (const AppliedMatch& match : matchdays.results)
     results.push_back(result_json(match, matchdays));
   document["results"] = results;
-  document["postponed"] = fixtures_json(matchdays.schedule.postponed);
-  document["next_fixtures"] = fixtures_json(matchdays.schedule.next);
+  document["postponed"] = fixtures_json(matchdays.schedule.postponed, grounds);
+  document["next_fixtures"] = fixtures_json(matchdays.schedule.next, grounds);
 }
 
 }  // namespace
@@ -138,7 +147,7 @@ std::string standings_json(const Standings& standings) {
   } else {
     document["top_scorers"] = nullptr;
   }
-  add_matchdays_json(document, standings.matchdays);
+  add_matchdays_json(document, standings.matchdays, standings.grounds);
   // Names that are not valid UTF-8 are written with U+FFFD instead of failing.
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -23,6 +23,7 @@ table.matches .away { width: 50%; text-align: left; }
 table.matches .score { text-align: center; white-space: nowrap; font-weight: 700; }
 table.matches .when { display: block; font-size: 0.8em; color: var(--muted); }
 table.matches time { white-space: nowrap; }
+table.matches .venue { color: var(--muted); }
 @media print { .matchdays { display: none; } }
 )css";
 
@@ -101,21 +102,37 @@ void results_box(std::string& html, const Matchdays& matchdays) {
   close_box(html);
 }
 
+// "The Homelands, Ashford Road" of a fixture to play, escaped; empty when its
+// venue is unknown.
+std::string venue_html(const Grounds& grounds, const FixtureState& fixture) {
+  const auto venue = match_venue(grounds, fixture.home);
+  return venue ? "<span class=\"venue\">" + html_escape(ground_text(*venue)) + "</span>"
+               : std::string();
+}
+
+// Two parts of a line under a match, either of which may be empty.
+std::string joined(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) return first + second;
+  return first + " &middot; " + second;
+}
+
 }  // namespace
 
 std::string_view matchdays_style() {
   return kStyle;
 }
 
-std::string matchdays_sections(const Matchdays& matchdays) {
+std::string matchdays_sections(const Matchdays& matchdays, const Grounds& grounds) {
   const SeasonSchedule& schedule = matchdays.schedule;
   if (matchdays.results.empty() && schedule.postponed.empty() && schedule.next.empty()) return {};
   std::string html = "<section id=\"matchdays\" class=\"matchdays\">\n";
   if (!matchdays.results.empty()) results_box(html, matchdays);
   if (!schedule.postponed.empty()) {
     open_box(html, "postponed", "Postponed");
-    for (const FixtureState& fixture : schedule.postponed)
-      match_row(html, fixture.home, "&ndash;", fixture.away, fixture_when(fixture, true));
+    for (const FixtureState& fixture : schedule.postponed) {
+      match_row(html, fixture.home, "&ndash;", fixture.away,
+                joined(fixture_when(fixture, true), venue_html(grounds, fixture)));
+    }
     close_box(html);
   }
   if (!schedule.next.empty()) {
@@ -127,7 +144,8 @@ std::string matchdays_sections(const Matchdays& matchdays) {
       const bool apart =
           fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone;
       match_row(html, fixture.home, "&ndash;", fixture.away,
-                apart ? fixture_when(fixture, true) : std::string());
+                joined(apart ? fixture_when(fixture, true) : std::string(),
+                       venue_html(grounds, fixture)));
     }
     close_box(html);
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "league/season/grounds.h"
 #include "league/season/season_schedule.h"
 
 namespace league {
@@ -23,7 +24,8 @@ std::string_view matchdays_style();
 // The page's sections: the last round's results, and with fixtures the
 // postponed matches and the next round's fixtures with their dates; each left
 // out when it has nothing to show, all of them before the first round of a
-// league without fixtures.
-std::string matchdays_sections(const Matchdays& matchdays);
+// league without fixtures. A fixture to play shows its venue (match_venue)
+// when one is known.
+std::string matchdays_sections(const Matchdays& matchdays, const Grounds& grounds = {});
 
 }  // namespace league

@@ -8,6 +8,7 @@
 #include "common/io/diagnostic.h"
 #include "common/roster/player.h"
 #include "common/table/table_entry.h"
+#include "league/season/grounds.h"
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
 
@@ -49,6 +50,7 @@ struct Standings {
   std::vector<Adjustment> adjustments;  // every recorded points adjustment, oldest first
   // The last round's results; with fixtures.txt, the postponed and the next.
   Matchdays matchdays;
+  Grounds grounds;  // where each team plays at home; empty when none is kept
 };
 
 // How many top scorers the standings list.

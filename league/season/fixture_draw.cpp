@@ -117,6 +117,7 @@ Draw draw_fixtures(const std::vector<std::string>& teams, const DrawSettings& se
                                        static_cast<std::int64_t>(r) * settings.every_days);
       if (!date) return {{}, Draw::Problem::kPastYear9999};
       round.date = date;
+      round.time = settings.time;
     }
     for (const Pairing& pairing : schedule[r]) {
       if (pairing.home >= teams.size() || pairing.away >= teams.size()) continue;  // a bye
@@ -135,6 +136,7 @@ std::string draw_comment(const DrawSettings& settings) {
   if (settings.start) {
     command += " --start " + format_date(*settings.start);
     command += " --every " + std::to_string(settings.every_days);
+    if (settings.time) command += " --time " + format_time(*settings.time);
   }
   return "Drawn with seed " + std::to_string(settings.seed) + "; `" + command +
          "` draws these fixtures again.";

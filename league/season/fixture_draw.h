@@ -11,10 +11,11 @@ namespace league {
 
 // How a season's fixtures are drawn: what `league fixtures` is given.
 struct DrawSettings {
-  bool double_round = false;  // every pair twice, once at each ground
-  std::uint32_t seed = 0;     // which team takes which place of the schedule
-  std::optional<Date> start;  // the date of round 1; none: undated rounds
-  int every_days = 7;         // days from one round's date to the next
+  bool double_round = false;                     // every pair twice, once at each ground
+  std::uint32_t seed = 0;                        // which team takes which place of the schedule
+  std::optional<Date> start;                     // the date of round 1; none: undated rounds
+  int every_days = 7;                            // days from one round's date to the next
+  std::optional<TimeOfDay> time = std::nullopt;  // every round's kick-off; only with a start date
 };
 
 // A round-robin of `teams` (distinct names; fewer than two give no rounds):
@@ -29,7 +30,8 @@ struct DrawSettings {
 // n and 2 for odd n.
 // The seed decides only which team takes which place: the same seed and the
 // same teams, in any order, draw the same fixtures on every platform. Rounds
-// are numbered from 1 and, with a start date, dated start + (k-1)*every_days.
+// are numbered from 1 and, with a start date, dated start + (k-1)*every_days,
+// each at `time` when one is given.
 // No fixtures but the problem for a repeated team name (or more teams than a
 // draw can place), or when a round's date would fall past the year 9999.
 struct Draw {

@@ -1,6 +1,7 @@
-// Kills `league round`, `league undo`, `league publish` and `league new` with
-// SIGKILL right after each of their changes to the file system in turn, every
-// one of them (the preloaded library tests/kill/kill_at.cpp counts them). After each kill the
+// Kills `league round`, `league undo`, `league publish`, `league new`,
+// `league zone` and `league ground` with SIGKILL right after each of their
+// changes to the file system in turn, every one of them (the preloaded library
+// tests/kill/kill_at.cpp counts them). After each kill the
 // next command, `league check`, must leave the folder exactly as it was before
 // the killed command or exactly as an undisturbed run leaves it, every file
 // and the history byte for byte, with no temporary file or lock left, and say
@@ -21,13 +22,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every file below a folder with its contents; a round's `applied` holds the
-// minute of its run, which two runs need not share.
+// minute of its run, and a new season's identifier is drawn afresh, which two
+// runs need not share.
 using Snapshot = FolderContents;
 
 Snapshot snapshot(const fs::path& dir) {
   Snapshot files = folder_contents(dir);
   for (auto& [name, contents] : files) {
     if (fs::path(name).filename() == "applied") contents = "(the time of the round)";
+    if (name == "history/season") contents = "(the season's identifier)";
   }
   return files;
 }
@@ -219,6 +222,17 @@ TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {
   copy_league(start.path(), settled.path());
   ASSERT_EQ(league(settled.path(), args).status, 0);
   kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
+TEST_F(InterruptionTest, ZoneAndGroundKilledAtAnyChangeAreCompletedOrRolledBack) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"zone", "America/New_York"},
+           {"ground", "Harwood", "Mill Lane", "--address", "Mill Lane, Harwood"}}) {
+    ScratchDir settled("interruption-settled");
+    copy_league(round_2_.path(), settled.path());
+    ASSERT_EQ(league(settled.path(), args).status, 0);
+    kill_at_every_change(round_2_.path(), args, args, snapshot(settled.path()));
+  }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -126,6 +128,98 @@ TEST(PublishFixtures, TheCalendarIsWrittenWithThePageAndKeepsItsEvents) {
     return text.substr(at, text.find('\r', at) - at);
   };
   EXPECT_EQ(uid(*read_whole_file("again.ics")), uid(calendar));
+}
+
+std::string python() {
+  return fs::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
+}
+
+// The calendar of a league whose clock is London's, published on computers set
+// to UTC and to New York: the same file (DTSTAMP aside), a real iCalendar
+// parser reading 14:30 London time as 13:30Z in summer and 14:30Z in winter on
+// both sides of the October and the March change.
+TEST(PublishFixtures, TheCalendarGivesTheSameInstantsWhateverTheComputersZone) {
+  if (!fs::exists("/usr/share/zoneinfo/Europe/London") ||
+      !fs::exists("/usr/share/zoneinfo/America/New_York"))
+    GTEST_SKIP() << "no zone database";
+  if (std::system((python() + " -c 'import icalendar' 2>/dev/null").c_str()) != 0) {
+    if (std::getenv("LEAGUE_REQUIRE_ICALENDAR")) FAIL() << "python3-icalendar is not installed";
+    GTEST_SKIP() << "python3-icalendar is not installed";
+  }
+  testing::ScratchWorkDir folder("publish_fixtures_test");
+  const char* was = std::getenv("TZ");
+  const std::string old_tz = was ? was : "";
+  std::string err;
+  setenv("TZ", "Europe/London", 1);
+  std::vector<std::string> teams{"new", "--name", "Ten"};
+  for (char team = 'A'; team <= 'J'; ++team) teams.push_back(std::string("Club_") + team);
+  ASSERT_EQ(run(teams, err), 0) << err;
+  ASSERT_EQ(run({"fixtures", "--double", "--seed", "3", "--start", "2027-08-07", "--every", "14",
+                 "--time", "14:30"},
+                err),
+            0)
+      << err;
+  ASSERT_EQ(run({"ground", "Club_A", "Mill Lane", "--address", "Mill Road, Ayton"}, err), 0) << err;
+  for (char team = 'B'; team <= 'J'; ++team)
+    ASSERT_EQ(run({"ground", std::string("Club_") + team, std::string("Park ") + team}, err), 0);
+  std::map<std::string, std::string> calendars;
+  for (const char* zone : {"UTC", "America/New_York"}) {
+    setenv("TZ", zone, 1);
+    ASSERT_EQ(run({"publish", "--json", "s.json", "--ics", "fixtures.ics"}, err), 0) << err;
+    std::string text = *read_whole_file("fixtures.ics");
+    for (auto at = text.find("DTSTAMP:"); at != std::string::npos; at = text.find("DTSTAMP:", at))
+      text.erase(at, text.find('\n', at) + 1 - at);
+    calendars[zone] = text;
+  }
+  if (was)
+    setenv("TZ", old_tz.c_str(), 1);
+  else
+    unsetenv("TZ");
+  EXPECT_EQ(calendars["UTC"], calendars["America/New_York"]);
+
+  ASSERT_EQ(
+      std::system(
+          (python() + " '" + CALENDAR_CHECK_SCRIPT + "' fixtures.ics > read.txt 2>&1").c_str()),
+      0)
+      << *read_whole_file("read.txt");
+  std::istringstream lines(*read_whole_file("read.txt"));
+  std::string line;
+  std::getline(lines, line);
+  std::size_t events = 0;
+  std::size_t located = 0;
+  const std::string season = *read_whole_file("history/season");
+  for (; std::getline(lines, line); ++events) {
+    // UID | SUMMARY | DTSTART | DTEND | DESCRIPTION [| LOCATION]
+    std::vector<std::string> fields;
+    for (std::size_t at = 0;;) {
+      const std::size_t bar = line.find(" | ", at);
+      fields.push_back(line.substr(at, bar - at));
+      if (bar == std::string::npos) break;
+      at = bar + 3;
+    }
+    ASSERT_GE(fields.size(), 5u) << line;
+    EXPECT_NE(fields[0].find(season.substr(0, 16)), std::string::npos) << line;
+    const std::string day = fields[2].substr(0, 10);
+    // London keeps summer time from 2027-03-28 to 2027-10-31, and from 2028-03-26.
+    const bool summer = day < "2027-10-31" || day >= "2028-03-26";
+    EXPECT_EQ(fields[2].substr(10), summer ? "T13:30:00+00:00" : "T14:30:00+00:00") << line;
+    ASSERT_EQ(fields.size(), 6u) << line;
+    const char home = fields[1][5];
+    EXPECT_EQ(fields[5], home == 'A' ? "Mill Lane, Mill Road, Ayton" : std::string("Park ") + home);
+    located += home == 'A' ? 1 : 0;
+  }
+  EXPECT_EQ(events, 90u);
+  EXPECT_EQ(located, 9u);
+  const std::string first = calendars["UTC"];
+  EXPECT_NE(first.find("X-WR-TIMEZONE:Europe/London"), std::string::npos);
+  EXPECT_NE(first.find("SEQUENCE:0"), std::string::npos);
+  // The page and the JSON show where the next fixtures are played.
+  const auto json = nlohmann::json::parse(*read_whole_file("s.json"));
+  const auto& next = json["next_fixtures"][0];
+  const char home = next["home"].get<std::string>().back();
+  EXPECT_EQ(next["venue"]["name"], home == 'A' ? "Mill Lane" : std::string("Park ") + home);
+  EXPECT_NE(read_whole_file("league.html")->find(next["venue"]["name"].get<std::string>()),
+            std::string::npos);
 }
 
 }  // namespace

@@ -246,7 +246,7 @@ std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& sc
     };
   }
   settings.venue = [&league](const FixtureRound&, const FixtureMatch& match) {
-    return match_venue(league.grounds, match.home);
+    return match_venue(league.grounds, match.home, match.venue);
   };
   const PlayedLookup played = [&](const FixtureRound&,
                                   const FixtureMatch& match) -> std::optional<Score> {

@@ -18,7 +18,7 @@
 #include "league/season/round_check.h"
 #include "league/season/typed_results.h"
 #include "league/store/adjustments.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

@@ -13,7 +13,7 @@
 #include "league/season/season_schedule.h"
 #include "league/store/folder_lock.h"
 #include "league/store/reading.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 #include "league/store/transaction.h"
 
 namespace CLI {

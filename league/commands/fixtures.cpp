@@ -16,7 +16,7 @@
 #include "league/season/season_schedule.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

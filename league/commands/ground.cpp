@@ -10,7 +10,7 @@
 #include "common/text/spaces.h"
 #include "league/commands/command.h"
 #include "league/store/reading.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

@@ -22,7 +22,7 @@
 #include "league/store/league_name.h"
 #include "league/store/new_settings.h"
 #include "league/store/reading.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

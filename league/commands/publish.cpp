@@ -16,7 +16,7 @@
 #include "league/publish/published_files.h"
 #include "league/publish/standings_data.h"
 #include "league/store/history.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

@@ -4,7 +4,7 @@
 
 #include "common/io/league_files.h"
 #include "league/commands/command.h"
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 namespace league {
 

@@ -1,4 +1,4 @@
-#include "league/store/season_record.h"
+#include "league/store/league_keeps.h"
 
 #include <random>
 

@@ -101,4 +101,44 @@ ExpectedTable table_by_history() {
   return {std::move(replay.tables.table), std::nullopt};
 }
 
+namespace {
+
+bool same_counts(const TableEntry& a, const TableEntry& b) {
+  for (const auto counter : kTableCounters) {
+    if (a.*counter != b.*counter) return false;
+  }
+  return a.Team == b.Team;
+}
+
+std::string counts_of(const TableEntry& row) {
+  return std::to_string(row.P) + " games, " + std::to_string(row.Pts) + " points";
+}
+
+}  // namespace
+
+std::optional<Diagnostic> table_against_history(const std::vector<TableEntry>& table) {
+  const ExpectedTable expected = table_by_history();
+  if (expected.problem) return expected.problem;
+  if (!expected.table) return std::nullopt;
+  std::vector<TableEntry> here = table;
+  std::vector<TableEntry> there = *expected.table;
+  const auto by_team = [](const TableEntry& a, const TableEntry& b) { return a.Team < b.Team; };
+  std::stable_sort(here.begin(), here.end(), by_team);
+  std::stable_sort(there.begin(), there.end(), by_team);
+  const std::string what = "not what history/'s rounds and adjustments give";
+  for (std::size_t i = 0; i < here.size() && i < there.size(); ++i) {
+    if (same_counts(here[i], there[i])) continue;
+    if (here[i].Team != there[i].Team)
+      return Diagnostic{kTableFile, 0, what + ": " + here[i].Team + " is no team of theirs"};
+    return Diagnostic{kTableFile, 0,
+                      what + ": " + here[i].Team + " has " + counts_of(here[i]) + " here, " +
+                          counts_of(there[i]) + " by history/"};
+  }
+  if (here.size() != there.size())
+    return Diagnostic{kTableFile, 0,
+                      what + ": " + std::to_string(here.size()) + " teams here, " +
+                          std::to_string(there.size()) + " by history/"};
+  return std::nullopt;
+}
+
 }  // namespace league

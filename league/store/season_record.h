@@ -28,4 +28,10 @@ struct ExpectedTable {
 };
 ExpectedTable table_by_history();
 
+// Whether `table` (table.txt as read) holds what history/ gives: nothing when
+// it does or history/ holds no entry; else the first team that differs, or
+// what stops the replay. A round applied but not recorded (its journal removed
+// by hand, table_update run beside league) shows here.
+std::optional<Diagnostic> table_against_history(const std::vector<TableEntry>& table);
+
 }  // namespace league

@@ -68,8 +68,19 @@ bool says(const std::string& output, const std::string& word) {
   return output.find(word) != std::string::npos;
 }
 
+// The empty folders below the league folder.
+std::vector<std::string> empty_folders(const fs::path& dir) {
+  std::vector<std::string> empty;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_directory() && fs::is_empty(entry.path()))
+      empty.push_back(entry.path().lexically_relative(dir).generic_string());
+  }
+  return empty;
+}
+
 // Kills `args` run on a copy of `start` after each of its changes in turn;
-// `further` run after the recovery must always end in the state `settled`.
+// `further` run after the recovery must always end in the state `settled`
+// (when there is one).
 void kill_at_every_change(const fs::path& start, const std::vector<std::string>& args,
                           const std::vector<std::string>& further, const Snapshot& settled) {
   ScratchDir league_dir("interruption");
@@ -89,6 +100,7 @@ void kill_at_every_change(const fs::path& start, const std::vector<std::string>&
     ASSERT_EQ(killed.status, -1) << "not killed at change " << n << ": " << killed.output;
 
     const ToolOutcome next = league(dir, {"check"});
+    EXPECT_EQ(empty_folders(dir), std::vector<std::string>{}) << "killed at change " << n;
     const Snapshot now = snapshot(dir);
     const bool is_before = now == before;
     const bool is_after = now == after;
@@ -99,6 +111,7 @@ void kill_at_every_change(const fs::path& start, const std::vector<std::string>&
       ++(completing ? completed : rolled_back);
     }
 
+    if (further.empty()) continue;
     const ToolOutcome then = league(dir, further);
     EXPECT_EQ(snapshot(dir), settled) << "killed at change " << n << ", then " << then.output;
   }
@@ -155,6 +168,40 @@ TEST_F(InterruptionTest, RoundKilledAtAnyChangeIsCompletedOrRolledBack) {
   kill_at_every_change(round_1_.path(), {"round"}, {"round"}, snapshot(round_2_.path()));
 }
 
+TEST_F(InterruptionTest, UndoOfAnAdjustmentKilledAtAnyChangeLeavesNoEmptyFolder) {
+  ScratchDir adjusted("interruption-adjusted");
+  copy_league(round_2_.path(), adjusted.path());
+  ASSERT_EQ(
+      league(adjusted.path(), {"adjust", "Carrow", "-3", "--reason", "ineligible player"}).status,
+      0);
+  kill_at_every_change(adjusted.path(), {"undo"}, {}, {});
+}
+
+// A journal removed by hand after a kill: no message speaks of a rollback
+// that did not happen, and the round never counts twice.
+TEST_F(InterruptionTest, ARoundWhoseJournalIsRemovedByHandNeverCountsTwice) {
+  ScratchDir league_dir("interruption-lost-journal");
+  const fs::path dir = league_dir.path();
+  copy_league(round_1_.path(), dir);
+  const long changes = count_changes(dir, {"round"});
+  const std::string table_before = read_file(round_1_.path() / "table.txt");
+  const std::string table_after = read_file(round_2_.path() / "table.txt");
+  for (long n = 1; n <= changes; ++n) {
+    copy_league(round_1_.path(), dir);
+    ASSERT_EQ(league_killed_at(dir, {"round"}, n).status, -1);
+    fs::remove(dir / "history" / "journal");
+    const ToolOutcome next = league(dir, {"check"});
+    const std::string table = read_file(dir / "table.txt");
+    if (says(next.output, "Rolled back")) {
+      EXPECT_EQ(table, table_before) << n << next.output;
+    }
+    league(dir, {"round"});
+    const std::string now = read_file(dir / "table.txt");
+    EXPECT_TRUE(now == table_before || now == table_after) << "killed at change " << n << ":\n"
+                                                           << now;
+  }
+}
+
 TEST_F(InterruptionTest, UndoKilledAtAnyChangeIsCompletedOrRolledBack) {
   // Whether round 2 was undone or not, `league round` leaves it applied once.
   kill_at_every_change(round_2_.path(), {"undo"}, {"round"}, snapshot(round_2_.path()));
@@ -198,6 +245,54 @@ TEST_F(KillTest, FixtureChangesAndAwardsKilledAtAnyChangeAreCompletedOrRolledBac
     ASSERT_EQ(league(settled.path(), args).status, 0);
     kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
   }
+}
+
+// Takes the lock away from the next commands as a read-only mount or another
+// account would: history/lock a folder, which no one can open to write, not
+// even root, for whom the modes also set here mean nothing.
+void make_read_only(const fs::path& dir) {
+  fs::remove(dir / "history" / "lock");
+  fs::create_directory(dir / "history" / "lock");
+  for (const fs::path& folder : {dir, dir / "history"})
+    fs::permissions(folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+void make_writable(const fs::path& dir) {
+  for (const fs::path& folder : {dir, dir / "history"})
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+  fs::remove(dir / "history" / "lock");
+}
+
+TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
+  ScratchDir league_dir("interruption-read-only");
+  const fs::path dir = league_dir.path();
+  copy_league(round_1_.path(), dir);
+  const long changes = count_changes(dir, {"round"});
+  int refused = 0;
+  for (long n = 1; n <= changes; ++n) {
+    copy_league(round_1_.path(), dir);
+    ASSERT_EQ(league_killed_at(dir, {"round"}, n).status, -1);
+    const bool half_changed =
+        fs::exists(dir / "history" / "journal") || fs::exists(dir / "history" / "rollback");
+    make_read_only(dir);
+    const Snapshot held = snapshot(dir);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"check"}, {"status"}, {"publish", "--json", "league.json"}}) {
+      const ToolOutcome outcome = league(dir, args);
+      if (!half_changed) continue;
+      EXPECT_EQ(outcome.status, 1) << n << ": " << args[0] << ": " << outcome.output;
+      EXPECT_TRUE(says(outcome.output, "history/journal") && says(outcome.output, "league recover"))
+          << outcome.output;
+      EXPECT_EQ(snapshot(dir), held) << n << ": " << args[0];
+    }
+    refused += half_changed ? 1 : 0;
+    make_writable(dir);
+    // An account that may write completes it.
+    EXPECT_EQ(league(dir, {"check"}).status, 0) << n;
+  }
+  EXPECT_GT(refused, 0);
 }
 
 TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {

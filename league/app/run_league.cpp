@@ -49,7 +49,14 @@ std::optional<int> ready_folder(FolderLock& lock, bool changes, std::ostream& ou
           << '\n';
       return 1;
     case FolderLock::State::kUnavailable:
-      if (!changes) return std::nullopt;  // a folder no one can write to needs no lock to be read
+      // A folder this account cannot write to needs no lock to be read,
+      // unless a killed run left it half changed.
+      if (const auto unrecovered =
+              unrecovered_run("history/lock cannot be taken: " + lock.reason())) {
+        err << describe(*unrecovered) << '\n';
+        return 1;
+      }
+      if (!changes) return std::nullopt;
       err << describe({kLockFile, 0, "cannot be created (" + lock.reason() + "); nothing changed"})
           << '\n';
       return 1;
@@ -60,6 +67,11 @@ std::optional<int> ready_folder(FolderLock& lock, bool changes, std::ostream& ou
   if (!recovery.removed.empty()) {
     out << "Removed " << name_list(recovery.removed)
         << (recovery.removed.size() == 1 ? ", a temporary file" : ", temporary files")
+        << " that an interrupted run left behind.\n";
+  }
+  if (!recovery.removed_folders.empty()) {
+    out << "Removed " << name_list(recovery.removed_folders)
+        << (recovery.removed_folders.size() == 1 ? ", an empty folder" : ", empty folders")
         << " that an interrupted run left behind.\n";
   }
   if (recovery.report) out << *recovery.report << '\n';

@@ -10,6 +10,7 @@
 #include "league/check/check_files.h"
 #include "league/check/check_fixtures.h"
 #include "league/check/check_form.h"
+#include "league/check/check_history.h"
 #include "league/check/check_league_dat.h"
 #include "league/check/check_report.h"
 #include "league/check/check_rosters.h"
@@ -114,6 +115,8 @@ int check_league(CommandContext& context) {
     check_rosters(*text, settings.roster_layout(), report);
   }
   check_league_records(report);
+
+  check_history(table && !table->problem ? &table->rows : nullptr, report);
 
   report.print(out);
   return report.problems() == 0 ? 0 : 1;

@@ -296,5 +296,57 @@ TEST_F(LeagueCheck, ByteOrderMarksAndCarriageReturnsAlone) {
   EXPECT_EQ(outcome.status, 1);
 }
 
+ToolOutcome league_in(const fs::path& dir, const std::vector<std::string>& args) {
+  ToolRun run;
+  run.program = LEAGUE_PROGRAM;
+  run.args = args;
+  run.directory = dir;
+  return run_tool(run);
+}
+
+bool says(const ToolOutcome& outcome, const std::string& words) {
+  return outcome.output.find(words) != std::string::npos;
+}
+
+TEST_F(LeagueCheck, HistoryThatDoesNotReadOrDoesNotGiveTheTable) {
+  ASSERT_EQ(league_in(dir_.path(), {"round"}).status, 0);
+  EXPECT_EQ(check().output, "0 problems, 0 notes\n");
+  const std::string before = read_file(dir_.path() / "history/1/before/table.txt");
+
+  // A copy cut short: check names it, and undo will not install it.
+  write_file(dir_.path() / "history/1/before/table.txt",
+             before.substr(0, before.find("3    Fenwick")));
+  EXPECT_TRUE(says(check(), "history/1/before/table.txt:")) << check().output;
+  const ToolOutcome undo = league_in(dir_.path(), {"undo"});
+  EXPECT_EQ(undo.status, 1);
+  EXPECT_TRUE(says(undo, "history/1/before/table.txt:") && says(undo, "Nothing changed"))
+      << undo.output;
+  write_file(dir_.path() / "history/1/before/table.txt", before);
+
+  // Results kept that do not read; a folder left empty.
+  edit("history/1/results.txt", "Kestrel 2 - 0 Carrow", "Kestrel 2 - x Carrow");
+  fs::create_directory(dir_.path() / "history/1/adjustments");
+  ToolOutcome outcome = check();
+  EXPECT_TRUE(says(outcome, "history/1/results.txt:4: does not read as a result"))
+      << outcome.output;
+  EXPECT_TRUE(says(outcome, "Removed history/1/adjustments, an empty folder")) << outcome.output;
+  EXPECT_FALSE(says(outcome, "does not apply")) << "the replay's echo of the same problem";
+  edit("history/1/results.txt", "Kestrel 2 - x Carrow", "Kestrel 2 - 0 Carrow");
+
+  // The round applied once more behind league's back (its journal removed,
+  // say): noticed by check, and the next round refuses to count on it.
+  ASSERT_EQ(read_file(dir_.path() / "history/1/after/table.txt"),
+            read_file(dir_.path() / "table.txt"));
+  write_file(dir_.path() / "table.txt", before);
+  outcome = check();
+  EXPECT_TRUE(says(outcome, "table.txt: note: changed since history/1 left it")) << outcome.output;
+  EXPECT_TRUE(says(outcome, "table.txt: not what history/'s rounds and adjustments give"))
+      << outcome.output;
+  EXPECT_EQ(outcome.status, 1);
+  const ToolOutcome round = league_in(dir_.path(), {"round", "--again"});
+  EXPECT_EQ(round.status, 1);
+  EXPECT_TRUE(says(round, "table.txt: not what history/'s")) << round.output;
+}
+
 }  // namespace
 }  // namespace league::testing

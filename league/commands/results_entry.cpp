@@ -23,6 +23,7 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
+#include "league/store/season_record.h"
 #include "league/store/transaction.h"
 
 namespace league {
@@ -79,6 +80,20 @@ std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
     sorted.emplace_back(match.home, match.away, match.score.home, match.score.away);
   std::sort(sorted.begin(), sorted.end());
   return sorted;
+}
+
+// Refuses a round over a table.txt that is not what history/ gives, or while an
+// entry's folder is half written: a round applied but not recorded (its journal
+// removed by hand, table_update run beside league) would count twice.
+void refuse_unrecorded(const std::vector<TableEntry>& table) {
+  if (const std::vector<Diagnostic> strays = stray_folders(); !strays.empty())
+    refuse({strays.front().file, 0, strays.front().what + "; league recover sets it right"});
+  if (auto disagreement = table_against_history(table)) {
+    disagreement->what +=
+        "; a round applied outside league round would count twice. league check lists what "
+        "differs";
+    refuse(*disagreement);
+  }
 }
 
 // Refuses a round whose matches are those of a round in history, so that no
@@ -173,6 +188,7 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   const RoundFiles files = read_round_files(request.results);
   TableRead table = read_league_table(files.table.text, kTableFile);
   if (table.problem) refuse(*table.problem);
+  refuse_unrecorded(table.rows);
   const std::vector<std::string> teams = team_names(table.rows);
   const TypedResults typed = read_typed_results(files.results.text, TeamNames(teams));
   std::vector<ResultsEntry> results = read_results(typed.tools_text);

@@ -158,6 +158,10 @@ int undo_entry(const UndoOptions& options, CommandContext& context) {
   // cannot put it back; one that no longer holds what the entry left needs --force.
   const UndoPlan plan = plan_undo(*entry);
   if (plan.unreadable) fail(unreadable(*entry, which, *plan.unreadable));
+  if (plan.damaged)
+    fail({plan.damaged->file, plan.damaged->line,
+          plan.damaged->what + "; league undo would put back a damaged file to undo " + which +
+              ". Nothing changed"});
   std::vector<FileChange> changes;
   std::vector<std::string> changed;
   std::vector<std::string> restored;

@@ -8,7 +8,10 @@
 #include <sstream>
 #include <system_error>
 
+#include "common/attendances/attendances_file.h"
+#include "common/form/form_table.h"
 #include "common/io/whole_file.h"
+#include "common/table/table_file.h"
 #include "common/text/spaces.h"
 
 namespace league {
@@ -132,9 +135,122 @@ UndoPlan plan_undo(const HistoryEntry& entry) {
       return plan;
     }
     if (after_first) std::swap(first, second);
+    if (auto problem = kept_copies_problem(dir, file.name, *first, *second)) {
+      plan.damaged = std::move(problem);
+      return plan;
+    }
     plan.files.push_back({file.name, std::move(*first), std::move(*second)});
   }
   return plan;
+}
+
+namespace {
+
+template <typename Read>
+std::vector<std::string> sorted_teams(const Read& read) {
+  std::vector<std::string> teams;
+  for (const auto& row : read.rows) teams.push_back(row.Team);
+  std::sort(teams.begin(), teams.end());
+  return teams;
+}
+
+// The copy's problem as the tools read it, else its teams, sorted.
+struct CopyRead {
+  std::optional<Diagnostic> problem;
+  std::vector<std::string> teams;
+};
+
+CopyRead read_copy(const std::string& path, const std::string& name, std::string_view bytes) {
+  const std::string_view text = bytes.substr(byte_order_mark_length(bytes));
+  CopyRead read;
+  if (name == kTableFile) {
+    const TableRead table = read_league_table(text, path);
+    read = {table.problem, sorted_teams(table)};
+  } else if (name == kFormFile) {
+    const FormRead form = read_form_table(text);
+    read = {form.problem, sorted_teams(form)};
+  } else if (name == kAttendancesFile) {
+    const AttendancesRead rows = read_attendances(text);
+    read = {rows.problem, sorted_teams(rows)};
+  }
+  if (read.problem) read.problem->file = path;
+  return read;
+}
+
+}  // namespace
+
+std::optional<Diagnostic> kept_copies_problem(const std::string& dir, const std::string& name,
+                                              std::string_view before, std::string_view after) {
+  const std::string before_path = dir + "/before/" + name;
+  const CopyRead first = read_copy(before_path, name, before);
+  if (first.problem) return first.problem;
+  const CopyRead second = read_copy(dir + "/after/" + name, name, after);
+  if (second.problem) return second.problem;
+  // A copy cut short between two rows reads, but lacks teams the other holds.
+  if (first.teams != second.teams)
+    return Diagnostic{before_path, 0,
+                      "holds " + std::to_string(first.teams.size()) + " teams and after/" + name +
+                          " " + std::to_string(second.teams.size()) +
+                          ": one of them is cut short or damaged"};
+  return std::nullopt;
+}
+
+namespace {
+
+// An entry's folder: history/<n> (n from 1) or history/<n>/adjustments/<k>.
+bool is_entry_folder(const fs::path& relative) {
+  const auto is_number = [](const fs::path& part) {
+    const std::string name = part.string();
+    return !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+  };
+  std::vector<fs::path> parts(relative.begin(), relative.end());
+  if (parts.size() == 2) return is_number(parts[1]) && parts[1] != "0";
+  return parts.size() == 4 && is_number(parts[1]) && parts[2] == "adjustments" &&
+         is_number(parts[3]);
+}
+
+// Every folder below history/, deepest first.
+std::vector<fs::path> history_folders() {
+  std::vector<fs::path> folders;
+  std::error_code error;
+  for (fs::recursive_directory_iterator entry(kHistoryDir, error), end; !error && entry != end;
+       entry.increment(error)) {
+    std::error_code status_error;
+    if (fs::is_directory(entry->symlink_status(status_error)) &&
+        entry->path().lexically_normal().generic_string() != std::string(kHistoryDir) + "/lock")
+      folders.push_back(entry->path().lexically_normal());
+  }
+  std::sort(folders.rbegin(), folders.rend());
+  return folders;
+}
+
+}  // namespace
+
+std::vector<Diagnostic> stray_folders() {
+  std::vector<Diagnostic> strays;
+  for (const fs::path& folder : history_folders()) {
+    std::error_code error;
+    const std::string name = folder.generic_string();
+    if (fs::is_empty(folder, error) && !error) {
+      strays.push_back({name, 0, "an empty folder, which an interrupted or failed run left"});
+    } else if (is_entry_folder(folder) && !fs::is_regular_file(folder / "applied", error)) {
+      strays.push_back({name, 0,
+                        "holds no `applied`: what an interrupted run left half written or half "
+                        "removed, its journal since lost"});
+    }
+  }
+  std::reverse(strays.begin(), strays.end());
+  return strays;
+}
+
+std::vector<std::string> remove_empty_folders() {
+  std::vector<std::string> removed;
+  for (const fs::path& folder : history_folders()) {
+    std::error_code error;
+    if (fs::is_empty(folder, error) && !error && fs::remove(folder, error))
+      removed.push_back(folder.generic_string());
+  }
+  return removed;
 }
 
 std::vector<int> recorded_rounds() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/io/league_files.h"
@@ -125,6 +126,8 @@ struct UndoPlan {
   };
   std::vector<File> files;
   std::optional<std::string> unreadable;  // its path
+  // A before/ copy that reads but not as its file: put back it would break the league.
+  std::optional<Diagnostic> damaged;
 };
 UndoPlan plan_undo(const HistoryEntry& entry);
 
@@ -146,5 +149,21 @@ std::string round_table_path(int round);
 // The changes that remove every file below `dir`, its `applied` first, so that
 // the folder counts as gone from the first change on.
 std::vector<FileChange> folder_removal_changes(const std::string& dir);
+
+// What is wrong with the kept copies of a league file in an entry's folder
+// (`dir`): before/ or after/ does not read as the tools would read it, or
+// they do not hold the same teams (one cut short between two rows); nothing
+// when both read. `name` is the league file they are copies of.
+std::optional<Diagnostic> kept_copies_problem(const std::string& dir, const std::string& name,
+                                              std::string_view before, std::string_view after);
+
+// Folders of history/ that no complete entry accounts for: empty ones, and an
+// entry's folder without `applied` (what a killed run left, its journal since
+// lost). Each named with what it is; the lock's file is none of them.
+std::vector<Diagnostic> stray_folders();
+
+// Removes the empty folders below history/ (a failed or killed removal leaves
+// them); their paths.
+std::vector<std::string> remove_empty_folders();
 
 }  // namespace league

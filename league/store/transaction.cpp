@@ -10,6 +10,7 @@
 #include "common/io/whole_file.h"
 #include "common/text/wording.h"
 #include "league/store/folder_lock.h"
+#include "league/store/history.h"
 
 namespace league {
 
@@ -51,7 +52,10 @@ bool make_folders(const std::string& path) {
 // Removes the folders holding `path` that are left empty, from the innermost.
 void prune_empty_folders(const std::string& path) {
   for (std::string folder = parent_of(path); !folder.empty(); folder = parent_of(folder)) {
+    // A folder already gone (a killed run's removal, completed again) is
+    // passed over: its parent may still be left empty.
     std::error_code error;
+    if (!fs::exists(fs::symlink_status(folder, error))) continue;
     if (!fs::is_directory(fs::symlink_status(folder, error)) || !fs::is_empty(folder, error) ||
         error || !fs::remove(folder, error))
       return;
@@ -260,6 +264,9 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
     lock.note_operation("");
     return Diagnostic{kJournalFile, 0, "cannot be written; nothing changed"};
   }
+  // From the commit point the journal alone speaks for the operation: a note
+  // kept longer would tell of a rollback should the journal be lost.
+  lock.note_operation("");
 
   if (const auto failed = roll_forward(journal)) {
     const std::string& path = journal.entries[*failed].path;
@@ -281,13 +288,23 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
                             std::string(what)};
     }
     remove_durably(marked ? kRollbackFile : kJournalFile);
-    lock.note_operation("");
     return Diagnostic{path, 0, "cannot be written; nothing changed"};
   }
-  // Once the note is gone the journal alone speaks for the operation, and once
-  // the journal is gone it is complete.
-  lock.note_operation("");
+  // Once the journal is gone the operation is complete.
   remove_durably(kJournalFile);
+  return std::nullopt;
+}
+
+std::optional<Diagnostic> unrecovered_run(const std::string& why_not) {
+  for (const char* path : {kJournalFile, kRollbackFile}) {
+    if (!present(path)) continue;
+    return Diagnostic{path, 0,
+                      "an interrupted run left the league's files half changed, and this "
+                      "account cannot complete or roll back its change (" +
+                          why_not +
+                          "); nothing is shown from them until an account that may write to "
+                          "the folder runs league recover"};
+  }
   return std::nullopt;
 }
 
@@ -301,7 +318,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
 
   if (present(kRollbackFile)) {
     Loaded loaded = load_journal(kRollbackFile);
-    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
+    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed, {}};
     const Journal& journal = *loaded.journal;
     if (const auto stuck = roll_back(journal, journal.entries.size())) {
       recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
@@ -314,7 +331,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
     recovery.report = "Rolled back " + interrupted(journal.what) + '.';
   } else if (present(kJournalFile)) {
     Loaded loaded = load_journal(kJournalFile);
-    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed};
+    if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed, {}};
     const Journal& journal = *loaded.journal;
     if (const auto failed = roll_forward(journal)) {
       const bool marked = rename_durably(kJournalFile, kRollbackFile);
@@ -336,6 +353,8 @@ Recovery recover_interrupted(const FolderLock& lock) {
     // Killed before its journal was in place: nothing of it was changed.
     recovery.report = "Rolled back " + interrupted(what) + '.';
   }
+  // What a removal killed or failed between a file and its folder left.
+  recovery.removed_folders = remove_empty_folders();
   return recovery;
 }
 

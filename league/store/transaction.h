@@ -64,13 +64,22 @@ struct Recovery {
   std::optional<Diagnostic> failure;
   // The temporary files that killed runs left, removed.
   std::vector<std::string> removed;
+  // The empty folders below history/ that killed or failed runs left, removed.
+  std::vector<std::string> removed_folders;
 };
 
 // To be run by every `league` command, holding the folder's lock, before
 // anything else: completes or rolls back the transaction a killed run left,
 // and removes the temporary files (".tmp-<digits>") that killed runs of any of
-// the programs left in the league folder and below history/.
+// the programs left in the league folder and below history/, and the empty
+// folders below history/.
 Recovery recover_interrupted(const FolderLock& lock);
+
+// For a command that cannot take the lock (it may not write the folder): the
+// journal or rollback an interrupted run left, which it can neither complete
+// nor roll back, so that the folder is half changed and nothing of it may be
+// shown; nothing when there is none.
+std::optional<Diagnostic> unrecovered_run(const std::string& why_not);
 
 // The journal's contents, exposed for its tests.
 struct Journal {

@@ -1,0 +1,92 @@
+#include "league/season/replay.h"
+
+#include <algorithm>
+
+#include "common/attendances/attendances_file.h"
+#include "common/form/form_table.h"
+#include "common/io/league_files.h"
+#include "common/results/results_file.h"
+#include "common/table/table_file.h"
+#include "common/table/table_results.h"
+#include "common/text/integers.h"
+
+namespace league {
+
+namespace {
+
+template <typename Row>
+void drop_rows(std::vector<Row>& rows, std::string_view team) {
+  if (team.empty()) return;
+  std::erase_if(rows, [&](const Row& row) { return row.Team == team; });
+}
+
+// The starting tables, read; the first that does not read is the problem.
+std::optional<Diagnostic> read_start(const SeasonRecord& record, std::string_view expunged,
+                                     RoundTables& tables) {
+  TableRead table = read_league_table(record.table, kTableFile);
+  if (table.problem) return table.problem;
+  drop_rows(table.rows, expunged);
+  tables.table = std::move(table.rows);
+  if (record.form) {
+    FormRead form = read_form_table(*record.form);
+    if (form.problem) return form.problem;
+    drop_rows(form.rows, expunged);
+    tables.form = std::move(form.rows);
+  }
+  if (record.attendances) {
+    AttendancesRead rows = read_attendances(*record.attendances);
+    if (rows.problem) return rows.problem;
+    drop_rows(rows.rows, expunged);
+    tables.attendances = std::move(rows.rows);
+  }
+  return std::nullopt;
+}
+
+bool involves(const ResultsEntry& entry, std::string_view team) {
+  return !team.empty() && entry.result &&
+         (entry.result->sides[0].team == team || entry.result->sides[1].team == team);
+}
+
+std::optional<Diagnostic> replay_round(const RecordedStep& step, std::string_view expunged,
+                                       RoundTables& tables) {
+  std::vector<ResultsEntry> results = read_results(step.results);
+  std::erase_if(results, [&](const ResultsEntry& entry) { return involves(entry, expunged); });
+  const RoundUpdate update = apply_round(tables, results);
+  if (!update.failure) return std::nullopt;
+  const RoundFailure& failure = *update.failure;
+  if (failure.kind == RoundFailure::Kind::kUnknownTeam)
+    return Diagnostic{step.source, failure.line,
+                      failure.team + " has no row in the " + failure.file + " it was applied to"};
+  return Diagnostic{step.source, failure.line, "the result of " + failure.team + " does not apply"};
+}
+
+std::optional<Diagnostic> replay_adjustment(const RecordedStep& step, std::string_view expunged,
+                                            RoundTables& tables) {
+  if (!expunged.empty() && step.team == expunged) return std::nullopt;
+  std::vector<TableEntry>& table = *tables.table;
+  const auto row = std::find_if(table.begin(), table.end(),
+                                [&](const TableEntry& entry) { return entry.Team == step.team; });
+  if (row == table.end())
+    return Diagnostic{step.source, 0, step.team + " has no row in the table it adjusted"};
+  const auto points = checked_add(row->Pts, step.points);
+  if (!points) return Diagnostic{step.source, 0, "takes " + step.team + "'s points out of range"};
+  row->Pts = *points;
+  order_league_table(table);
+  return std::nullopt;
+}
+
+}  // namespace
+
+SeasonReplay replay_season(const SeasonRecord& record, std::string_view expunged) {
+  SeasonReplay replay;
+  replay.problem = read_start(record, expunged, replay.tables);
+  for (const RecordedStep& step : record.steps) {
+    if (replay.problem) break;
+    replay.problem = step.kind == RecordedStep::Kind::kRound
+                         ? replay_round(step, expunged, replay.tables)
+                         : replay_adjustment(step, expunged, replay.tables);
+  }
+  return replay;
+}
+
+}  // namespace league

@@ -280,7 +280,7 @@ TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
       const ToolOutcome outcome = league(dir, args);
       if (!half_changed) continue;
       EXPECT_EQ(outcome.status, 1) << n << ": " << args[0] << ": " << outcome.output;
-      EXPECT_TRUE(says(outcome.output, "history/journal") && says(outcome.output, "league recover"))
+      EXPECT_TRUE(says(outcome.output, "history/journal") && says(outcome.output, "league check"))
           << outcome.output;
       EXPECT_EQ(snapshot(dir), held) << n << ": " << args[0];
     }

@@ -76,7 +76,7 @@ void check_history(const std::vector<TableEntry>* table, CheckReport& report) {
   const std::size_t problems = report.problems();
   check_entries(report);
   for (Diagnostic& stray : stray_folders()) {
-    stray.what += "; league recover sets it right";
+    stray.what += "; it counts as no entry: move it out of history/";
     report.problem(std::move(stray));
   }
   // A history that does not read cannot be replayed: its problems are listed.

@@ -87,7 +87,8 @@ std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
 // removed by hand, table_update run beside league) would count twice.
 void refuse_unrecorded(const std::vector<TableEntry>& table) {
   if (const std::vector<Diagnostic> strays = stray_folders(); !strays.empty())
-    refuse({strays.front().file, 0, strays.front().what + "; league recover sets it right"});
+    refuse({strays.front().file, 0,
+            strays.front().what + "; it counts as no entry: move it out of history/"});
   if (auto disagreement = table_against_history(table)) {
     disagreement->what +=
         "; a round applied outside league round would count twice. league check lists what "

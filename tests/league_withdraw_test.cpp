@@ -61,7 +61,8 @@ std::map<int, std::string> weeks_of(const std::string& fixtures) {
     if (first == "Round") {
       round = std::stoi(dash);
     } else if (dash == "-" && !(round == 3 && !weeks.contains(3))) {
-      weeks[round] += first + " " + std::to_string(goals++ % 4) + " - " +
+      ++goals;
+      weeks[round] += first + " " + std::to_string(goals % 4) + " - " +
                       std::to_string(goals * 7 % 3) + " " + second + "\n";
     } else if (dash == "-") {
       weeks[3];  // round 3's first match is postponed
@@ -122,8 +123,9 @@ TEST_F(WithdrawTest, ExpungeLeavesTheBytesOfTheRoundsPlayedWithoutTheClub) {
     write_file(tools / "results.txt", without(weeks_[week], "Carrow"));
     ASSERT_EQ(run_in(tools, "table_update", {}, "\n").status, 0);
     ASSERT_EQ(run_in(tools, "form_update", {}, "\n").status, 0);
-    if (week == 4)
+    if (week == 4) {
       ASSERT_EQ(league(tools, {"adjust", "Dunmore", "-3", "--reason", "ineligible"}).status, 0);
+    }
   }
   for (const char* file : {"table.txt", "form.txt", "attendances.dat"})
     EXPECT_EQ(read_file(path / file), read_file(tools / file)) << file;

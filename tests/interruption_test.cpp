@@ -243,34 +243,35 @@ TEST_F(KillTest, FixtureChangesAndAwardsKilledAtAnyChangeAreCompletedOrRolledBac
     ASSERT_EQ(league(settled.path(), args).status, 0);
     kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
   }
+}
 
-  // Withdraws Carrow from round 2's league, with fixtures drawn, killed after
-  // each change; `league withdraw` again then leaves it withdrawn once.
-  void kill_withdrawal(const fs::path& round_2, const std::string& how) {
-    ScratchDir start("interruption-withdraw");
-    copy_league(round_2, start.path());
-    ASSERT_EQ(league(start.path(), {"fixtures", "--seed", "5"}).status, 0);
-    ScratchDir settled("interruption-withdrawn");
-    copy_league(start.path(), settled.path());
-    const std::vector<std::string> args{"withdraw", "Carrow", how, "--reason", "folded"};
-    ASSERT_EQ(league(settled.path(), args).status, 0);
-    kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
-  }
+// Withdraws Carrow from round 2's league, with fixtures drawn, killed after
+// each change; `league withdraw` again then leaves it withdrawn once.
+void kill_withdrawal(const fs::path& round_2, const std::string& how) {
+  ScratchDir start("interruption-withdraw");
+  copy_league(round_2, start.path());
+  ASSERT_EQ(league(start.path(), {"fixtures", "--seed", "5"}).status, 0);
+  ScratchDir settled("interruption-withdrawn");
+  copy_league(start.path(), settled.path());
+  const std::vector<std::string> args{"withdraw", "Carrow", how, "--reason", "folded"};
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
 
-  TEST_F(InterruptionTest, WithdrawalsKilledAtAnyChangeAreCompletedOrRolledBack) {
-    kill_withdrawal(round_2_.path(), "--expunge");
-    kill_withdrawal(round_2_.path(), "--keep-record");
-  }
+TEST_F(InterruptionTest, WithdrawalsKilledAtAnyChangeAreCompletedOrRolledBack) {
+  kill_withdrawal(round_2_.path(), "--expunge");
+  kill_withdrawal(round_2_.path(), "--keep-record");
+}
 
-  TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
-    ScratchDir start("interruption-new");
-    write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
-    const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
-    ScratchDir settled("interruption-new-settled");
-    copy_league(start.path(), settled.path());
-    ASSERT_EQ(league(settled.path(), args).status, 0);
-    kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
-  }
+TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-new");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
+  ScratchDir settled("interruption-new-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
 
   // Takes the lock away from the next commands as a read-only mount or another
   // account would: history/lock a folder, which no one can open to write, not

@@ -13,6 +13,7 @@
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
 #include "common/text/spaces.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -103,6 +104,8 @@ std::string HistoryEntry::dir() const {
 std::vector<HistoryEntry::File> HistoryEntry::files() const {
   if (kind == Kind::kAdjustment) return {{kTableFile, false}};
   if (kind == Kind::kFixtureChange) return {{kFixturesFile, false}};
+  if (kind == Kind::kWithdrawal)
+    return {{kTableFile, true}, {kFormFile, true}, {kAttendancesFile, true}, {kFixturesFile, true}};
   return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
 }
 
@@ -112,8 +115,12 @@ std::optional<HistoryEntry> last_entry() {
   const std::vector<int> changes = recorded_fixture_changes(last);
   if (!changes.empty() && (adjustments.empty() || changes.back() > adjustments.back()))
     return HistoryEntry{HistoryEntry::Kind::kFixtureChange, last, changes.back()};
-  if (!adjustments.empty())
-    return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, adjustments.back()};
+  if (!adjustments.empty()) {
+    const bool withdrawal = holds_withdrawal(adjustment_dir(last, adjustments.back()));
+    return HistoryEntry{
+        withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, last,
+        adjustments.back()};
+  }
   if (last == 0) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }

@@ -258,6 +258,33 @@ void kill_withdrawal(const fs::path& round_2, const std::string& how) {
   kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
 }
 
+TEST_F(InterruptionTest, WithdrawalsKilledAtAnyChangeAreCompletedOrRolledBack) {
+  kill_withdrawal(round_2_.path(), "--expunge");
+  kill_withdrawal(round_2_.path(), "--keep-record");
+}
+
+TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-new");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
+  ScratchDir settled("interruption-new-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
+// Takes the lock away from the next commands as a read-only mount or another
+// account would: history/lock a folder, which no one can open to write, not
+// even root, for whom the modes also set here mean nothing.
+void make_read_only(const fs::path& dir) {
+  fs::remove(dir / "history" / "lock");
+  fs::create_directory(dir / "history" / "lock");
+  for (const fs::path& folder : {dir, dir / "history"})
+    fs::permissions(folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
 void make_writable(const fs::path& dir) {
   for (const fs::path& folder : {dir, dir / "history"})
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
@@ -294,11 +321,6 @@ TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
   EXPECT_GT(refused, 0);
 }
 
-TEST_F(InterruptionTest, WithdrawalsKilledAtAnyChangeAreCompletedOrRolledBack) {
-  kill_withdrawal(round_2_.path(), "--expunge");
-  kill_withdrawal(round_2_.path(), "--keep-record");
-}
-
 TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
   ScratchDir start("interruption-new");
   write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
@@ -309,78 +331,19 @@ TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
   kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
 }
 
-  // Takes the lock away from the next commands as a read-only mount or another
-  // account would: history/lock a folder, which no one can open to write, not
-  // even root, for whom the modes also set here mean nothing.
-  void make_read_only(const fs::path& dir) {
-    fs::remove(dir / "history" / "lock");
-    fs::create_directory(dir / "history" / "lock");
-    for (const fs::path& folder : {dir, dir / "history"})
-      fs::permissions(folder,
-                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                      fs::perm_options::remove);
-  }
-
-  void make_writable(const fs::path& dir) {
-    for (const fs::path& folder : {dir, dir / "history"})
-      fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    fs::remove(dir / "history" / "lock");
-  }
-
-  TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
-    ScratchDir league_dir("interruption-read-only");
-    const fs::path dir = league_dir.path();
-    copy_league(round_1_.path(), dir);
-    const long changes = count_changes(dir, {"round"});
-    int refused = 0;
-    for (long n = 1; n <= changes; ++n) {
-      copy_league(round_1_.path(), dir);
-      ASSERT_EQ(league_killed_at(dir, {"round"}, n).status, -1);
-      const bool half_changed =
-          fs::exists(dir / "history" / "journal") || fs::exists(dir / "history" / "rollback");
-      make_read_only(dir);
-      const Snapshot held = snapshot(dir);
-      for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-               {"check"}, {"status"}, {"publish", "--json", "league.json"}}) {
-        const ToolOutcome outcome = league(dir, args);
-        if (!half_changed) continue;
-        EXPECT_EQ(outcome.status, 1) << n << ": " << args[0] << ": " << outcome.output;
-        EXPECT_TRUE(says(outcome.output, "history/journal") &&
-                    says(outcome.output, "league recover"))
-            << outcome.output;
-        EXPECT_EQ(snapshot(dir), held) << n << ": " << args[0];
-      }
-      refused += half_changed ? 1 : 0;
-      make_writable(dir);
-      // An account that may write completes it.
-      EXPECT_EQ(league(dir, {"check"}).status, 0) << n;
-    }
-    EXPECT_GT(refused, 0);
-  }
-
-  TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
-    ScratchDir start("interruption-new");
-    write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
-    const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
-    ScratchDir settled("interruption-new-settled");
-    copy_league(start.path(), settled.path());
-    ASSERT_EQ(league(settled.path(), args).status, 0);
-    kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
-  }
-
-  TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {
-    ScratchDir start("interruption-import");
-    write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
-    write_file(start.path() / "season.csv",
-               "Date,Time,HomeTeam,AwayTeam,FTHG,FTAG\n01/08/2026,15:00,Avon,Bure,2,1\n"
-               "01/08/2026,15:00,Colne,Dee,0,0\n08/08/2026,15:00,Bure,Colne,1,1\n"
-               "08/08/2026,15:00,Dee,Avon,0,3\n15/08/2026,15:00,Avon,Colne,,\n");
-    const std::vector<std::string> args{"import", "season.csv"};
-    ScratchDir settled("interruption-import-settled");
-    copy_league(start.path(), settled.path());
-    ASSERT_EQ(league(settled.path(), args).status, 0);
-    kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
-  }
+TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-import");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  write_file(start.path() / "season.csv",
+             "Date,Time,HomeTeam,AwayTeam,FTHG,FTAG\n01/08/2026,15:00,Avon,Bure,2,1\n"
+             "01/08/2026,15:00,Colne,Dee,0,0\n08/08/2026,15:00,Bure,Colne,1,1\n"
+             "08/08/2026,15:00,Dee,Avon,0,3\n15/08/2026,15:00,Avon,Colne,,\n");
+  const std::vector<std::string> args{"import", "season.csv"};
+  ScratchDir settled("interruption-import-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
 
 }  // namespace
 }  // namespace league::testing

@@ -321,16 +321,6 @@ TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
   EXPECT_GT(refused, 0);
 }
 
-TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
-  ScratchDir start("interruption-new");
-  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
-  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
-  ScratchDir settled("interruption-new-settled");
-  copy_league(start.path(), settled.path());
-  ASSERT_EQ(league(settled.path(), args).status, 0);
-  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
-}
-
 TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {
   ScratchDir start("interruption-import");
   write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");

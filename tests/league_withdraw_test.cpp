@@ -186,7 +186,8 @@ TEST_F(WithdrawTest, AKeptRecordStandsAndItsMatchesStillToPlayAreVoid) {
   EXPECT_TRUE(has(round.output, "(its record stands); its matches are void")) << round.output;
   write_file(path / "results.txt", before.at("results.txt"));
 
-  EXPECT_EQ(league(path, {"check"}).status, 0);
+  const ToolOutcome check = league(path, {"check"});
+  EXPECT_EQ(check.status, 0) << check.output;
   const ToolOutcome undone = league(path, {"undo"});
   EXPECT_EQ(undone.status, 0) << undone.output;
   EXPECT_EQ(folder_contents(path), before);

@@ -5,6 +5,7 @@
 #include "common/results/results_file.h"
 #include "league/store/history.h"
 #include "league/store/season_record.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -51,7 +52,10 @@ void check_entries(CheckReport& report) {
   std::string last_dir;
   const auto check_adjustments = [&](int round) {
     for (const int number : recorded_adjustments(round)) {
-      const HistoryEntry entry{HistoryEntry::Kind::kAdjustment, round, number};
+      const bool withdrawal = holds_withdrawal(adjustment_dir(round, number));
+      const HistoryEntry entry{
+          withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, round,
+          number};
       left = check_copies(entry, report);
       last_dir = entry.dir();
     }

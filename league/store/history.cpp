@@ -193,8 +193,13 @@ std::optional<Diagnostic> kept_copies_problem(const std::string& dir, const std:
   if (first.problem) return first.problem;
   const CopyRead second = read_copy(dir + "/after/" + name, name, after);
   if (second.problem) return second.problem;
+  // A withdrawal whose record is expunged takes its club out of after/.
+  const bool expunged = first.teams.size() == second.teams.size() + 1 &&
+                        std::includes(first.teams.begin(), first.teams.end(), second.teams.begin(),
+                                      second.teams.end()) &&
+                        path_exists(dir + "/" + kWithdrawalFile);
   // A copy cut short between two rows reads, but lacks teams the other holds.
-  if (first.teams != second.teams)
+  if (first.teams != second.teams && !expunged)
     return Diagnostic{before_path, 0,
                       "holds " + std::to_string(first.teams.size()) + " teams and after/" + name +
                           " " + std::to_string(second.teams.size()) +

@@ -1,7 +1,7 @@
 // Kills `league round`, `league undo`, `league publish`, `league new`,
-// `league zone` and `league ground` with SIGKILL right after each of their
-// changes to the file system in turn, every one of them (the preloaded library
-// tests/kill/kill_at.cpp counts them). After each kill the
+// `league withdraw`, `league zone` and `league ground` with SIGKILL right after
+// each of their changes to the file system in turn, every one of them (the
+// preloaded library tests/kill/kill_at.cpp counts them). After each kill the
 // next command, `league check`, must leave the folder exactly as it was before
 // the killed command or exactly as an undisturbed run leaves it, every file
 // and the history byte for byte, with no temporary file or lock left, and say
@@ -247,6 +247,34 @@ TEST_F(KillTest, FixtureChangesAndAwardsKilledAtAnyChangeAreCompletedOrRolledBac
   }
 }
 
+// Withdraws Carrow from round 2's league, with fixtures drawn, killed after
+// each change; `league withdraw` again then leaves it withdrawn once.
+void kill_withdrawal(const fs::path& round_2, const std::string& how) {
+  ScratchDir start("interruption-withdraw");
+  copy_league(round_2, start.path());
+  ASSERT_EQ(league(start.path(), {"fixtures", "--seed", "5"}).status, 0);
+  ScratchDir settled("interruption-withdrawn");
+  copy_league(start.path(), settled.path());
+  const std::vector<std::string> args{"withdraw", "Carrow", how, "--reason", "folded"};
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
+TEST_F(InterruptionTest, WithdrawalsKilledAtAnyChangeAreCompletedOrRolledBack) {
+  kill_withdrawal(round_2_.path(), "--expunge");
+  kill_withdrawal(round_2_.path(), "--keep-record");
+}
+
+TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
+  ScratchDir start("interruption-new");
+  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
+  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
+  ScratchDir settled("interruption-new-settled");
+  copy_league(start.path(), settled.path());
+  ASSERT_EQ(league(settled.path(), args).status, 0);
+  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
+}
+
 // Takes the lock away from the next commands as a read-only mount or another
 // account would: history/lock a folder, which no one can open to write, not
 // even root, for whom the modes also set here mean nothing.
@@ -283,7 +311,7 @@ TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
       const ToolOutcome outcome = league(dir, args);
       if (!half_changed) continue;
       EXPECT_EQ(outcome.status, 1) << n << ": " << args[0] << ": " << outcome.output;
-      EXPECT_TRUE(says(outcome.output, "history/journal") && says(outcome.output, "league recover"))
+      EXPECT_TRUE(says(outcome.output, "history/journal") && says(outcome.output, "league check"))
           << outcome.output;
       EXPECT_EQ(snapshot(dir), held) << n << ": " << args[0];
     }
@@ -293,16 +321,6 @@ TEST_F(InterruptionTest, ARoundKilledMidWayIsShownToNoOneWhoCannotRecoverIt) {
     EXPECT_EQ(league(dir, {"check"}).status, 0) << n;
   }
   EXPECT_GT(refused, 0);
-}
-
-TEST_F(KillTest, NewSeasonKilledAtAnyChangeIsCompletedOrRolledBack) {
-  ScratchDir start("interruption-new");
-  write_file(start.path() / "league.dat", "Attendances_Pack = 0\n");
-  const std::vector<std::string> args{"new", "Avon", "Bure", "Colne", "Dee"};
-  ScratchDir settled("interruption-new-settled");
-  copy_league(start.path(), settled.path());
-  ASSERT_EQ(league(settled.path(), args).status, 0);
-  kill_at_every_change(start.path(), args, args, snapshot(settled.path()));
 }
 
 TEST_F(KillTest, ImportKilledAtAnyChangeIsCompletedOrRolledBack) {

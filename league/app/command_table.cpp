@@ -17,6 +17,7 @@ CommandRun status_command(CLI::App& command);
 CommandRun publish_command(CLI::App& command);
 CommandRun import_command(CLI::App& command);
 CommandRun export_command(CLI::App& command);
+CommandRun withdraw_command(CLI::App& command);
 
 std::span<const CommandRow> command_table() {
   static const CommandRow rows[] = {
@@ -30,6 +31,8 @@ std::span<const CommandRow> command_table() {
        Changes::kFiles, undo_command},
       {"adjust", "Deduct points from a team or award them, with the reason, undoably",
        Changes::kFiles, adjust_command},
+      {"withdraw", "Take a club out of the season: expunge its results or keep its record",
+       Changes::kFiles, withdraw_command},
       {"name", "Show the league's name, or change it to TEXT", Changes::kFilesWhenArgued,
        name_command},
       {"zone", "Show the league's time zone, or keep NAME (as Europe/London) for its fixture times",

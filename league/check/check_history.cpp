@@ -5,6 +5,7 @@
 #include "common/results/results_file.h"
 #include "league/store/history.h"
 #include "league/store/season_record.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -51,7 +52,10 @@ void check_entries(CheckReport& report) {
   std::string last_dir;
   const auto check_adjustments = [&](int round) {
     for (const int number : recorded_adjustments(round)) {
-      const HistoryEntry entry{HistoryEntry::Kind::kAdjustment, round, number};
+      const bool withdrawal = holds_withdrawal(adjustment_dir(round, number));
+      const HistoryEntry entry{
+          withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, round,
+          number};
       left = check_copies(entry, report);
       last_dir = entry.dir();
     }
@@ -76,7 +80,7 @@ void check_history(const std::vector<TableEntry>* table, CheckReport& report) {
   const std::size_t problems = report.problems();
   check_entries(report);
   for (Diagnostic& stray : stray_folders()) {
-    stray.what += "; league recover sets it right";
+    stray.what += "; it counts as no entry: move it out of history/";
     report.problem(std::move(stray));
   }
   // A history that does not read cannot be replayed: its problems are listed.

@@ -16,10 +16,12 @@
 #include "league/check/check_rosters.h"
 #include "league/check/check_table.h"
 #include "league/commands/command.h"
+#include "league/publish/adjustment_text.h"
 #include "league/season/round_check.h"
 #include "league/season/typed_results.h"
 #include "league/store/adjustments.h"
 #include "league/store/league_keeps.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -27,13 +29,23 @@ namespace {
 
 // Checks results.txt as `league round` does before it applies a round; the
 // problems and notes in file order.
-void check_results_file(std::string_view text, const TableRead& table, CheckReport& report) {
+// A result of an expunged club (the round just applied, say) is a note, as
+// the club has left the table.
+void check_results_file(std::string_view text, const TableRead& table,
+                        const std::vector<Withdrawal>& withdrawals, CheckReport& report) {
   const std::vector<std::string> teams = team_names(table.rows);
-  const TypedResults typed = read_typed_results(text, TeamNames(teams));
+  const TypedResults typed =
+      read_typed_results(text, TeamNames(with_withdrawn(teams, withdrawals)));
   std::vector<ResultsEntry> results = read_results(typed.tools_text);
   for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
-  const RoundCheck check = check_round(results, teams);
   std::vector<CheckFinding> findings;
+  std::erase_if(results, [&](const ResultsEntry& entry) {
+    const Withdrawal* withdrawal = withdrawal_in(entry, withdrawals);
+    if (withdrawal == nullptr || !withdrawal->expunged) return false;
+    findings.push_back({{kResultsFile, entry.line, withdrawal_line(*withdrawal)}, true});
+    return true;
+  });
+  const RoundCheck check = check_round(results, teams);
   for (const Diagnostic& problem : typed.problems) findings.push_back({problem, false});
   for (const Diagnostic& problem : check.problems) findings.push_back({problem, false});
   for (const Diagnostic& note : check.notes) findings.push_back({note, true});
@@ -76,6 +88,8 @@ int check_league(CommandContext& context) {
   // The points adjustments that history/ keeps explain a Pts other than 3W+D.
   AdjustmentsRead adjustments = read_recorded_adjustments();
   for (Diagnostic& problem : adjustments.problems) report.problem(std::move(problem));
+  WithdrawalsRead withdrawals = read_recorded_withdrawals();
+  for (Diagnostic& problem : withdrawals.problems) report.problem(std::move(problem));
 
   std::optional<TableRead> table;
   if (const auto text = read_checked_file(kTableFile, report)) {
@@ -102,7 +116,7 @@ int check_league(CommandContext& context) {
 
   if (const auto text = read_checked_file(kResultsFile, report)) {
     if (teams != nullptr)
-      check_results_file(*text, *teams, report);
+      check_results_file(*text, *teams, withdrawals.withdrawals, report);
     else
       report.note(kResultsFile, 0, std::string("not checked, as ") + kTableFile + " does not read");
   }

@@ -1,5 +1,6 @@
 #include "league/commands/command.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <ostream>
@@ -60,6 +61,21 @@ std::optional<Date> league_today() {
   const std::tm* local = std::localtime(&now);
   if (local == nullptr) return std::nullopt;
   return Date{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+}
+
+std::vector<std::string> with_withdrawn(std::vector<std::string> teams,
+                                        const std::vector<Withdrawal>& withdrawals) {
+  for (const Withdrawal& withdrawal : withdrawals) {
+    if (std::find(teams.begin(), teams.end(), withdrawal.team) == teams.end())
+      teams.push_back(withdrawal.team);
+  }
+  return teams;
+}
+
+std::vector<Withdrawal> league_withdrawals() {
+  WithdrawalsRead read = read_recorded_withdrawals();
+  if (!read.problems.empty()) fail_all(read.problems, kHistoryDir, "; nothing changed");
+  return std::move(read.withdrawals);
 }
 
 Matchdays league_matchdays(const std::vector<std::string>& table_teams) {

@@ -15,6 +15,7 @@
 #include "league/store/reading.h"
 #include "league/store/league_keeps.h"
 #include "league/store/transaction.h"
+#include "league/store/withdrawals.h"
 
 namespace CLI {
 class App;
@@ -66,6 +67,14 @@ LeagueFile read_league_file_or_refuse(const std::string& path);
 // command: every problem with its line, then the count and `ending`.
 std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_teams,
                                         std::string_view ending);
+
+// The teams and, after them, every withdrawn club that is not one of them (an
+// expunged club has left table.txt), so that its name still reads.
+std::vector<std::string> with_withdrawn(std::vector<std::string> teams,
+                                        const std::vector<Withdrawal>& withdrawals);
+
+// The withdrawals that history/ keeps; one that does not read ends the command.
+std::vector<Withdrawal> league_withdrawals();
 
 // Today on the computer's clock, or the day LEAGUE_TODAY names (YYYY-MM-DD),
 // which tests set; it tells a fixture whose day has passed from one to come.

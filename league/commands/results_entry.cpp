@@ -16,6 +16,7 @@
 #include "common/table/table_file.h"
 #include "common/text/wording.h"
 #include "league/names/team_lookup.h"
+#include "league/publish/adjustment_text.h"
 #include "league/season/round_check.h"
 #include "league/season/round_fixtures.h"
 #include "league/season/season_schedule.h"
@@ -25,6 +26,7 @@
 #include "league/store/season_files.h"
 #include "league/store/season_record.h"
 #include "league/store/transaction.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -70,6 +72,18 @@ void check_results(const std::vector<ResultsEntry>& results, std::vector<Diagnos
   for (const Diagnostic& note : check.notes) out << describe(note) << '\n';
 }
 
+// A result against a club that has withdrawn is void; every one is refused.
+void refuse_withdrawn(const std::vector<ResultsEntry>& results,
+                      const std::vector<Withdrawal>& withdrawals) {
+  std::vector<Diagnostic> problems;
+  for (const ResultsEntry& entry : results) {
+    if (const Withdrawal* withdrawal = withdrawal_in(entry, withdrawals))
+      problems.push_back(
+          {kResultsFile, entry.line, withdrawal_line(*withdrawal) + "; its matches are void"});
+  }
+  if (!problems.empty()) fail_all(problems, kResultsFile, "; nothing changed");
+}
+
 // A round's matches as the repeat guard compares them: the teams and their
 // goals, in one order whatever the order, line ends or byte-order mark of the
 // file they came from.
@@ -87,7 +101,8 @@ std::vector<Match> compared(const std::vector<AppliedMatch>& matches) {
 // removed by hand, table_update run beside league) would count twice.
 void refuse_unrecorded(const std::vector<TableEntry>& table) {
   if (const std::vector<Diagnostic> strays = stray_folders(); !strays.empty())
-    refuse({strays.front().file, 0, strays.front().what + "; league recover sets it right"});
+    refuse({strays.front().file, 0,
+            strays.front().what + "; it counts as no entry: move it out of history/"});
   if (auto disagreement = table_against_history(table)) {
     disagreement->what +=
         "; a round applied outside league round would count twice. league check lists what "
@@ -190,7 +205,10 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   if (table.problem) refuse(*table.problem);
   refuse_unrecorded(table.rows);
   const std::vector<std::string> teams = team_names(table.rows);
-  const TypedResults typed = read_typed_results(files.results.text, TeamNames(teams));
+  // A withdrawn club's name reads, so that its result is refused naming the withdrawal.
+  const std::vector<Withdrawal> withdrawals = league_withdrawals();
+  const TypedResults typed =
+      read_typed_results(files.results.text, TeamNames(with_withdrawn(teams, withdrawals)));
   std::vector<ResultsEntry> results = read_results(typed.tools_text);
   for (ResultsEntry& entry : results) entry.line = typed.lines[entry.line - 1];
   const int round = last_round() + 1;
@@ -198,6 +216,7 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))
     fixtures = RoundFixtures{std::move(*read), applied, request.brought_forward};
+  refuse_withdrawn(results, withdrawals);
   check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr, round, out);
   if (!request.again) refuse_repeat(results, applied);
 

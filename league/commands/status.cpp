@@ -119,6 +119,11 @@ int show_status(CommandContext& context) {
     out << "\nPoints adjustments:\n";
     for (const std::string& line : adjustments) out << "  " << line << '\n';
   }
+  if (const std::vector<Withdrawal> withdrawals = league_withdrawals(); !withdrawals.empty()) {
+    out << "\nWithdrawn:\n";
+    for (const Withdrawal& withdrawal : withdrawals)
+      out << "  " << withdrawal_line(withdrawal) << '\n';
+  }
   if (!matchdays.fixtures) return 0;
 
   const SeasonSchedule& schedule = matchdays.schedule;

@@ -14,6 +14,7 @@
 #include "league/store/history.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -75,7 +76,8 @@ Diagnostic changed_since(const HistoryEntry& entry, const std::string& which,
                           : " (and so " + std::string(changed.size() == 2 ? "was " : "were ") +
                                 name_list({changed.begin() + 1, changed.end()}) + ")";
   return {changed.front(), 0,
-          "changed after " + which + " was applied" + others +
+          "changed after " + which +
+              (entry.kind == HistoryEntry::Kind::kRound ? " was applied" : " was made") + others +
               "; nothing changed. To put back the files as they were before " + which +
               " all the same: league undo --force"};
 }
@@ -117,6 +119,25 @@ std::string fixture_change_text(const HistoryEntry& entry) {
   return "the change of " + std::string(trimmed(line));
 }
 
+void report_withdrawal(std::ostream& out, const std::string& which,
+                       const std::vector<std::string>& restored) {
+  out << "Undone: " << which << "; it is back in the season";
+  if (!restored.empty())
+    out << ", and " << name_list(restored) << (restored.size() == 1 ? " is" : " are")
+        << " back as before it";
+  out << ".\n";
+}
+
+// "the withdrawal of Carrow".
+std::string withdrawal_name(const HistoryEntry& entry) {
+  const std::string file = entry.dir() + "/" + kWithdrawalFile;
+  const auto text = read_whole_file(file);
+  if (!text) return "the withdrawal in " + entry.dir();
+  const WithdrawalFileRead withdrawal = read_withdrawal_file(*text, file);
+  if (withdrawal.problem) return "the withdrawal in " + entry.dir();
+  return "the withdrawal of " + withdrawal.withdrawal.team;
+}
+
 void report_adjustment(std::ostream& out, const AdjustmentFileRead& read) {
   out << "Adjustment undone: ";
   if (!read.problem) {
@@ -137,6 +158,8 @@ std::string entry_name(const HistoryEntry& entry, const AdjustmentFileRead& read
     }
     case HistoryEntry::Kind::kFixtureChange:
       return fixture_change_text(entry);
+    case HistoryEntry::Kind::kWithdrawal:
+      return withdrawal_name(entry);
     case HistoryEntry::Kind::kAdjustment:
       break;
   }
@@ -180,6 +203,8 @@ int undo_entry(const UndoOptions& options, CommandContext& context) {
     report_round(context.out, which, restored, kept_as);
   else if (entry->kind == HistoryEntry::Kind::kAdjustment)
     report_adjustment(context.out, read);
+  else if (entry->kind == HistoryEntry::Kind::kWithdrawal)
+    report_withdrawal(context.out, which, restored);
   else
     context.out << capitalised(which) << " undone: " << name_list(restored)
                 << (restored.size() == 1 ? " is" : " are") << " back as before it.\n";

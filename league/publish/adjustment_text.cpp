@@ -21,4 +21,13 @@ std::string adjustment_line(const Adjustment& adjustment, std::string_view minus
   return line + ": " + adjustment.reason;
 }
 
+std::string withdrawal_line(const Withdrawal& withdrawal) {
+  const std::string_view applied = withdrawal.applied;
+  const std::string_view date = applied.substr(0, applied.find(' '));
+  std::string line = withdrawal.team + " withdrew";
+  if (!date.empty()) line += " on " + std::string(date);
+  return line + ": " + withdrawal.reason +
+         (withdrawal.expunged ? " (its record expunged)" : " (its record stands)");
+}
+
 }  // namespace league

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "league/store/adjustments.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -16,5 +17,9 @@ std::string signed_points(std::int32_t points, std::string_view minus = "-");
 // One adjustment as a line of text, "Carrow: -3 points on 2027-01-12:
 // fielded an ineligible player" (names as the files write them).
 std::string adjustment_line(const Adjustment& adjustment, std::string_view minus = "-");
+
+// A withdrawal as people are shown it: "Carrow withdrew on 2027-01-12: folded
+// (its record expunged)", or "(its record stands)".
+std::string withdrawal_line(const Withdrawal& withdrawal);
 
 }  // namespace league

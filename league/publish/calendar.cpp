@@ -143,7 +143,8 @@ std::optional<std::pair<std::string, std::string>> event_times(const FixtureRoun
 void add_event_text(ContentLines& out, const FixtureRound& round, const FixtureMatch& match,
                     const PlayedLookup& played, const CalendarSettings& settings) {
   std::string summary = written_form(match.home);
-  if (const auto score = played ? played(round, match) : std::nullopt) {
+  const auto score = played && !match.is_void ? played(round, match) : std::nullopt;
+  if (score) {
     summary += ' ' + std::to_string(score->home) + " - " + std::to_string(score->away) + ' ';
   } else {
     summary += " - ";
@@ -155,6 +156,8 @@ void add_event_text(ContentLines& out, const FixtureRound& round, const FixtureM
     out.add("STATUS:CANCELLED");
     summary += " (postponed)";
   }
+  // A withdrawn club's match is off: the same UID, cancelled.
+  if (match.is_void && !match.postponed) out.add("STATUS:CANCELLED");
   out.add("SUMMARY:" + text_value(summary));
   std::string description = "Round " + std::to_string(round.number);
   if (match.date) description += ", rearranged";

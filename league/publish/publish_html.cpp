@@ -169,6 +169,29 @@ void adjustment_notes(std::string& html, const Standings& standings) {
   html += "</ul>\n";
 }
 
+// Every withdrawal, oldest first: "Carrow withdrew on 2027-01-12: folded (its
+// record stands)".
+void withdrawal_notes(std::string& html, const Standings& standings) {
+  if (standings.withdrawals.empty()) return;
+  html += "<ul class=\"adjustments withdrawals\">\n";
+  for (const Withdrawal& withdrawal : standings.withdrawals) {
+    Withdrawal shown = withdrawal;
+    shown.team = display_name(withdrawal.team);
+    shown.reason = html_escape(withdrawal.reason);
+    shown.applied = html_escape(withdrawal.applied);
+    html += "<li>" + withdrawal_line(shown) + "</li>\n";
+  }
+  html += "</ul>\n";
+}
+
+// " (withdrawn)" after the name of a club whose record stands.
+std::string withdrawn_mark(const std::string& team, const Standings& standings) {
+  for (const Withdrawal& withdrawal : standings.withdrawals) {
+    if (withdrawal.team == team) return " <span class=\"note\">(withdrawn)</span>";
+  }
+  return {};
+}
+
 void league_table(std::string& html, const Standings& standings) {
   html +=
       "<section id=\"table\">\n<h2>League table</h2>\n<div class=\"scroll\">\n"
@@ -189,7 +212,9 @@ void league_table(std::string& html, const Standings& standings) {
     cell(html, "pos",
          std::to_string(place + 1) + "<span class=\"swatch\" style=\"background:" +
              std::string(team_colour(place)) + "\"></span>");
-    cell(html, "name grow", display_name(entry.Team) + adjustment_mark(entry.Team, standings));
+    cell(html, "name grow",
+         display_name(entry.Team) + adjustment_mark(entry.Team, standings) +
+             withdrawn_mark(entry.Team, standings));
     cell(html, "", std::to_string(entry.P));
     cell(html, "wide", std::to_string(entry.W));
     cell(html, "wide", std::to_string(entry.D));
@@ -203,6 +228,7 @@ void league_table(std::string& html, const Standings& standings) {
   }
   html += "</tbody>\n</table>\n</div>\n";
   adjustment_notes(html, standings);
+  withdrawal_notes(html, standings);
   html += "</section>\n";
 }
 

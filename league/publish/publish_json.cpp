@@ -127,13 +127,21 @@ std::string standings_json(const Standings& standings) {
   // With fixtures.txt the round is the current one as it numbers them.
   const Matchdays& matchdays = standings.matchdays;
   const bool by_fixtures = matchdays.fixtures && standings.round > 0;
+  Json withdrawals = Json::array();
+  for (const Withdrawal& withdrawal : standings.withdrawals)
+    withdrawals.push_back({{"team", withdrawal.team},
+                           {"record", withdrawal.expunged ? "expunged" : "kept"},
+                           {"reason", withdrawal.reason},
+                           {"applied", withdrawal.applied}});
+
   Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
                    {"generator", "league publish"},
                    {"round", by_fixtures ? matchdays.schedule.current_round : standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
                    {"table", table},
                    {"rounds", rounds},
-                   {"adjustments", adjustments}};
+                   {"adjustments", adjustments},
+                   {"withdrawals", withdrawals}};
   if (by_fixtures)
     document["latest_result_date"] = date_json(latest_result_date(matchdays.schedule));
   if (standings.scorers) {

@@ -163,6 +163,9 @@ StandingsRead gather_standings() {
   AdjustmentsRead adjustments = read_recorded_adjustments();
   if (!adjustments.problems.empty()) read.problem = adjustments.problems.front();
   standings.adjustments = std::move(adjustments.adjustments);
+  WithdrawalsRead withdrawals = read_recorded_withdrawals();
+  if (!withdrawals.problems.empty() && !read.problem) read.problem = withdrawals.problems.front();
+  standings.withdrawals = std::move(withdrawals.withdrawals);
   return read;
 }
 

@@ -11,6 +11,7 @@
 #include "league/season/grounds.h"
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -48,6 +49,7 @@ struct Standings {
   std::optional<std::vector<Scorer>> scorers;
   std::string league;                   // the league's name; empty when it has none
   std::vector<Adjustment> adjustments;  // every recorded points adjustment, oldest first
+  std::vector<Withdrawal> withdrawals;  // every club withdrawn, oldest first
   // The last round's results; with fixtures.txt, the postponed and the next.
   Matchdays matchdays;
   Grounds grounds;  // where each team plays at home; empty when none is kept

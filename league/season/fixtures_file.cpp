@@ -42,6 +42,13 @@ class FixturesReader {
   void read_line(std::string_view line, std::size_t number) {
     std::string_view content = trimmed(line);
     if (content.empty() || content.front() == '#') return;
+    // A void match ends in (void), after everything else.
+    bool is_void = false;
+    if (content.ends_with(kVoidMark) && content.size() > std::string_view(kVoidMark).size() &&
+        is_space(content[content.size() - std::string_view(kVoidMark).size() - 1])) {
+      is_void = true;
+      content = trimmed(content.substr(0, content.size() - std::string_view(kVoidMark).size()));
+    }
     // A venue follows an @ after a blank; the rest is the match.
     std::string venue;
     for (std::size_t at = content.find('@'); at != std::string_view::npos;
@@ -57,6 +64,7 @@ class FixturesReader {
     if (dash != tokens.end()) {
       FixtureMatch own;
       own.venue = std::move(venue);
+      own.is_void = is_void;
       own_day(tokens, own);
       read_match(tokens, static_cast<std::size_t>(dash - tokens.begin()), number, own);
     } else if (equal_ignoring_case(tokens[0], "Round")) {
@@ -190,10 +198,10 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
 
     std::map<std::string, std::size_t> playing;  // team: the line of its match in this round
     for (const FixtureMatch& match : round.matches) {
-      check_known(match.home, match.line);
+      if (!match.is_void) check_known(match.home, match.line);
       if (match.away == match.home) {
         fault(match.line, written_form(match.home) + " plays against itself");
-      } else {
+      } else if (!match.is_void) {
         check_known(match.away, match.line);
       }
       const auto note_playing = [&](const std::string& team) {
@@ -240,6 +248,7 @@ std::string match_line(const FixtureMatch& match) {
     line += " postponed";
   }
   if (!match.venue.empty()) line += " @ " + match.venue;
+  if (match.is_void) line += std::string(" ") + kVoidMark;
   return line;
 }
 

@@ -25,7 +25,14 @@ struct FixtureMatch {
   std::optional<TimeOfDay> time{};  // only with a date
   bool postponed = false;           // never with a date
   std::string venue{};              // empty: the home team's ground
+  // Written `HOME - AWAY (void)`: the match is off, as a club withdrew from the
+  // league. It keeps its place, so that the file reads as it was drawn, but
+  // is no fixture to play, postpone or show as next.
+  bool is_void = false;
 };
+
+// The word after HOME - AWAY that marks a void match.
+inline constexpr const char* kVoidMark = "(void)";
 
 // A `Round N [YYYY-MM-DD [HH:MM]]` line and the matches below it. The teams
 // of the table that have no match in it have a bye.
@@ -50,7 +57,8 @@ struct FixturesReading {
 // lines are skipped; every other line is a Round line (the word in any letter
 // case) or a HOME - AWAY line (white space between the words, any amount):
 // the words before the dash standing alone are the home team's name, those
-// after it the away team's, in either form.
+// after it the away team's, in either form. A
+// last word `(void)` marks a void match.
 // A line that does not read gives a diagnostic and is otherwise left out,
 // except a Round line whose date or time does not read: its round is kept
 // without them. A Round line whose number does not read opens a round
@@ -59,7 +67,8 @@ struct FixturesReading {
 FixturesReading read_fixtures(std::string_view text);
 
 // What `league check` finds wrong in fixtures that read: a team not in
-// `table_teams` (with the near match when there is one), a team against
+// `table_teams` (with the near match when there is one; a void match may
+// name a club that has left the table), a team against
 // itself, a team twice in a round, the same HOME - AWAY twice in the file, and
 // rounds out of order (they run 1, 2, 3, ...). In file order.
 std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,

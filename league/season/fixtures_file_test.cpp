@@ -174,6 +174,22 @@ TEST(FixturesFile, CheckReportsTeamsAndRoundsThatAreWrong) {
                 "fixtures.txt:1: Round 2 is the first round: rounds run 1, 2, 3, ... in order"}));
 }
 
+TEST(FixturesFile, AVoidMatchKeepsItsPlaceAndMayNameAClubGoneFromTheTable) {
+  const auto reading = read_fixtures(
+      "Round 1\n"
+      "Ashford - Carrow  (void)\r\n"
+      "Fenwick - Elmfield\n");
+  EXPECT_TRUE(reading.diagnostics.empty());
+  const auto& matches = reading.fixtures.rounds.at(0).matches;
+  ASSERT_EQ(matches.size(), 2u);
+  EXPECT_TRUE(matches[0].is_void);
+  EXPECT_EQ(matches[0].away, "Carrow");
+  EXPECT_FALSE(matches[1].is_void);
+  EXPECT_TRUE(check_fixtures(reading.fixtures, {"Ashford", "Elmfield", "Fenwick"}).empty());
+  EXPECT_EQ(format_fixtures(reading.fixtures),
+            "Round 1\nAshford - Carrow (void)\nFenwick - Elmfield\n");
+}
+
 TEST(CivilDates, OnlyRealDaysReadAndDayCountsRunBothWays) {
   EXPECT_TRUE(parse_date("2028-02-29"));
   EXPECT_TRUE(parse_date("2000-02-29"));

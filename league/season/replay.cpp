@@ -14,14 +14,19 @@ namespace league {
 
 namespace {
 
+using Teams = std::vector<std::string>;
+
+bool is_one_of(std::string_view team, const Teams& teams) {
+  return std::find(teams.begin(), teams.end(), team) != teams.end();
+}
+
 template <typename Row>
-void drop_rows(std::vector<Row>& rows, std::string_view team) {
-  if (team.empty()) return;
-  std::erase_if(rows, [&](const Row& row) { return row.Team == team; });
+void drop_rows(std::vector<Row>& rows, const Teams& teams) {
+  std::erase_if(rows, [&](const Row& row) { return is_one_of(row.Team, teams); });
 }
 
 // The starting tables, read; the first that does not read is the problem.
-std::optional<Diagnostic> read_start(const SeasonRecord& record, std::string_view expunged,
+std::optional<Diagnostic> read_start(const SeasonRecord& record, const Teams& expunged,
                                      RoundTables& tables) {
   TableRead table = read_league_table(record.table, kTableFile);
   if (table.problem) return table.problem;
@@ -42,12 +47,12 @@ std::optional<Diagnostic> read_start(const SeasonRecord& record, std::string_vie
   return std::nullopt;
 }
 
-bool involves(const ResultsEntry& entry, std::string_view team) {
-  return !team.empty() && entry.result &&
-         (entry.result->sides[0].team == team || entry.result->sides[1].team == team);
+bool involves(const ResultsEntry& entry, const Teams& teams) {
+  return entry.result && (is_one_of(entry.result->sides[0].team, teams) ||
+                          is_one_of(entry.result->sides[1].team, teams));
 }
 
-std::optional<Diagnostic> replay_round(const RecordedStep& step, std::string_view expunged,
+std::optional<Diagnostic> replay_round(const RecordedStep& step, const Teams& expunged,
                                        RoundTables& tables) {
   std::vector<ResultsEntry> results = read_results(step.results);
   std::erase_if(results, [&](const ResultsEntry& entry) { return involves(entry, expunged); });
@@ -60,9 +65,9 @@ std::optional<Diagnostic> replay_round(const RecordedStep& step, std::string_vie
   return Diagnostic{step.source, failure.line, "the result of " + failure.team + " does not apply"};
 }
 
-std::optional<Diagnostic> replay_adjustment(const RecordedStep& step, std::string_view expunged,
+std::optional<Diagnostic> replay_adjustment(const RecordedStep& step, const Teams& expunged,
                                             RoundTables& tables) {
-  if (!expunged.empty() && step.team == expunged) return std::nullopt;
+  if (is_one_of(step.team, expunged)) return std::nullopt;
   std::vector<TableEntry>& table = *tables.table;
   const auto row = std::find_if(table.begin(), table.end(),
                                 [&](const TableEntry& entry) { return entry.Team == step.team; });
@@ -78,6 +83,10 @@ std::optional<Diagnostic> replay_adjustment(const RecordedStep& step, std::strin
 }  // namespace
 
 SeasonReplay replay_season(const SeasonRecord& record, std::string_view expunged) {
+  return replay_season(record, expunged.empty() ? Teams{} : Teams{std::string(expunged)});
+}
+
+SeasonReplay replay_season(const SeasonRecord& record, const std::vector<std::string>& expunged) {
   SeasonReplay replay;
   replay.problem = read_start(record, expunged, replay.tables);
   for (const RecordedStep& step : record.steps) {

@@ -47,5 +47,7 @@ struct SeasonReplay {
 // and adjustments are skipped (counts it had before the first entry stay with
 // the teams it played then).
 SeasonReplay replay_season(const SeasonRecord& record, std::string_view expunged = {});
+// The same without every one of several teams (clubs expunged one after another).
+SeasonReplay replay_season(const SeasonRecord& record, const std::vector<std::string>& expunged);
 
 }  // namespace league

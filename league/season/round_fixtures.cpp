@@ -77,6 +77,8 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
                                 : "; did you mean " + pairing_text(away.team, home.team) + "?";
       }
       problem(std::move(what));
+    } else if (fixture->is_void) {
+      problem(pairing + " is void in " + kFixturesFile + ": a club of it has withdrawn");
     } else if (fixture->played) {
       problem(played_text(*fixture));
     } else if (const FixtureState* due = reverse_due(before, *fixture);

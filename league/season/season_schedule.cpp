@@ -64,6 +64,7 @@ FixtureState fixture_state(const FixtureRound& round, const FixtureMatch& match)
     state.time.reset();
     state.rescheduling = Rescheduling::kPostponed;
   }
+  state.is_void = match.is_void;
   return state;
 }
 
@@ -71,6 +72,7 @@ FixtureState fixture_state(const FixtureRound& round, const FixtureMatch& match)
 int current_round_of(const std::vector<FixtureState>& fixtures) {
   std::map<int, std::pair<std::size_t, std::size_t>> counts;
   for (const FixtureState& fixture : fixtures) {
+    if (fixture.is_void) continue;
     auto& [total, played] = counts[fixture.round];
     ++total;
     if (fixture.played) ++played;
@@ -94,7 +96,7 @@ void postponed_and_next(SeasonSchedule& schedule, const std::optional<Date>& tod
       next_date = fixture.date;
   }
   for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.played) continue;
+    if (fixture.played || fixture.is_void) continue;
     const bool rearranged = fixture.rescheduling == Rescheduling::kRearranged;
     if (fixture.rescheduling == Rescheduling::kPostponed ||
         (rearranged ? today && passed(fixture, today)

@@ -20,7 +20,8 @@ namespace league {
 // AWAY. The current round is the highest fixtures round with at least half of
 // its fixtures played (0 before any), so that a match brought forward alone
 // does not move it; postponed are the fixtures without a result in the rounds
-// up to the current round, next those of the round after it.
+// up to the current round, next those of the round after it. A void fixture
+// (a withdrawn club's) is none of these and does not count towards a round's half.
 
 // The goals of a match that has been played.
 struct Score {
@@ -55,7 +56,8 @@ struct FixtureState {
   std::size_t line = 0;  // of fixtures.txt
   std::optional<AppliedMatch> played;
   Rescheduling rescheduling = Rescheduling::kNone;
-  std::string venue{};  // its own; empty for the home team's ground
+  std::string venue{};   // its own; empty for the home team's ground
+  bool is_void = false;  // marked void in fixtures.txt: a withdrawn club's
 };
 
 // "postponed", "rearranged", or nothing for a fixture on its round's day.

@@ -11,6 +11,7 @@
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/store/history.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -19,7 +20,10 @@ std::vector<std::pair<int, int>> adjustment_places() {
   rounds.insert(rounds.begin(), 0);
   std::vector<std::pair<int, int>> places;
   for (const int round : rounds) {
-    for (const int number : recorded_adjustments(round)) places.emplace_back(round, number);
+    for (const int number : recorded_adjustments(round)) {
+      if (!path_exists(adjustment_dir(round, number) + "/" + kWithdrawalFile))
+        places.emplace_back(round, number);
+    }
   }
   return places;
 }

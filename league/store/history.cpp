@@ -13,6 +13,7 @@
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
 #include "common/text/spaces.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -103,6 +104,8 @@ std::string HistoryEntry::dir() const {
 std::vector<HistoryEntry::File> HistoryEntry::files() const {
   if (kind == Kind::kAdjustment) return {{kTableFile, false}};
   if (kind == Kind::kFixtureChange) return {{kFixturesFile, false}};
+  if (kind == Kind::kWithdrawal)
+    return {{kTableFile, true}, {kFormFile, true}, {kAttendancesFile, true}, {kFixturesFile, true}};
   return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
 }
 
@@ -112,8 +115,12 @@ std::optional<HistoryEntry> last_entry() {
   const std::vector<int> changes = recorded_fixture_changes(last);
   if (!changes.empty() && (adjustments.empty() || changes.back() > adjustments.back()))
     return HistoryEntry{HistoryEntry::Kind::kFixtureChange, last, changes.back()};
-  if (!adjustments.empty())
-    return HistoryEntry{HistoryEntry::Kind::kAdjustment, last, adjustments.back()};
+  if (!adjustments.empty()) {
+    const bool withdrawal = holds_withdrawal(adjustment_dir(last, adjustments.back()));
+    return HistoryEntry{
+        withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, last,
+        adjustments.back()};
+  }
   if (last == 0) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }
@@ -186,8 +193,13 @@ std::optional<Diagnostic> kept_copies_problem(const std::string& dir, const std:
   if (first.problem) return first.problem;
   const CopyRead second = read_copy(dir + "/after/" + name, name, after);
   if (second.problem) return second.problem;
+  // A withdrawal whose record is expunged takes its club out of after/.
+  const bool expunged = first.teams.size() == second.teams.size() + 1 &&
+                        std::includes(first.teams.begin(), first.teams.end(), second.teams.begin(),
+                                      second.teams.end()) &&
+                        path_exists(dir + "/" + kWithdrawalFile);
   // A copy cut short between two rows reads, but lacks teams the other holds.
-  if (first.teams != second.teams)
+  if (first.teams != second.teams && !expunged)
     return Diagnostic{before_path, 0,
                       "holds " + std::to_string(first.teams.size()) + " teams and after/" + name +
                           " " + std::to_string(second.teams.size()) +

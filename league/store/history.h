@@ -32,6 +32,9 @@ namespace league {
 //                             second; before/ and after/ fixtures.txt and
 //                             `applied`. k counts with the adjustments after
 //                             round n, so that together they keep their order.
+//   history/<n>/adjustments/<k>/withdrawal   or, in its place, a club's
+//                             withdrawal (withdrawals.h), with before/ and
+//                             after/ copies of the files it changed
 //   history/name              the league's name (league_name.h)
 //
 // An entry's folder counts once it holds `applied`, written last in the same
@@ -94,10 +97,10 @@ std::optional<std::string> read_round_file(int round, const std::string& name);
 // once it holds `applied`. A new kind of entry is a Kind here, its folder in
 // dir(), its files in files() and its wording in commands/undo.cpp.
 struct HistoryEntry {
-  enum class Kind { kRound, kAdjustment, kFixtureChange };
+  enum class Kind { kRound, kAdjustment, kFixtureChange, kWithdrawal };
   Kind kind = Kind::kRound;
   int round = 0;   // the round, or the round an adjustment followed
-  int number = 0;  // an adjustment's or a fixture change's k
+  int number = 0;  // an adjustment's, a fixture change's or a withdrawal's k
 
   // "history/3", "history/3/adjustments/1".
   std::string dir() const;
@@ -111,8 +114,8 @@ struct HistoryEntry {
   std::vector<File> files() const;
 };
 
-// The entry that `league undo` takes back: the last adjustment or fixture
-// change kept under the last round (they came after it), else that round;
+// The entry that `league undo` takes back: the last adjustment, fixture
+// change or withdrawal kept under the last round (they came after it), else that round;
 // nothing when there is none.
 std::optional<HistoryEntry> last_entry();
 

@@ -4,6 +4,7 @@
 #include "common/io/whole_file.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
+#include "league/store/withdrawals.h"
 
 namespace league {
 
@@ -96,7 +97,13 @@ SeasonRecordRead read_season_record() {
 ExpectedTable table_by_history() {
   SeasonRecordRead read = read_season_record();
   if (!read.record) return {std::nullopt, read.problem};
-  SeasonReplay replay = replay_season(*read.record);
+  // A club expunged is replayed away from the season's start.
+  const WithdrawalsRead withdrawals = read_recorded_withdrawals();
+  if (!withdrawals.problems.empty()) return {std::nullopt, withdrawals.problems.front()};
+  std::vector<std::string> expunged;
+  for (const Withdrawal& withdrawal : withdrawals.withdrawals)
+    if (withdrawal.expunged) expunged.push_back(withdrawal.team);
+  SeasonReplay replay = replay_season(*read.record, expunged);
   if (replay.problem) return {std::nullopt, replay.problem};
   return {std::move(replay.tables.table), std::nullopt};
 }

@@ -298,12 +298,14 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
 std::optional<Diagnostic> unrecovered_run(const std::string& why_not) {
   for (const char* path : {kJournalFile, kRollbackFile}) {
     if (!present(path)) continue;
-    return Diagnostic{path, 0,
-                      "an interrupted run left the league's files half changed, and this "
-                      "account cannot complete or roll back its change (" +
-                          why_not +
-                          "); nothing is shown from them until an account that may write to "
-                          "the folder runs league recover"};
+    return Diagnostic{
+        path, 0,
+        "an interrupted run left the league's files half changed, and this "
+        "account cannot complete or roll back its change (" +
+            why_not +
+            "); nothing is shown from them until an account that may write to "
+            "the folder runs a league command (league check), which completes or rolls "
+            "it back"};
   }
   return std::nullopt;
 }

@@ -18,13 +18,7 @@ namespace fs = std::filesystem;
 
 ToolOutcome run_in(const fs::path& dir, const std::string& program,
                    const std::vector<std::string>& args, const std::string& input = "") {
-  ToolRun run;
-  run.program = "/bin/sh";
-  run.args = {"-c", "exec \"$0\" \"$@\" 2>&1", (fs::path(TOOLS_DIR) / program).string()};
-  run.args.insert(run.args.end(), args.begin(), args.end());
-  run.directory = dir;
-  run.input = input;
-  return run_tool(run);
+  return run_joined(dir, fs::path(TOOLS_DIR) / program, args, input);
 }
 
 ToolOutcome league(const fs::path& dir, const std::vector<std::string>& args) {

@@ -103,6 +103,8 @@ std::optional<std::string> check_written_name(std::string_view written) {
   }
   if (stored.front() == '#')
     return quoted(name) + " starts with #, which fixtures.txt reads as a comment";
+  if (stored.front() == '@')
+    return quoted(name) + " starts with @, which fixtures.txt reads as a venue after a team";
   if (stored == "No") {
     return std::string("a team cannot be named No: table_update drops that name's row from ") +
            kAttendancesFile;

@@ -50,6 +50,7 @@ TEST(TeamNameTest, NamesThatCannotBeStoredAreRefusedWithTheReason) {
        "\"Stoke - Trent\" has - as a word of its own, which fixtures and "
        "results read between two teams"},
       {"#1 Club", "\"#1 Club\" starts with #, which fixtures.txt reads as a comment"},
+      {"@Home", "\"@Home\" starts with @, which fixtures.txt reads as a venue after a team"},
       {"No", "a team cannot be named No: table_update drops that name's row from attendances.dat"},
       {"Wolverhampton Wanderers Reserve",
        "\"Wolverhampton Wanderers Reserve\" is too long for the "

@@ -225,18 +225,22 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
 }
 
 // A team's name as a match line shows it: as written, unless a word of that
-// would read as the match's own (a venue's @, or a last word postponed, a
-// date or a time, or its blanks would not read back where a stored name has
-// underscores at an end or doubled): then in the stored form, which reads back
-// as one word.
+// would read as part of the line itself (a dash standing alone, a venue's @,
+// or a last word postponed, (void), a date or a time, or its blanks would not
+// read back where a stored name has underscores at an end or doubled): then
+// in the stored form, which reads back as one word.
 std::string name_on_line(const std::string& stored) {
   const std::string written = written_form(stored);
   if (stored_form(written) != stored) return stored;
   const std::size_t blank = written.find_last_of(' ');
   if (blank == std::string::npos) return written;
   const std::string_view last = std::string_view(written).substr(blank + 1);
-  const bool own = equal_ignoring_case(last, "postponed") || parse_date(last) || parse_time(last);
-  return own || written.find(" @") != std::string::npos ? stored : written;
+  const bool own = equal_ignoring_case(last, "postponed") || last == kVoidMark ||
+                   parse_date(last) || parse_time(last);
+  const std::string words = ' ' + written + ' ';
+  const bool part_of_line =
+      words.find(" @") != std::string::npos || words.find(" - ") != std::string::npos;
+  return own || part_of_line ? stored : written;
 }
 
 std::string match_line(const FixtureMatch& match) {

@@ -106,6 +106,21 @@ TEST(FixturesFile, NamesWithBlanksReadInEitherFormAndAreWrittenAsWritten) {
             "Bridge Inn - Kings Lynn Town\n");
 }
 
+TEST(FixturesFile, ANameWhoseWordsWouldReadAsPartOfTheLineIsWrittenInTheStoredForm) {
+  Fixtures fixtures;
+  fixtures.rounds.push_back({1, {}, {}, {}, 0});
+  for (const char* name : {"Elm_-_Vale", "Old_@_Vale", "Vale_(void)", "Vale_postponed",
+                           "Vale_2027-08-14", "Vale_15:00"})
+    fixtures.rounds[0].matches.push_back({"Ashford", name});
+  const auto again = read_fixtures(format_fixtures(fixtures));
+  ASSERT_TRUE(again.diagnostics.empty());
+  for (std::size_t k = 0; k < fixtures.rounds[0].matches.size(); ++k) {
+    const FixtureMatch& match = again.fixtures.rounds[0].matches[k];
+    EXPECT_EQ(match.away, fixtures.rounds[0].matches[k].away);
+    EXPECT_TRUE(match.venue.empty() && !match.is_void && !match.postponed && !match.date);
+  }
+}
+
 TEST(FixturesFile, AMatchLineCarriesItsOwnDateKickOffPostponementAndVenue) {
   const auto reading = read_fixtures(
       "Round 1 2027-02-13 14:30\n"

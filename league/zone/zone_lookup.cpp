@@ -50,7 +50,8 @@ std::optional<ZoneFile> read_zone_file(std::string_view contents) {
   if (!second) return std::nullopt;
   const std::uint64_t data_at = second_at + kHeaderSize;
   const std::uint64_t footer_at = data_at + block_size(*second, 8);
-  if (footer_at >= contents.size() || contents[footer_at] != '\n' || contents.back() != '\n')
+  // The footer is a line between two line ends: at least two bytes.
+  if (footer_at + 1 >= contents.size() || contents[footer_at] != '\n' || contents.back() != '\n')
     return std::nullopt;
   std::string_view footer = contents.substr(footer_at + 1);
   footer.remove_suffix(1);

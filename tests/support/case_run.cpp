@@ -145,4 +145,15 @@ ToolOutcome run_tool(const ToolRun& run) {
   return StartedTool(run).wait();
 }
 
+ToolOutcome run_joined(const std::filesystem::path& dir, const std::filesystem::path& program,
+                       const std::vector<std::string>& args, const std::string& input) {
+  ToolRun run;
+  run.program = "/bin/sh";
+  run.args = {"-c", "exec \"$0\" \"$@\" 2>&1", program.string()};
+  run.args.insert(run.args.end(), args.begin(), args.end());
+  run.directory = dir;
+  run.input = input;
+  return run_tool(run);
+}
+
 }  // namespace league::testing

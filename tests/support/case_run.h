@@ -28,6 +28,11 @@ struct ToolOutcome {
 
 ToolOutcome run_tool(const ToolRun& run);
 
+// Runs `program` in `dir` with `args` and `input`; standard error is joined to
+// the output, in the order the program wrote them.
+ToolOutcome run_joined(const std::filesystem::path& dir, const std::filesystem::path& program,
+                       const std::vector<std::string>& args, const std::string& input = "");
+
 // A tool started in the background, for tests that interrupt it.
 class StartedTool {
  public:

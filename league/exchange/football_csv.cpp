@@ -61,6 +61,110 @@ char result_letter(const Score& score) {
   return score.home > score.away ? 'H' : score.home < score.away ? 'A' : 'D';
 }
 
+// Where each column the reader knows stands in the header; kMissing when absent.
+struct Columns {
+  std::size_t date, time, home, away, home_goals, away_goals, result;
+  std::size_t home_half, away_half, half_result, round, status;
+};
+
+Columns columns_of(const std::vector<std::string>& header) {
+  return {column(header, {"date"}),
+          column(header, {"time"}),
+          column(header, {"hometeam", "home"}),
+          column(header, {"awayteam", "away"}),
+          column(header, {"fthg", "hg"}),
+          column(header, {"ftag", "ag"}),
+          column(header, {"ftr", "res"}),
+          column(header, {"hthg"}),
+          column(header, {"htag"}),
+          column(header, {"htr"}),
+          column(header, {"round"}),
+          column(header, {"status"})};
+}
+
+// The names of the columns a file must have that its header lacks.
+std::vector<std::string_view> missing_columns(const Columns& at) {
+  const std::pair<std::size_t, std::string_view> required[] = {{at.date, "Date"},
+                                                               {at.home, "HomeTeam or Home"},
+                                                               {at.away, "AwayTeam or Away"},
+                                                               {at.home_goals, "FTHG or HG"},
+                                                               {at.away_goals, "FTAG or AG"}};
+  std::vector<std::string_view> missing;
+  for (const auto& [index, names] : required) {
+    if (index == kMissing) missing.push_back(names);
+  }
+  return missing;
+}
+
+// A score from two goal fields: both empty is none. Returns what is wrong, empty when nothing.
+std::string read_score(std::string_view h, std::string_view a, std::string_view what,
+                       std::optional<Score>& target) {
+  if (h.empty() && a.empty()) return {};
+  const auto home_count = whole_number(h);
+  const auto away_count = whole_number(a);
+  if (!home_count || !away_count) {
+    std::string what_is_wrong = quoted(h);
+    what_is_wrong += " and ";
+    what_is_wrong += quoted(a);
+    what_is_wrong += " are no ";
+    what_is_wrong += what;
+    what_is_wrong += " goals";
+    return what_is_wrong;
+  }
+  target = Score{*home_count, *away_count};
+  return {};
+}
+
+// A result letter (H, D, A) that does not fit its score; empty when it fits or either is missing.
+std::string letter_problem(std::string_view letter, const std::optional<Score>& given) {
+  if (letter.empty() || !given) return {};
+  if (letter.size() == 1 && letter.front() == result_letter(*given)) return {};
+  return "result " + quoted(letter) + " does not fit the score " + std::to_string(given->home) +
+         "-" + std::to_string(given->away);
+}
+
+// The date and kick-off of a row. Returns what is wrong, empty when nothing.
+std::string read_when(std::string_view date, std::string_view time, ExchangeMatch& match) {
+  const auto parsed = parse_csv_date(date);
+  if (!parsed) return quoted(date) + " is no date (dd/mm/yyyy)";
+  match.date = *parsed;
+  if (time.empty()) return {};
+  match.time = parse_clock_time(time);
+  if (!match.time) return quoted(time) + " is no time (HH:MM)";
+  return {};
+}
+
+// Fills `match` from one record, checking each field in turn. Returns the first
+// thing wrong with the record, empty when nothing.
+std::string read_row(const CsvRecord& record, const Columns& at, ExchangeMatch& match) {
+  const auto field = [&](std::size_t index) -> std::string_view {
+    return index < record.fields.size() ? std::string_view(record.fields[index])
+                                        : std::string_view();
+  };
+  match.line = record.line;
+  match.home = std::string(field(at.home));
+  match.away = std::string(field(at.away));
+  match.round_label = std::string(field(at.round));
+  match.round = round_number(match.round_label);
+  std::string wrong = read_when(field(at.date), field(at.time), match);
+  if (wrong.empty()) {
+    wrong = read_score(field(at.home_goals), field(at.away_goals), "full-time", match.full_time);
+  }
+  if (wrong.empty()) {
+    wrong = read_score(field(at.home_half), field(at.away_half), "half-time", match.half_time);
+  }
+  if (wrong.empty()) wrong = letter_problem(field(at.result), match.full_time);
+  if (wrong.empty()) wrong = letter_problem(field(at.half_result), match.half_time);
+  if (!wrong.empty()) return wrong;
+  match.status = implied_status(match);
+  if (!field(at.status).empty()) {
+    const auto named = parse_status(ascii_lower(field(at.status)));
+    if (!named) return quoted(field(at.status)) + " is no match status";
+    match.status = *named;
+  }
+  return match_problem(match).value_or(std::string());
+}
+
 }  // namespace
 
 SeasonReading read_football_csv(std::string_view text, std::string_view file) {
@@ -75,106 +179,19 @@ SeasonReading read_football_csv(std::string_view text, std::string_view file) {
     problem(0, "no header row");
     return reading;
   }
-  const std::vector<std::string>& header = csv.records.front().fields;
-  const std::size_t header_line = csv.records.front().line;
-  const std::size_t date = column(header, {"date"});
-  const std::size_t time = column(header, {"time"});
-  const std::size_t home = column(header, {"hometeam", "home"});
-  const std::size_t away = column(header, {"awayteam", "away"});
-  const std::size_t home_goals = column(header, {"fthg", "hg"});
-  const std::size_t away_goals = column(header, {"ftag", "ag"});
-  const std::size_t result = column(header, {"ftr", "res"});
-  const std::size_t home_half = column(header, {"hthg"});
-  const std::size_t away_half = column(header, {"htag"});
-  const std::size_t half_result = column(header, {"htr"});
-  const std::size_t round = column(header, {"round"});
-  const std::size_t status = column(header, {"status"});
-  const std::pair<std::size_t, std::string_view> required[] = {{date, "Date"},
-                                                               {home, "HomeTeam or Home"},
-                                                               {away, "AwayTeam or Away"},
-                                                               {home_goals, "FTHG or HG"},
-                                                               {away_goals, "FTAG or AG"}};
-  for (const auto& [index, names] : required) {
-    if (index == kMissing) problem(header_line, "the header has no column " + std::string(names));
+  const Columns at = columns_of(csv.records.front().fields);
+  for (const std::string_view names : missing_columns(at)) {
+    problem(csv.records.front().line, "the header has no column " + std::string(names));
   }
   if (!reading.problems.empty()) return reading;
-
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
-    const CsvRecord& record = csv.records[r];
-    const auto field = [&](std::size_t index) -> std::string_view {
-      return index < record.fields.size() ? std::string_view(record.fields[index])
-                                          : std::string_view();
-    };
-    const std::size_t line = record.line;
     ExchangeMatch match;
-    match.line = line;
-    match.home = std::string(field(home));
-    match.away = std::string(field(away));
-    match.round_label = std::string(field(round));
-    match.round = round_number(match.round_label);
-    if (const auto parsed = parse_csv_date(field(date))) {
-      match.date = *parsed;
+    std::string wrong = read_row(csv.records[r], at, match);
+    if (wrong.empty()) {
+      reading.season.matches.push_back(std::move(match));
     } else {
-      problem(line, quoted(field(date)) + " is no date (dd/mm/yyyy)");
-      continue;
+      problem(csv.records[r].line, std::move(wrong));
     }
-    if (!field(time).empty()) {
-      match.time = parse_clock_time(field(time));
-      if (!match.time) {
-        problem(line, quoted(field(time)) + " is no time (HH:MM)");
-        continue;
-      }
-    }
-    // A score from two goal columns: both empty is none.
-    const auto score = [&](std::size_t home_index, std::size_t away_index, std::string_view what,
-                           std::optional<Score>& target) {
-      const std::string_view h = field(home_index);
-      const std::string_view a = field(away_index);
-      if (h.empty() && a.empty()) return true;
-      const auto home_count = whole_number(h);
-      const auto away_count = whole_number(a);
-      if (!home_count || !away_count) {
-        std::string what_is_wrong = quoted(h);
-        what_is_wrong += " and ";
-        what_is_wrong += quoted(a);
-        what_is_wrong += " are no ";
-        what_is_wrong += what;
-        what_is_wrong += " goals";
-        problem(line, std::move(what_is_wrong));
-        return false;
-      }
-      target = Score{*home_count, *away_count};
-      return true;
-    };
-    if (!score(home_goals, away_goals, "full-time", match.full_time) ||
-        !score(home_half, away_half, "half-time", match.half_time)) {
-      continue;
-    }
-    const auto check_letter = [&](std::size_t index, const std::optional<Score>& given) {
-      const std::string_view letter = field(index);
-      if (letter.empty() || !given) return true;
-      if (letter.size() == 1 && letter.front() == result_letter(*given)) return true;
-      problem(line, "result " + quoted(letter) + " does not fit the score " +
-                        std::to_string(given->home) + "-" + std::to_string(given->away));
-      return false;
-    };
-    if (!check_letter(result, match.full_time) || !check_letter(half_result, match.half_time)) {
-      continue;
-    }
-    match.status = implied_status(match);
-    if (!field(status).empty()) {
-      const auto named = parse_status(ascii_lower(field(status)));
-      if (!named) {
-        problem(line, quoted(field(status)) + " is no match status");
-        continue;
-      }
-      match.status = *named;
-    }
-    if (const auto wrong = match_problem(match)) {
-      problem(line, *wrong);
-      continue;
-    }
-    reading.season.matches.push_back(std::move(match));
   }
   return reading;
 }

@@ -140,6 +140,108 @@ bool is_utf8(std::string_view text) {
 // The longest score: three tokens, the goals and a separator.
 constexpr std::size_t kScoreTokens = 3;
 
+// The team whose name tokens [from, to) are. Runs of words longer than every
+// team's name are passed over unlooked-up, so that a long line costs no more
+// than a short one per word.
+std::optional<std::size_t> team_at(const LineTokens& tokens, const TeamNames& teams,
+                                   std::size_t from, std::size_t to) {
+  const std::string_view name = tokens.stored(from, to);
+  if (name.size() > teams.longest_stored()) return std::nullopt;
+  return teams.find_exact(name);
+}
+
+// Every way the line reads with both names a team's and a score between.
+std::vector<ResultLine> all_readings(const LineTokens& tokens, const TeamNames& teams) {
+  const std::size_t n = tokens.size();
+  std::vector<ResultLine> readings;
+  for (std::size_t i = 1; i < n; ++i) {
+    for (std::size_t count = 1; count <= kScoreTokens && i + count < n; ++count) {
+      const auto score = score_of(tokens.at(i), count);
+      if (!score) continue;
+      const auto home = team_at(tokens, teams, 0, i);
+      const auto away = home ? team_at(tokens, teams, i + count, n) : std::nullopt;
+      if (!away) continue;
+      const ResultLine result{*home, *away, score->home, score->away};
+      if (std::find(readings.begin(), readings.end(), result) == readings.end())
+        readings.push_back(result);
+    }
+  }
+  return readings;
+}
+
+// The line's one reading, or two or more.
+ResultLineReading from_readings(const std::vector<ResultLine>& readings, const TeamNames& teams) {
+  ResultLineReading reading;
+  if (readings.size() == 1) {
+    const ResultLine& result = readings.front();
+    if (result.home == result.away) {
+      reading.problems.push_back(teams.written(result.home) + " plays itself");
+      return reading;
+    }
+    reading.result = result;
+    reading.tools_form = tools_form(result, teams);
+    return reading;
+  }
+  std::vector<std::string> texts;
+  for (const ResultLine& result : readings) texts.push_back(reading_text(result, teams));
+  reading.problems.push_back("the line reads more than one way, as " + or_list(texts) +
+                             "; write the names with _ for their blanks to tell them apart");
+  return reading;
+}
+
+// A split of a line into home name, score and away name, with the parts that read.
+struct Split {
+  std::size_t home_end = 0;
+  std::size_t away_start = 0;
+  std::optional<std::size_t> home;
+  std::optional<std::size_t> away;
+  std::optional<Score> score;
+};
+
+// For a line with no reading, the split that gets the most parts right stands
+// for what was meant. On a tie, a score that looks like one, then one that
+// reads, then the longest home name. Nothing when no part is right and nothing
+// looks like a score.
+std::optional<Split> best_split(const LineTokens& tokens, const TeamNames& teams) {
+  const std::size_t n = tokens.size();
+  std::optional<Split> best;
+  std::tuple<int, bool, bool> best_rank{-1, false, false};
+  for (std::size_t i = n; i-- > 1;) {
+    for (const std::size_t count : {1, 2, 3, 0}) {
+      if (i + count >= n) continue;
+      Split split{i, i + count, team_at(tokens, teams, 0, i), team_at(tokens, teams, i + count, n),
+                  count == 0 ? std::nullopt : score_of(tokens.at(i), count)};
+      const std::tuple<int, bool, bool> rank{static_cast<int>(split.home.has_value()) +
+                                                 split.away.has_value() + split.score.has_value(),
+                                             split.score || looks_like_score(tokens.at(i), count),
+                                             split.score.has_value()};
+      if (rank > best_rank) {
+        best = split;
+        best_rank = rank;
+      }
+    }
+  }
+  if (std::get<0>(best_rank) == 0 && !std::get<1>(best_rank)) return std::nullopt;
+  return best;
+}
+
+// Each part of the split that is wrong, a problem of its own.
+std::vector<std::string> split_problems(const Split& split, const LineTokens& tokens,
+                                        const TeamNames& teams) {
+  std::vector<std::string> problems;
+  const std::string home = tokens.typed(0, split.home_end);
+  const std::string away = tokens.typed(split.away_start, tokens.size());
+  if (!split.home) problems.push_back(not_a_team(home, teams));
+  if (split.away_start == split.home_end) {
+    problems.push_back("no score between " + home + " and " + away);
+  } else if (!split.score) {
+    problems.push_back('"' + tokens.typed(split.home_end, split.away_start) +
+                       "\" is not a score: goals, a dash, goals (as in 2-1 or 2 - 1)");
+  }
+  if (!split.away) problems.push_back(not_a_team(away, teams));
+  return problems;
+}
+
 }  // namespace
 
 std::string tools_form(const ResultLine& result, const TeamNames& teams) {
@@ -154,96 +256,19 @@ ResultLineReading read_result_line(std::string_view line, const TeamNames& teams
     return reading;
   }
   const LineTokens tokens(line);
-  const std::size_t n = tokens.size();
-  if (n == 0) {
+  if (tokens.size() == 0) {
     reading.problems.push_back("the line is empty");
     return reading;
   }
-  // Runs of words longer than every team's name are passed over unlooked-up,
-  // so that a long line costs no more than a short one per word.
-  const auto find = [&](std::size_t from, std::size_t to) -> std::optional<std::size_t> {
-    const std::string_view name = tokens.stored(from, to);
-    if (name.size() > teams.longest_stored()) return std::nullopt;
-    return teams.find_exact(name);
-  };
-
-  // Every way the line reads with both names a team's and a score between.
-  std::vector<ResultLine> readings;
-  for (std::size_t i = 1; i < n; ++i) {
-    for (std::size_t count = 1; count <= kScoreTokens && i + count < n; ++count) {
-      const auto score = score_of(tokens.at(i), count);
-      if (!score) continue;
-      const auto home = find(0, i);
-      const auto away = home ? find(i + count, n) : std::nullopt;
-      if (!away) continue;
-      const ResultLine result{*home, *away, score->home, score->away};
-      if (std::find(readings.begin(), readings.end(), result) == readings.end())
-        readings.push_back(result);
-    }
-  }
-  if (readings.size() == 1) {
-    const ResultLine& result = readings.front();
-    if (result.home == result.away) {
-      reading.problems.push_back(teams.written(result.home) + " plays itself");
-      return reading;
-    }
-    reading.result = result;
-    reading.tools_form = tools_form(result, teams);
-    return reading;
-  }
-  if (readings.size() > 1) {
-    std::vector<std::string> texts;
-    for (const ResultLine& result : readings) texts.push_back(reading_text(result, teams));
-    reading.problems.push_back("the line reads more than one way, as " + or_list(texts) +
-                               "; write the names with _ for their blanks to tell them apart");
-    return reading;
-  }
-
-  // No reading: the split of the line into home name, score and away name
-  // that gets the most parts right stands for what was meant, and each part
-  // that is wrong is a problem of its own. On a tie, a score that looks like
-  // one, then one that reads, then the longest home name.
-  struct Split {
-    std::size_t home_end = 0;
-    std::size_t away_start = 0;
-    std::optional<std::size_t> home;
-    std::optional<std::size_t> away;
-    std::optional<Score> score;
-  };
-  std::optional<Split> best;
-  std::tuple<int, bool, bool> best_rank{-1, false, false};
-  for (std::size_t i = n; i-- > 1;) {
-    for (const std::size_t count : {1, 2, 3, 0}) {
-      if (i + count >= n) continue;
-      Split split{i, i + count, find(0, i), find(i + count, n),
-                  count == 0 ? std::nullopt : score_of(tokens.at(i), count)};
-      const std::tuple<int, bool, bool> rank{static_cast<int>(split.home.has_value()) +
-                                                 split.away.has_value() + split.score.has_value(),
-                                             split.score || looks_like_score(tokens.at(i), count),
-                                             split.score.has_value()};
-      if (rank > best_rank) {
-        best = split;
-        best_rank = rank;
-      }
-    }
-  }
-  if (!best || (std::get<0>(best_rank) == 0 && !std::get<1>(best_rank))) {
-    reading.problems.push_back('"' + tokens.typed(0, n) +
+  const std::vector<ResultLine> readings = all_readings(tokens, teams);
+  if (!readings.empty()) return from_readings(readings, teams);
+  if (const auto split = best_split(tokens, teams)) {
+    reading.problems = split_problems(*split, tokens, teams);
+  } else {
+    reading.problems.push_back('"' + tokens.typed(0, tokens.size()) +
                                "\" is not a result: home team, score, away team (as in "
                                "St Mary's 2-1 Bridge Inn FC)");
-    return reading;
   }
-  const Split& split = *best;
-  const std::string home = tokens.typed(0, split.home_end);
-  const std::string away = tokens.typed(split.away_start, n);
-  if (!split.home) reading.problems.push_back(not_a_team(home, teams));
-  if (split.away_start == split.home_end) {
-    reading.problems.push_back("no score between " + home + " and " + away);
-  } else if (!split.score) {
-    reading.problems.push_back('"' + tokens.typed(split.home_end, split.away_start) +
-                               "\" is not a score: goals, a dash, goals (as in 2-1 or 2 - 1)");
-  }
-  if (!split.away) reading.problems.push_back(not_a_team(away, teams));
   return reading;
 }
 

@@ -160,6 +160,76 @@ std::optional<HeadingYear> heading_year(std::string_view name) {
   return std::nullopt;
 }
 
+// A match line without its markers in brackets, wherever they stand, each
+// replaced by two blanks; the status the last one names; what is wrong, if anything.
+struct Markers {
+  std::optional<MatchStatus> status;
+  std::string rest;
+  std::string problem;
+};
+
+Markers read_markers(std::string_view line) {
+  Markers markers;
+  for (std::size_t pos = 0; pos < line.size();) {
+    const std::size_t open = line.find('[', pos);
+    if (open == std::string_view::npos) {
+      markers.rest += line.substr(pos);
+      break;
+    }
+    const std::size_t close = line.find(']', open);
+    if (close == std::string_view::npos) {
+      markers.problem = "a \"[\" without its \"]\"";
+      return markers;
+    }
+    const std::string_view inside = line.substr(open + 1, close - open - 1);
+    const auto status = parse_status(ascii_lower(trimmed(inside)));
+    if (!status || *status == MatchStatus::played || *status == MatchStatus::unplayed) {
+      markers.problem =
+          "unknown marker [" + std::string(inside) + "] (known: postponed, awarded, abandoned)";
+      return markers;
+    }
+    markers.status = status;
+    markers.rest += line.substr(pos, open - pos);
+    markers.rest += "  ";
+    pos = close + 1;
+  }
+  return markers;
+}
+
+// The teams and score of a match line without its time and markers; the teams
+// are empty when the line has no such shape.
+struct MatchParts {
+  std::string_view home;
+  std::string_view away;
+  std::string_view score;
+};
+
+MatchParts match_parts(std::string_view line) {
+  const std::vector<std::string_view> parts = pieces(line);
+  // The pieces from one to another (inclusive), as written.
+  const auto span = [&](std::size_t from, std::size_t to) {
+    const char* end = parts[to].data() + parts[to].size();
+    return std::string_view(parts[from].data(), static_cast<std::size_t>(end - parts[from].data()));
+  };
+  MatchParts match;
+  if (parts.size() >= 2 && (parts[1] == "v" || parts[1].starts_with("v "))) {
+    // "Home  v Away  0-3 (0-2)": the score last, or none for a match to come.
+    const bool apart = parts[1] == "v";
+    const std::size_t score_from = apart ? 3 : 2;
+    match.home = parts[0];
+    match.away =
+        apart ? (parts.size() > 2 ? parts[2] : std::string_view()) : trimmed(parts[1].substr(2));
+    if (score_from < parts.size()) match.score = span(score_from, parts.size() - 1);
+    if (match.score.empty()) match.score = "-";
+  } else if (parts.size() == 3 || (parts.size() == 4 && parts[2].starts_with('('))) {
+    // "Home  0-3 (0-2)  Away", the half time perhaps set apart by two blanks.
+    match.home = parts[0];
+    match.away = parts.back();
+    match.score = span(1, parts.size() - 2);
+  }
+  return match;
+}
+
 class TxtReader {
  public:
   TxtReader(std::string_view text, std::string_view file) : text_(text), file_(file) {}
@@ -264,77 +334,23 @@ class TxtReader {
     match.line = number;
     match.round_label = label_;
     match.round = round_number(label_);
-    // The time: the first word, when it reads as one.
-    const std::size_t first_end = line.find_first_of(" \t");
-    if (first_end != std::string_view::npos) {
-      if (const auto time = parse_clock_time(line.substr(0, first_end))) {
-        time_ = time;
-        line = trimmed(line.substr(first_end));
-      }
-    }
+    line = without_time(line);
     match.time = time_;
-    // Markers in brackets, wherever they stand.
-    std::optional<MatchStatus> marked;
-    std::string rest;
-    for (std::size_t pos = 0; pos < line.size();) {
-      const std::size_t open = line.find('[', pos);
-      if (open == std::string_view::npos) {
-        rest += line.substr(pos);
-        break;
-      }
-      const std::size_t close = line.find(']', open);
-      if (close == std::string_view::npos) {
-        problem(number, "a \"[\" without its \"]\"");
-        return;
-      }
-      const std::string word = ascii_lower(trimmed(line.substr(open + 1, close - open - 1)));
-      const auto status = parse_status(word);
-      if (!status || *status == MatchStatus::played || *status == MatchStatus::unplayed) {
-        problem(number, "unknown marker [" + std::string(line.substr(open + 1, close - open - 1)) +
-                            "] (known: postponed, awarded, abandoned)");
-        return;
-      }
-      marked = status;
-      rest += line.substr(pos, open - pos);
-      rest += "  ";
-      pos = close + 1;
+    Markers markers = read_markers(line);
+    if (!markers.problem.empty()) {
+      problem(number, std::move(markers.problem));
+      return;
     }
-    const std::vector<std::string_view> parts = pieces(trimmed(rest));
-    const auto span = [&](std::size_t from) {  // the pieces from one on, as written
-      if (from >= parts.size()) return std::string_view();
-      const char* end = parts.back().data() + parts.back().size();
-      return std::string_view(parts[from].data(),
-                              static_cast<std::size_t>(end - parts[from].data()));
-    };
-    std::string_view home;
-    std::string_view away;
-    std::string_view score;
-    if (parts.size() >= 2 && (parts[1] == "v" || parts[1].starts_with("v "))) {
-      // "Home  v Away  0-3 (0-2)": the score last, or none for a match to come.
-      const bool apart = parts[1] == "v";
-      home = parts[0];
-      away =
-          apart ? (parts.size() > 2 ? parts[2] : std::string_view()) : trimmed(parts[1].substr(2));
-      score = span(apart ? 3 : 2);
-      if (score.empty()) score = "-";
-    } else if (parts.size() == 3 || (parts.size() == 4 && parts[2].starts_with('('))) {
-      // "Home  0-3 (0-2)  Away", the half time perhaps set apart by two blanks.
-      home = parts[0];
-      away = parts.back();
-      score = std::string_view(
-          parts[1].data(),
-          static_cast<std::size_t>(parts[parts.size() - 2].data() + parts[parts.size() - 2].size() -
-                                   parts[1].data()));
-    }
-    if (home.empty() || away.empty()) {
+    const MatchParts parts = match_parts(trimmed(markers.rest));
+    if (parts.home.empty() || parts.away.empty()) {
       problem(number,
               "a match line needs home team, score (or \"-\") and away team apart by two blanks");
       return;
     }
-    match.home = std::string(home);
-    match.away = std::string(away);
-    if (!read_score(score, match)) {
-      problem(number, quoted(score) + " is no score (H-A, H-A (H-A) or -)");
+    match.home = std::string(parts.home);
+    match.away = std::string(parts.away);
+    if (!read_score(parts.score, match)) {
+      problem(number, quoted(parts.score) + " is no score (H-A, H-A (H-A) or -)");
       return;
     }
     if (!date_) {
@@ -342,12 +358,23 @@ class TxtReader {
       return;
     }
     match.date = *date_;
-    match.status = marked.value_or(implied_status(match));
+    match.status = markers.status.value_or(implied_status(match));
     if (const auto wrong = match_problem(match)) {
       problem(number, *wrong);
       return;
     }
     reading_.season.matches.push_back(std::move(match));
+  }
+
+  // The line without its first word when that reads as a time, which is then
+  // the kick-off of this match and those after it.
+  std::string_view without_time(std::string_view line) {
+    const std::size_t first_end = line.find_first_of(" \t");
+    if (first_end == std::string_view::npos) return line;
+    const auto time = parse_clock_time(line.substr(0, first_end));
+    if (!time) return line;
+    time_ = time;
+    return trimmed(line.substr(first_end));
   }
 
   static bool read_score(std::string_view text, ExchangeMatch& match) {

@@ -26,77 +26,100 @@ char first_line_delimiter(std::string_view text) {
   return kCandidates[best];
 }
 
+// Reads a CSV text record by record, keeping the line it is on.
+class CsvScanner {
+ public:
+  CsvScanner(std::string_view text, std::string_view file)
+      : text_(text), file_(file), delimiter_(first_line_delimiter(text)) {
+    result_.delimiter = delimiter_;
+  }
+
+  CsvRecords read() {
+    while (pos_ < text_.size()) {
+      CsvRecord record;
+      record.line = line_;
+      if (!read_record(record)) break;
+      const bool blank = record.fields.size() == 1 && record.fields.front().empty();
+      if (!blank) result_.records.push_back(std::move(record));
+    }
+    return std::move(result_);
+  }
+
+ private:
+  void problem(std::size_t at, std::string what) {
+    result_.problems.push_back({std::string(file_), at, std::move(what)});
+  }
+
+  // The fields up to the record's line end; false when a quote is left open.
+  bool read_record(CsvRecord& record) {
+    while (true) {
+      std::string field;
+      if (!read_field(field)) return false;
+      record.fields.push_back(std::move(field));
+      if (pos_ < text_.size() && text_[pos_] == delimiter_) {
+        ++pos_;
+        continue;
+      }
+      if (pos_ < text_.size()) {
+        ++pos_;  // the '\n'
+        ++line_;
+      }
+      return true;
+    }
+  }
+
+  // One field, from pos_ up to its delimiter or line end; false when a quote is left open.
+  bool read_field(std::string& field) {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t') &&
+           text_[pos_] != delimiter_) {
+      ++pos_;
+    }
+    const bool quoted = pos_ < text_.size() && text_[pos_] == '"';
+    if (quoted && !read_quoted(field)) return false;
+    const std::size_t rest = pos_;
+    while (pos_ < text_.size() && text_[pos_] != delimiter_ && text_[pos_] != '\n') ++pos_;
+    const std::string_view tail = text_.substr(rest, pos_ - rest);
+    if (quoted) {
+      if (!trimmed(tail).empty()) problem(line_, "text after a closing quote");
+    } else {
+      field = std::string(trimmed(tail));
+    }
+    return true;
+  }
+
+  // A quoted field from its opening quote to its closing one, doubled quotes
+  // made single; false, and a problem, when it is never closed.
+  bool read_quoted(std::string& field) {
+    const std::size_t opened_on = line_;
+    ++pos_;
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_++];
+      if (c != '"') {
+        if (c == '\n') ++line_;
+        field += c;
+      } else if (pos_ < text_.size() && text_[pos_] == '"') {
+        field += '"';
+        ++pos_;
+      } else {
+        return true;
+      }
+    }
+    problem(opened_on, "a quoted field is never closed");
+    return false;
+  }
+
+  std::string_view text_;
+  std::string_view file_;
+  char delimiter_;
+  std::size_t pos_ = 0;
+  std::size_t line_ = 1;
+  CsvRecords result_;
+};
+
 }  // namespace
 
 CsvRecords read_csv_records(std::string_view text, std::string_view file) {
-  CsvRecords result;
-  const char delimiter = first_line_delimiter(text);
-  result.delimiter = delimiter;
-  std::size_t line = 1;
-  std::size_t pos = 0;
-  const auto problem = [&](std::size_t at, std::string what) {
-    result.problems.push_back({std::string(file), at, std::move(what)});
-  };
-  while (pos < text.size()) {
-    CsvRecord record;
-    record.line = line;
-    bool record_done = false;
-    while (!record_done) {
-      // One field, from `pos` up to its delimiter or line end.
-      std::string field;
-      bool quoted = false;
-      while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t') &&
-             text[pos] != delimiter) {
-        ++pos;
-      }
-      if (pos < text.size() && text[pos] == '"') {
-        quoted = true;
-        const std::size_t opened_on = line;
-        ++pos;
-        bool closed = false;
-        while (pos < text.size()) {
-          const char c = text[pos++];
-          if (c == '"') {
-            if (pos < text.size() && text[pos] == '"') {
-              field += '"';
-              ++pos;
-            } else {
-              closed = true;
-              break;
-            }
-          } else {
-            if (c == '\n') ++line;
-            field += c;
-          }
-        }
-        if (!closed) {
-          problem(opened_on, "a quoted field is never closed");
-          return result;
-        }
-      }
-      const std::size_t rest = pos;
-      while (pos < text.size() && text[pos] != delimiter && text[pos] != '\n') ++pos;
-      const std::string_view tail = text.substr(rest, pos - rest);
-      if (quoted) {
-        if (!trimmed(tail).empty()) problem(line, "text after a closing quote");
-      } else {
-        field = std::string(trimmed(tail));
-      }
-      record.fields.push_back(std::move(field));
-      if (pos < text.size() && text[pos] == delimiter) {
-        ++pos;
-      } else {
-        record_done = true;
-        if (pos < text.size()) {
-          ++pos;  // the '\n'
-          ++line;
-        }
-      }
-    }
-    const bool blank = record.fields.size() == 1 && record.fields.front().empty();
-    if (!blank) result.records.push_back(std::move(record));
-  }
-  return result;
+  return CsvScanner(text, file).read();
 }
 
 std::string csv_field(std::string_view value, char delimiter) {

@@ -92,9 +92,8 @@ void add_matchdays_json(Json& document, const Matchdays& matchdays, const Ground
   document["next_fixtures"] = fixtures_json(matchdays.schedule.next, grounds);
 }
 
-}  // namespace
-
-std::string standings_json(const Standings& standings) {
+// The table, a row a team: its place, written name, record and form.
+Json table_json(const Standings& standings) {
   Json table = Json::array();
   for (std::size_t place = 0; place < standings.table.size(); ++place) {
     const TableEntry& entry = standings.table[place].entry;
@@ -110,51 +109,67 @@ std::string standings_json(const Standings& standings) {
                      {"points", entry.Pts},
                      {"form", standings.table[place].form}});
   }
+  return table;
+}
 
-  Json rounds = Json::array();
-  for (const RoundOrder& round : standings.rounds)
-    rounds.push_back({{"round", round.round},
-                      {"applied", round.applied},
-                      {"order", written_forms(round.teams)}});
+Json rounds_json(const std::vector<RoundOrder>& rounds) {
+  Json list = Json::array();
+  for (const RoundOrder& round : rounds)
+    list.push_back({{"round", round.round},
+                    {"applied", round.applied},
+                    {"order", written_forms(round.teams)}});
+  return list;
+}
 
-  Json adjustments = Json::array();
-  for (const Adjustment& adjustment : standings.adjustments)
-    adjustments.push_back({{"team", written_form(adjustment.team)},
-                           {"points", adjustment.points},
-                           {"reason", adjustment.reason},
-                           {"applied", adjustment.applied}});
+Json adjustments_json(const std::vector<Adjustment>& adjustments) {
+  Json list = Json::array();
+  for (const Adjustment& adjustment : adjustments)
+    list.push_back({{"team", written_form(adjustment.team)},
+                    {"points", adjustment.points},
+                    {"reason", adjustment.reason},
+                    {"applied", adjustment.applied}});
+  return list;
+}
 
+Json withdrawals_json(const std::vector<Withdrawal>& withdrawals) {
+  Json list = Json::array();
+  for (const Withdrawal& withdrawal : withdrawals)
+    list.push_back({{"team", withdrawal.team},
+                    {"record", withdrawal.expunged ? "expunged" : "kept"},
+                    {"reason", withdrawal.reason},
+                    {"applied", withdrawal.applied}});
+  return list;
+}
+
+// The top scorers, or null without a scorers' file.
+Json scorers_json(const std::optional<std::vector<Scorer>>& scorers) {
+  if (!scorers) return nullptr;
+  Json list = Json::array();
+  for (const Scorer& scorer : *scorers)
+    list.push_back({{"name", scorer.name},
+                    {"team", written_form(scorer.team)},
+                    {"goals", scorer.goals},
+                    {"assists", scorer.assists}});
+  return list;
+}
+
+}  // namespace
+
+std::string standings_json(const Standings& standings) {
   // With fixtures.txt the round is the current one as it numbers them.
   const Matchdays& matchdays = standings.matchdays;
   const bool by_fixtures = matchdays.fixtures && standings.round > 0;
-  Json withdrawals = Json::array();
-  for (const Withdrawal& withdrawal : standings.withdrawals)
-    withdrawals.push_back({{"team", withdrawal.team},
-                           {"record", withdrawal.expunged ? "expunged" : "kept"},
-                           {"reason", withdrawal.reason},
-                           {"applied", withdrawal.applied}});
-
   Json document = {{"league", standings.league.empty() ? Json(nullptr) : Json(standings.league)},
                    {"generator", "league publish"},
                    {"round", by_fixtures ? matchdays.schedule.current_round : standings.round},
                    {"applied", standings.round > 0 ? Json(standings.date) : Json(nullptr)},
-                   {"table", table},
-                   {"rounds", rounds},
-                   {"adjustments", adjustments},
-                   {"withdrawals", withdrawals}};
+                   {"table", table_json(standings)},
+                   {"rounds", rounds_json(standings.rounds)},
+                   {"adjustments", adjustments_json(standings.adjustments)},
+                   {"withdrawals", withdrawals_json(standings.withdrawals)}};
   if (by_fixtures)
     document["latest_result_date"] = date_json(latest_result_date(matchdays.schedule));
-  if (standings.scorers) {
-    Json scorers = Json::array();
-    for (const Scorer& scorer : *standings.scorers)
-      scorers.push_back({{"name", scorer.name},
-                         {"team", written_form(scorer.team)},
-                         {"goals", scorer.goals},
-                         {"assists", scorer.assists}});
-    document["top_scorers"] = scorers;
-  } else {
-    document["top_scorers"] = nullptr;
-  }
+  document["top_scorers"] = scorers_json(standings.scorers);
   add_matchdays_json(document, standings.matchdays, standings.grounds);
   // Names that are not valid UTF-8 are written with U+FFFD instead of failing.
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

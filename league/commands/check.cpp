@@ -69,6 +69,17 @@ void check_league_records(CheckReport& report) {
     report.problem(kGroundsFile, static_cast<std::size_t>(line), problem);
 }
 
+// league.dat checked, and read for the files it turns on.
+LeagueSettings checked_settings(CheckReport& report) {
+  const auto text = read_checked_file(kSettingsFile, report);
+  if (!text) {
+    report.problem(kSettingsFile, 0, "missing; table_update does not run without it");
+    return {};
+  }
+  check_league_dat(*text, report);
+  return read_league_settings(*text);
+}
+
 }  // namespace
 
 // Reads every file of the league in the current directory, as the tools read
@@ -77,13 +88,7 @@ int check_league(CommandContext& context) {
   std::ostream& out = context.out;
   CheckReport report;
 
-  LeagueSettings settings;
-  if (const auto text = read_checked_file(kSettingsFile, report)) {
-    check_league_dat(*text, report);
-    settings = read_league_settings(*text);
-  } else {
-    report.problem(kSettingsFile, 0, "missing; table_update does not run without it");
-  }
+  const LeagueSettings settings = checked_settings(report);
 
   // The points adjustments that history/ keeps explain a Pts other than 3W+D.
   AdjustmentsRead adjustments = read_recorded_adjustments();

@@ -14,6 +14,7 @@
 #include "league/publish/publish_html.h"
 #include "league/publish/publish_json.h"
 #include "league/publish/published_files.h"
+#include "league/publish/standings_after.h"
 #include "league/publish/standings_data.h"
 #include "league/store/history.h"
 #include "league/store/league_keeps.h"
@@ -23,10 +24,11 @@ namespace league {
 namespace {
 
 struct PublishOptions {
-  std::string page = "league.html";
-  std::string json;    // empty: no JSON
-  std::string ics;     // empty: no calendar of the fixtures
-  bool force = false;  // replace files that publish did not write
+  std::string page;          // empty: league.html, or league-after-N.html with --after N
+  std::optional<int> after;  // the standings after this round rather than now
+  std::string json;          // empty: no JSON
+  std::string ics;           // empty: no calendar of the fixtures
+  bool force = false;        // replace files that publish did not write
 };
 
 namespace fs = std::filesystem;
@@ -89,8 +91,11 @@ void prepare_outputs(const PublishOptions& options, std::ostream& out) {
 
 }  // namespace
 
-int publish_standings(const PublishOptions& options, CommandContext& context) {
+int publish_standings(PublishOptions options, CommandContext& context) {
   std::ostream& out = context.out;
+  if (options.page.empty())
+    options.page =
+        options.after ? "league-after-" + std::to_string(*options.after) + ".html" : "league.html";
   prepare_outputs(options, out);
   StandingsRead read = gather_standings();
   if (read.problem) fail(*read.problem);
@@ -99,6 +104,10 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
   standings.grounds = kept_grounds().grounds;
+  if (options.after) {
+    if (auto problem = wind_back_to_round(standings, *options.after, "league publish --after"))
+      fail(*problem);
+  }
 
   // Every output or none is replaced, as one transaction.
   std::vector<FileChange> files{{options.page, standings_page(standings)}};
@@ -118,8 +127,9 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
   if (const auto problem = replace_outputs(context.lock, files)) fail(*problem);
 
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "
-      << (standings.round > 0 ? "after round " + std::to_string(standings.round)
-                              : std::string("no round recorded yet"))
+      << (standings.round > 0
+              ? "after round " + std::to_string(options.after.value_or(standings.round))
+              : std::string("no round recorded yet"))
       << ")\n";
   if (!options.json.empty()) out << "Wrote " << options.json << "\n";
   if (!options.ics.empty()) out << "Wrote " << options.ics << "\n";
@@ -128,7 +138,10 @@ int publish_standings(const PublishOptions& options, CommandContext& context) {
 
 CommandRun publish_command(CLI::App& command) {
   auto options = std::make_shared<PublishOptions>();
-  command.add_option("--out", options->page, "The page (default: league.html)");
+  command.add_option("--out", options->page,
+                     "The page (default: league.html; with --after N, league-after-N.html)");
+  command.add_option("--after", options->after,
+                     "The standings after round N (of fixtures.txt when there is one)");
   command.add_option("--json", options->json, "Also write the standings as JSON");
   command.add_option("--ics", options->ics,
                      "Also write the fixtures of fixtures.txt as an iCalendar file");

@@ -1,4 +1,6 @@
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <memory>
 #include <ostream>
 
 #include "common/io/league_files.h"
@@ -6,6 +8,7 @@
 #include "common/text/wording.h"
 #include "league/commands/command.h"
 #include "league/publish/adjustment_text.h"
+#include "league/publish/standings_after.h"
 #include "league/season/round_fixtures.h"
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
@@ -50,6 +53,20 @@ std::string result_line(const AppliedMatch& match, const SeasonSchedule* schedul
   line += " (" + notes.front();
   for (std::size_t k = 1; k < notes.size(); ++k) line += ", " + notes[k];
   return line + ")";
+}
+
+// The last entry's results under their heading: "Round 2's results:".
+void results_lines(std::ostream& out, const Matchdays& matchdays) {
+  if (matchdays.results.empty()) return;
+  const SeasonSchedule* schedule = matchdays.fixtures ? &matchdays.schedule : nullptr;
+  const std::string heading =
+      schedule ? results_heading(matchdays.results, *schedule, matchdays.last_round)
+               : "Round " + std::to_string(matchdays.last_round);
+  out << '\n'
+      << (heading.rfind("Round ", 0) == 0 ? heading + "'s results:" : "Latest: " + heading + ":")
+      << '\n';
+  for (const AppliedMatch& match : matchdays.results)
+    out << "  " << result_line(match, schedule) << '\n';
 }
 
 // "Rounds applied: 2, the last (round 2) on ...", or with fixtures.txt the
@@ -104,17 +121,7 @@ int show_status(CommandContext& context) {
            "keeps one).\n";
   applied_line(out, matchdays);
   if (!table.rows.empty() && table.rows.front().P > 0) out << leader_line(table.rows.front());
-  if (!matchdays.results.empty()) {
-    const SeasonSchedule* schedule = matchdays.fixtures ? &matchdays.schedule : nullptr;
-    const std::string heading =
-        schedule ? results_heading(matchdays.results, *schedule, matchdays.last_round)
-                 : "Round " + std::to_string(matchdays.last_round);
-    out << '\n'
-        << (heading.rfind("Round ", 0) == 0 ? heading + "'s results:" : "Latest: " + heading + ":")
-        << '\n';
-    for (const AppliedMatch& match : matchdays.results)
-      out << "  " << result_line(match, schedule) << '\n';
-  }
+  results_lines(out, matchdays);
   if (const std::vector<std::string> adjustments = adjustment_lines(); !adjustments.empty()) {
     out << "\nPoints adjustments:\n";
     for (const std::string& line : adjustments) out << "  " << line << '\n';
@@ -152,8 +159,41 @@ int show_status(CommandContext& context) {
   return 0;
 }
 
-CommandRun status_command(CLI::App&) {
-  return show_status;
+// The table after round n as table.txt lays it out, with that round's
+// results and the adjustments made up to then.
+int show_status_after(int n, CommandContext& context) {
+  std::ostream& out = context.out;
+  StandingsRead read = gather_standings();
+  if (read.problem) fail(*read.problem);
+  Standings& standings = read.standings;
+  std::vector<std::string> teams;
+  for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
+  standings.matchdays = league_matchdays(teams);
+  if (auto problem = wind_back_to_round(standings, n, "league status --after")) fail(*problem);
+
+  if (!standings.league.empty()) out << standings.league << '\n';
+  out << "Table after round " << n;
+  if (!standings.date.empty()) out << " (results entered by " << standings.date << ")";
+  out << ":\n\n";
+  std::vector<TableEntry> table;
+  for (const StandingsRow& row : standings.table) table.push_back(row.entry);
+  out << format_league_table(table);
+  results_lines(out, standings.matchdays);
+  if (!standings.adjustments.empty()) {
+    out << "\nPoints adjustments:\n";
+    for (const Adjustment& adjustment : standings.adjustments)
+      out << "  " << adjustment_line(adjustment) << '\n';
+  }
+  return 0;
+}
+
+CommandRun status_command(CLI::App& command) {
+  auto after = std::make_shared<std::optional<int>>();
+  command.add_option("--after", *after,
+                     "The table after round N (of fixtures.txt when there is one)");
+  return [after](CommandContext& context) {
+    return *after ? show_status_after(**after, context) : show_status(context);
+  };
 }
 
 }  // namespace league

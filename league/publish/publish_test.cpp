@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "common/io/whole_file.h"
+#include "common/table/table_file.h"
 #include "league/app/run_league.h"
 #include "league/publish/publish_test_league.h"
 #include "tests/support/scratch_dir.h"
@@ -42,6 +43,36 @@ TEST(LeaguePublish, WritesThePageAndTheJsonOnlyWhenAsked) {
   ASSERT_EQ(run({"publish", "--out", "site/page.html", "--json", "standings.json"}, out, err), 0);
   EXPECT_NE(read_whole_file("standings.json")->find("\"order\""), std::string::npos);
   EXPECT_NE(read_whole_file("site/page.html")->find("<polyline"), std::string::npos);
+}
+
+// The test league's writer keeps each round's table in history/ as it
+// computed it, apart from the replay that --after goes through.
+TEST(LeaguePublish, AfterARoundShowsTheTableThatRoundLeftAndRefusesOthers) {
+  testing::ScratchWorkDir folder("publish_test");
+  write_test_league({"Lions", "Tigers", "Bears", "Wolves"}, 3, false);
+  std::string out;
+  std::string err;
+  ASSERT_EQ(run({"publish", "--after", "2"}, out, err), 0) << err;
+  EXPECT_EQ(out, "Wrote league-after-2.html (4 teams, after round 2)\n");
+  const std::string page = *read_whole_file("league-after-2.html");
+  std::vector<std::string> rows;
+  for (auto at = page.find("<tr data-team=\""); at != std::string::npos;
+       at = page.find("<tr data-team=\"", at + 1))
+    rows.push_back(page.substr(at + 15, page.find('"', at + 15) - at - 15));
+  std::vector<std::string> kept;
+  for (const TableEntry& entry :
+       read_league_table(*read_whole_file("history/2/after/table.txt"), "table").rows)
+    kept.push_back(entry.Team);
+  EXPECT_EQ(rows, kept);
+  EXPECT_NE(page.find("after round 2</title>"), std::string::npos);
+  EXPECT_NE(page.find(", round 2: position"), std::string::npos);
+  EXPECT_EQ(page.find(", round 3: position"), std::string::npos);
+
+  for (const char* round : {"0", "4"}) {
+    EXPECT_EQ(run({"publish", "--after", round}, out, err), 1);
+    EXPECT_EQ(err, "league publish --after: no round " + std::string(round) +
+                       " to show: the rounds complete so far are 1 to 3\n");
+  }
 }
 
 TEST(LeaguePublish, RefusesToWriteOverAFileTheLeagueKeeps) {

@@ -15,6 +15,7 @@
 #include "league/store/history.h"
 #include "league/store/league_name.h"
 #include "league/store/reading.h"
+#include "league/store/season_files.h"
 
 namespace league {
 
@@ -166,6 +167,7 @@ StandingsRead gather_standings() {
   WithdrawalsRead withdrawals = read_recorded_withdrawals();
   if (!withdrawals.problems.empty() && !read.problem) read.problem = withdrawals.problems.front();
   standings.withdrawals = std::move(withdrawals.withdrawals);
+  standings.applied = applied_matches();
   return read;
 }
 

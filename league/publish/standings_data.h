@@ -50,6 +50,7 @@ struct Standings {
   std::string league;                   // the league's name; empty when it has none
   std::vector<Adjustment> adjustments;  // every recorded points adjustment, oldest first
   std::vector<Withdrawal> withdrawals;  // every club withdrawn, oldest first
+  std::vector<AppliedMatch> applied;    // every recorded round's matches, round by round
   // The last round's results; with fixtures.txt, the postponed and the next.
   Matchdays matchdays;
   Grounds grounds;  // where each team plays at home; empty when none is kept

@@ -1,15 +1,13 @@
 #include "league/store/adjustments.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
-#include "common/text/free_text.h"
 #include "common/text/integers.h"
-#include "common/text/lines.h"
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
+#include "league/store/entry_lines.h"
 #include "league/store/history.h"
 #include "league/store/withdrawals.h"
 
@@ -34,55 +32,20 @@ std::string format_adjustment(const Adjustment& adjustment) {
 }
 
 AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file) {
-  AdjustmentFileRead read;
-  std::vector<std::string_view> lines;
-  LineReader reader(text);
-  while (const auto line = reader.next()) lines.push_back(without_line_end(*line));
-  const auto value = [&](std::size_t index,
-                         std::string_view key) -> std::optional<std::string_view> {
-    if (index >= lines.size()) {
-      read.problem = Diagnostic{file, 0, "ends before its " + std::string(key) + " line"};
-      return std::nullopt;
-    }
-    const std::string_view line = lines[index];
-    if (line.size() <= key.size() || !line.starts_with(key) || line[key.size()] != ' ') {
-      read.problem = Diagnostic{file, index + 1,
-                                in_quotes(line) + " is not the line " +
-                                    in_quotes(std::string(key) + " ...") + " that belongs here"};
-      return std::nullopt;
-    }
-    return line.substr(key.size() + 1);
-  };
-
-  const auto team = value(0, "team");
-  if (!team) return read;
-  if (team->empty() || std::any_of(team->begin(), team->end(), is_space)) {
-    read.problem = Diagnostic{file, 1, in_quotes(*team) + " is not a team name"};
-    return read;
-  }
-  const auto points = value(1, "points");
-  if (!points) return read;
+  EntryLines lines(text, file);
+  const auto team = lines.team();
+  const auto points = team ? lines.value(1, "points") : std::nullopt;
+  if (!points) return {{}, lines.problem()};
   const auto number = parse_whole_int(*points);
-  if (!number || *number == 0) {
-    read.problem = Diagnostic{file, 2, in_quotes(*points) + " is not a whole number of points"};
-    return read;
+  if (!number || *number == 0)
+    return {{}, Diagnostic{file, 2, in_quotes(*points) + " is not a whole number of points"}};
+  const auto reason = lines.reason();
+  if (!reason) return {{}, lines.problem()};
+  for (std::size_t extra = 3; extra < lines.lines().size(); ++extra) {
+    if (!trimmed(lines.lines()[extra]).empty())
+      return {{}, Diagnostic{file, extra + 1, "a line after the reason, where none belongs"}};
   }
-  const auto reason = value(2, "reason");
-  if (!reason) return read;
-  if (const auto problem = free_text_problem(*reason)) {
-    read.problem = Diagnostic{file, 3, "the reason " + *problem};
-    return read;
-  }
-  for (std::size_t extra = 3; extra < lines.size(); ++extra) {
-    if (!trimmed(lines[extra]).empty()) {
-      read.problem = Diagnostic{file, extra + 1, "a line after the reason, where none belongs"};
-      return read;
-    }
-  }
-  read.adjustment.team = std::string(*team);
-  read.adjustment.points = *number;
-  read.adjustment.reason = std::string(*reason);
-  return read;
+  return {{0, 0, std::string(*team), *number, std::string(*reason), {}}, std::nullopt};
 }
 
 AdjustmentFileRead read_recorded_adjustment(int round, int number) {

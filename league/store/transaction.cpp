@@ -33,11 +33,6 @@ void sync_parent(const std::string& path) {
   sync_folder(parent.empty() ? "." : parent);
 }
 
-bool present(const std::string& path) {
-  std::error_code error;
-  return fs::exists(fs::symlink_status(path, error));
-}
-
 // Creates the folders of `path` that are missing, from the outermost.
 bool make_folders(const std::string& path) {
   if (path.empty()) return true;
@@ -54,8 +49,8 @@ void prune_empty_folders(const std::string& path) {
   for (std::string folder = parent_of(path); !folder.empty(); folder = parent_of(folder)) {
     // A folder already gone (a killed run's removal, completed again) is
     // passed over: its parent may still be left empty.
+    if (!path_exists(folder)) continue;
     std::error_code error;
-    if (!fs::exists(fs::symlink_status(folder, error))) continue;
     if (!fs::is_directory(fs::symlink_status(folder, error)) || !fs::is_empty(folder, error) ||
         error || !fs::remove(folder, error))
       return;
@@ -65,7 +60,7 @@ void prune_empty_folders(const std::string& path) {
 
 bool remove_durably(const std::string& path) {
   std::error_code error;
-  if (!present(path)) return true;
+  if (!path_exists(path)) return true;
   if (!fs::remove(path, error)) return false;
   sync_parent(path);
   return true;
@@ -250,7 +245,7 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
   Journal journal{std::string(what), {}};
   for (const FileChange& change : changes) {
     Journal::Entry entry{change.path, std::nullopt, change.contents};
-    if (present(change.path)) {
+    if (path_exists(change.path)) {
       entry.old_contents = read_whole_file(change.path);
       if (!entry.old_contents) return Diagnostic{change.path, 0, "cannot be read; nothing changed"};
     }
@@ -297,7 +292,7 @@ std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view w
 
 std::optional<Diagnostic> unrecovered_run(const std::string& why_not) {
   for (const char* path : {kJournalFile, kRollbackFile}) {
-    if (!present(path)) continue;
+    if (!path_exists(path)) continue;
     return Diagnostic{
         path, 0,
         "an interrupted run left the league's files half changed, and this "
@@ -318,7 +313,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
   for (std::string& path : remove_temporary_files_in<fs::recursive_directory_iterator>(kHistoryDir))
     recovery.removed.push_back(std::move(path));
 
-  if (present(kRollbackFile)) {
+  if (path_exists(kRollbackFile)) {
     Loaded loaded = load_journal(kRollbackFile);
     if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed, {}};
     const Journal& journal = *loaded.journal;
@@ -331,7 +326,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
     }
     remove_durably(kRollbackFile);
     recovery.report = "Rolled back " + interrupted(journal.what) + '.';
-  } else if (present(kJournalFile)) {
+  } else if (path_exists(kJournalFile)) {
     Loaded loaded = load_journal(kJournalFile);
     if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed, {}};
     const Journal& journal = *loaded.journal;

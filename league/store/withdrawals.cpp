@@ -1,12 +1,9 @@
 #include "league/store/withdrawals.h"
 
-#include <algorithm>
-
 #include "common/io/whole_file.h"
-#include "common/text/free_text.h"
-#include "common/text/lines.h"
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
+#include "league/store/entry_lines.h"
 #include "league/store/history.h"
 
 namespace league {
@@ -16,56 +13,17 @@ std::string format_withdrawal(const Withdrawal& withdrawal) {
          "\nreason " + withdrawal.reason + "\n";
 }
 
-namespace {
-
-// The value of line `index`, which must be "KEY value".
-std::optional<std::string_view> value_of(const std::vector<std::string_view>& lines,
-                                         std::size_t index, std::string_view key,
-                                         const std::string& file,
-                                         std::optional<Diagnostic>& problem) {
-  if (index >= lines.size()) {
-    problem = Diagnostic{file, 0, "ends before its " + std::string(key) + " line"};
-    return std::nullopt;
-  }
-  const std::string_view line = lines[index];
-  if (line.size() <= key.size() || !line.starts_with(key) || line[key.size()] != ' ') {
-    problem = Diagnostic{file, index + 1,
-                         in_quotes(line) + " is not the line " +
-                             in_quotes(std::string(key) + " ...") + " that belongs here"};
-    return std::nullopt;
-  }
-  return line.substr(key.size() + 1);
-}
-
-}  // namespace
-
 WithdrawalFileRead read_withdrawal_file(std::string_view text, const std::string& file) {
-  WithdrawalFileRead read;
-  std::vector<std::string_view> lines;
-  LineReader reader(text);
-  while (const auto line = reader.next()) lines.push_back(without_line_end(*line));
-  const auto team = value_of(lines, 0, "team", file, read.problem);
-  if (!team) return read;
-  if (team->empty() || std::any_of(team->begin(), team->end(), is_space)) {
-    read.problem = Diagnostic{file, 1, in_quotes(*team) + " is not a team name"};
-    return read;
-  }
-  const auto record = value_of(lines, 1, "record", file, read.problem);
-  if (!record) return read;
-  if (*record != "expunged" && *record != "kept") {
-    read.problem = Diagnostic{file, 2, in_quotes(*record) + " is neither expunged nor kept"};
-    return read;
-  }
-  const auto reason = value_of(lines, 2, "reason", file, read.problem);
-  if (!reason) return read;
-  if (const auto problem = free_text_problem(*reason)) {
-    read.problem = Diagnostic{file, 3, "the reason " + *problem};
-    return read;
-  }
-  read.withdrawal.team = std::string(*team);
-  read.withdrawal.expunged = *record == "expunged";
-  read.withdrawal.reason = std::string(*reason);
-  return read;
+  EntryLines lines(text, file);
+  const auto team = lines.team();
+  const auto record = team ? lines.value(1, "record") : std::nullopt;
+  if (!record) return {{}, lines.problem()};
+  if (*record != "expunged" && *record != "kept")
+    return {{}, Diagnostic{file, 2, in_quotes(*record) + " is neither expunged nor kept"}};
+  const auto reason = lines.reason();
+  if (!reason) return {{}, lines.problem()};
+  return {{0, 0, std::string(*team), *record == "expunged", std::string(*reason), {}},
+          std::nullopt};
 }
 
 bool holds_withdrawal(const std::string& dir) {
@@ -78,11 +36,7 @@ namespace {
 WithdrawalFileRead read_recorded_withdrawal(const std::string& dir) {
   const std::string file = dir + "/" + kWithdrawalFile;
   const auto text = read_whole_file(file);
-  if (!text) {
-    WithdrawalFileRead missing;
-    missing.problem = Diagnostic{file, 0, "cannot be read"};
-    return missing;
-  }
+  if (!text) return {{}, Diagnostic{file, 0, "cannot be read"}};
   WithdrawalFileRead read = read_withdrawal_file(*text, file);
   read.withdrawal.applied = std::string(trimmed(read_whole_file(dir + "/applied").value_or("")));
   return read;

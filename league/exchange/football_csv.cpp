@@ -6,6 +6,7 @@
 
 #include "common/text/integers.h"
 #include "common/text/spaces.h"
+#include "common/text/wording.h"
 #include "league/exchange/csv_records.h"
 
 namespace league::exchange {
@@ -103,9 +104,9 @@ std::string read_score(std::string_view h, std::string_view a, std::string_view 
   const auto home_count = whole_number(h);
   const auto away_count = whole_number(a);
   if (!home_count || !away_count) {
-    std::string what_is_wrong = quoted(h);
+    std::string what_is_wrong = in_quotes(h);
     what_is_wrong += " and ";
-    what_is_wrong += quoted(a);
+    what_is_wrong += in_quotes(a);
     what_is_wrong += " are no ";
     what_is_wrong += what;
     what_is_wrong += " goals";
@@ -119,18 +120,18 @@ std::string read_score(std::string_view h, std::string_view a, std::string_view 
 std::string letter_problem(std::string_view letter, const std::optional<Score>& given) {
   if (letter.empty() || !given) return {};
   if (letter.size() == 1 && letter.front() == result_letter(*given)) return {};
-  return "result " + quoted(letter) + " does not fit the score " + std::to_string(given->home) +
+  return "result " + in_quotes(letter) + " does not fit the score " + std::to_string(given->home) +
          "-" + std::to_string(given->away);
 }
 
 // The date and kick-off of a row. Returns what is wrong, empty when nothing.
 std::string read_when(std::string_view date, std::string_view time, ExchangeMatch& match) {
   const auto parsed = parse_csv_date(date);
-  if (!parsed) return quoted(date) + " is no date (dd/mm/yyyy)";
+  if (!parsed) return in_quotes(date) + " is no date (dd/mm/yyyy)";
   match.date = *parsed;
   if (time.empty()) return {};
   match.time = parse_clock_time(time);
-  if (!match.time) return quoted(time) + " is no time (HH:MM)";
+  if (!match.time) return in_quotes(time) + " is no time (HH:MM)";
   return {};
 }
 
@@ -159,7 +160,7 @@ std::string read_row(const CsvRecord& record, const Columns& at, ExchangeMatch& 
   match.status = implied_status(match);
   if (!field(at.status).empty()) {
     const auto named = parse_status(ascii_lower(field(at.status)));
-    if (!named) return quoted(field(at.status)) + " is no match status";
+    if (!named) return in_quotes(field(at.status)) + " is no match status";
     match.status = *named;
   }
   return match_problem(match).value_or(std::string());

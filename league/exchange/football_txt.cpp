@@ -9,6 +9,7 @@
 #include "common/text/spaces.h"
 #include "common/text/tokens.h"
 #include "common/text/utf8.h"
+#include "common/text/wording.h"
 
 namespace league::exchange {
 
@@ -350,7 +351,7 @@ class TxtReader {
     match.home = std::string(parts.home);
     match.away = std::string(parts.away);
     if (!read_score(parts.score, match)) {
-      problem(number, quoted(parts.score) + " is no score (H-A, H-A (H-A) or -)");
+      problem(number, in_quotes(parts.score) + " is no score (H-A, H-A (H-A) or -)");
       return;
     }
     if (!date_) {

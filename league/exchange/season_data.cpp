@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "common/text/spaces.h"
+#include "common/text/wording.h"
 
 namespace league::exchange {
 
@@ -26,10 +27,6 @@ std::optional<int> digits(std::string_view text, std::size_t pos, std::size_t co
     value = value * 10 + (text[k] - '0');
   }
   return value;
-}
-
-std::string two_digits(int value) {
-  return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 
 }  // namespace
@@ -122,7 +119,7 @@ bool same_match(const ExchangeMatch& a, const ExchangeMatch& b) {
 
 std::optional<std::string> match_problem(const ExchangeMatch& match) {
   if (match.home.empty() || match.away.empty()) return "a match without both team names";
-  if (match.home == match.away) return quoted(match.home) + " plays itself";
+  if (match.home == match.away) return in_quotes(match.home) + " plays itself";
   for (const auto& score : {match.full_time, match.half_time}) {
     if (score && (score->home < 0 || score->away < 0)) return "a negative goal count";
   }
@@ -146,15 +143,6 @@ std::string ascii_lower(std::string_view text) {
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return out;
-}
-
-std::string quoted(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 2);
-  out += '"';
-  out += text;
-  out += '"';
   return out;
 }
 

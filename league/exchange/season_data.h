@@ -104,9 +104,6 @@ inline MatchStatus implied_status(const ExchangeMatch& match) {
 // The text with ASCII capitals made small, for names matched case aside.
 std::string ascii_lower(std::string_view text);
 
-// The text in double quotes, as problems show what a file holds.
-std::string quoted(std::string_view text);
-
 // The status of a name as status_name gives it; nothing for another word.
 std::optional<MatchStatus> parse_status(std::string_view name);
 

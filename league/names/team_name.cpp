@@ -7,6 +7,7 @@
 #include "common/io/league_files.h"
 #include "common/text/spaces.h"
 #include "common/text/utf8.h"
+#include "common/text/wording.h"
 
 namespace league {
 
@@ -29,10 +30,6 @@ std::string code_point(char32_t code) {
   return text;
 }
 
-std::string quoted(std::string_view text) {
-  return '"' + std::string(text) + '"';
-}
-
 // What is wrong with the characters of a name, if anything: it must be UTF-8
 // without control characters (white space apart, which becomes a blank) and
 // without spaces other than the blank.
@@ -43,8 +40,8 @@ std::optional<std::string> character_problem(std::string_view name) {
     if (!is_space(name[i]) && is_control(next.code))
       return "the name holds a control character (" + code_point(next.code) + ")";
     if (is_other_space(next.code)) {
-      return quoted(name) + " holds a space other than the plain blank (" + code_point(next.code) +
-             "); write a plain blank";
+      return in_quotes(name) + " holds a space other than the plain blank (" +
+             code_point(next.code) + "); write a plain blank";
     }
     i += next.length;
   }
@@ -85,32 +82,32 @@ std::optional<std::string> check_written_name(std::string_view written) {
   const std::string stored = stored_form(name);
   // Without white space in it, a name is its own stored form.
   if (stored != name && name.find('_') != std::string_view::npos) {
-    return quoted(name) +
+    return in_quotes(name) +
            " holds both blanks and _, which the tools' files write for a blank (write " +
            normal_written_form(name) + ")";
   }
   if (stored.front() == '_' || stored.back() == '_' || stored.find("__") != std::string::npos) {
-    return quoted(name) +
+    return in_quotes(name) +
            " has _ at an end or two in a row: in the tools' files _ stands for one blank between "
            "words";
   }
   for (const std::string_view dash : {"-", ":", "\u2013"}) {
     const std::string word = '_' + std::string(dash) + '_';
     if (('_' + stored + '_').find(word) != std::string::npos) {
-      return quoted(name) + " has " + std::string(dash) +
+      return in_quotes(name) + " has " + std::string(dash) +
              " as a word of its own, which fixtures and results read between two teams";
     }
   }
   if (stored.front() == '#')
-    return quoted(name) + " starts with #, which fixtures.txt reads as a comment";
+    return in_quotes(name) + " starts with #, which fixtures.txt reads as a comment";
   if (stored.front() == '@')
-    return quoted(name) + " starts with @, which fixtures.txt reads as a venue after a team";
+    return in_quotes(name) + " starts with @, which fixtures.txt reads as a venue after a team";
   if (stored == "No") {
     return std::string("a team cannot be named No: table_update drops that name's row from ") +
            kAttendancesFile;
   }
   if (stored.size() > kMaxStoredNameBytes) {
-    return quoted(name) + " is too long for the tools' files: " + std::to_string(stored.size()) +
+    return in_quotes(name) + " is too long for the tools' files: " + std::to_string(stored.size()) +
            " bytes as " + stored + ", and they hold " + std::to_string(kMaxStoredNameBytes) +
            " (an accented letter takes two)";
   }

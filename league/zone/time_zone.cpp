@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "common/text/spaces.h"
 #include "league/zone/civil.h"
 
 namespace league::zone {
@@ -13,14 +14,6 @@ constexpr std::int64_t kDay = 86400;
 
 bool is_letter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool is_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 // Reads a rule's text from the front, consuming what it takes.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/text/wording.h"
 #include "league/zone/civil.h"
 
 namespace league::zone {
@@ -11,10 +12,6 @@ namespace {
 
 constexpr std::int64_t kDay = 86400;
 constexpr std::array<std::string_view, 7> kDays = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
-
-std::string two_digits(int value) {
-  return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
-}
 
 // "+0100", "-0500", "+054500": TZOFFSETFROM and TZOFFSETTO values.
 std::string offset_text(int offset) {

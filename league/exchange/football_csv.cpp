@@ -103,15 +103,8 @@ std::string read_score(std::string_view h, std::string_view a, std::string_view 
   if (h.empty() && a.empty()) return {};
   const auto home_count = whole_number(h);
   const auto away_count = whole_number(a);
-  if (!home_count || !away_count) {
-    std::string what_is_wrong = in_quotes(h);
-    what_is_wrong += " and ";
-    what_is_wrong += in_quotes(a);
-    what_is_wrong += " are no ";
-    what_is_wrong += what;
-    what_is_wrong += " goals";
-    return what_is_wrong;
-  }
+  if (!home_count || !away_count)
+    return in_quotes(h) + " and " + in_quotes(a) + " are no " + std::string(what) + " goals";
   target = Score{*home_count, *away_count};
   return {};
 }

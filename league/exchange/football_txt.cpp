@@ -34,6 +34,13 @@ int name_index(std::string_view word, const std::array<std::string_view, N>& nam
   return -1;
 }
 
+// The first three letters of a name, the first a capital: "Mon", "Jan".
+std::string short_name(std::string_view name) {
+  std::string word(name.substr(0, 3));
+  word[0] = static_cast<char>(word[0] - 'a' + 'A');
+  return word;
+}
+
 std::optional<int> small_number(std::string_view token, std::size_t max_digits) {
   if (token.empty() || token.size() > max_digits) return std::nullopt;
   int value = 0;
@@ -290,10 +297,8 @@ class TxtReader {
     const auto fits = [&](const CalendarDate& date) {
       return is_valid_date(date) && (line.weekday < 0 || weekday(date) == line.weekday);
     };
-    std::string shown(kMonths[static_cast<std::size_t>(line.month - 1)].substr(0, 3));
-    shown[0] = static_cast<char>(shown[0] - 'a' + 'A');
-    shown += ' ';
-    shown += std::to_string(line.day);
+    const std::string shown = short_name(kMonths[static_cast<std::size_t>(line.month - 1)]) + ' ' +
+                              std::to_string(line.day);
     if (line.year) {
       const CalendarDate date{*line.year, line.month, line.day};
       if (!fits(date)) {
@@ -421,15 +426,10 @@ std::string score_text(const ExchangeMatch& match) {
 }
 
 std::string date_line(const CalendarDate& date) {
-  const auto title = [](std::string_view name) {
-    std::string word(name.substr(0, 3));
-    word[0] = static_cast<char>(word[0] - 'a' + 'A');
-    return word;
-  };
   std::string line = "[";
-  line += title(kWeekdays[static_cast<std::size_t>(weekday(date))]);
+  line += short_name(kWeekdays[static_cast<std::size_t>(weekday(date))]);
   line += ' ';
-  line += title(kMonths[static_cast<std::size_t>(date.m - 1)]);
+  line += short_name(kMonths[static_cast<std::size_t>(date.m - 1)]);
   line += '/';
   line += std::to_string(date.d);
   line += ' ';

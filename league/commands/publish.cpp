@@ -14,6 +14,9 @@
 #include "league/publish/publish_html.h"
 #include "league/publish/publish_json.h"
 #include "league/publish/published_files.h"
+#include "league/publish/season_matches.h"
+#include "league/publish/season_pages.h"
+#include "league/publish/site_pages.h"
 #include "league/publish/standings_after.h"
 #include "league/publish/standings_data.h"
 #include "league/store/history.h"
@@ -29,7 +32,26 @@ struct PublishOptions {
   std::string json;          // empty: no JSON
   std::string ics;           // empty: no calendar of the fixtures
   bool force = false;        // replace files that publish did not write
+  bool pages = false;        // also the fixtures, the grid and the teams' pages
 };
+
+// An output with what it is, as messages name it.
+struct Output {
+  std::string path;
+  std::string kind;
+};
+
+// Every output, in the order the messages name them.
+std::vector<Output> output_list(const PublishOptions& options, const SitePages* pages) {
+  std::vector<Output> outputs{{options.page, "page"}};
+  if (!options.json.empty()) outputs.push_back({options.json, "JSON"});
+  if (!options.ics.empty()) outputs.push_back({options.ics, "calendar"});
+  if (!pages) return outputs;
+  outputs.push_back({pages->fixtures, "fixtures page"});
+  outputs.push_back({pages->grid, "results grid"});
+  for (const TeamPage& team : pages->teams) outputs.push_back({team.path, "team page"});
+  return outputs;
+}
 
 namespace fs = std::filesystem;
 
@@ -41,17 +63,13 @@ fs::path where(const std::string& path) {
 
 // Refuses an output that would overwrite a file the league keeps, or that
 // names the same file as the other output.
-void refuse_league_files(const PublishOptions& options) {
+void refuse_league_files(const std::vector<Output>& outputs) {
   std::vector<std::string> kept{kSettingsFile, kTableFile,    kFormFile,    kAttendancesFile,
                                 kResultsFile,  kTeamsDirFile, kFixturesFile};
   if (const auto teams = read_league_file(kTeamsDirFile)) {
     for (const std::string_view roster : roster_names(*teams)) kept.emplace_back(roster);
   }
   const fs::path history = where(kHistoryDir);
-  // Each output with what it is, in the order the messages name them.
-  std::vector<std::pair<std::string, std::string>> outputs{{options.page, "page"}};
-  if (!options.json.empty()) outputs.emplace_back(options.json, "JSON");
-  if (!options.ics.empty()) outputs.emplace_back(options.ics, "calendar");
   for (const auto& [output, kind] : outputs) {
     const fs::path target = where(output);
     const auto [inside, rest] =
@@ -63,23 +81,21 @@ void refuse_league_files(const PublishOptions& options) {
   for (std::size_t later = 1; later < outputs.size(); ++later) {
     for (std::size_t earlier = 0; earlier < later; ++earlier) {
       const auto& [path, kind] = outputs[later];
-      if (where(path) != where(outputs[earlier].first)) continue;
+      if (where(path) != where(outputs[earlier].path)) continue;
       fail({path, 0,
-            "is the " + outputs[earlier].second + "'s file too; give the " + kind +
-                " another name"});
+            "is the " + outputs[earlier].kind + "'s file too; give the " + kind + " another name"});
     }
   }
 }
 
 // The outputs' places checked, and what killed runs left in their folders
 // removed, before anything is written.
-void prepare_outputs(const PublishOptions& options, std::ostream& out) {
-  refuse_league_files(options);
-  std::vector<std::string> paths{options.page};
-  if (!options.json.empty()) paths.push_back(options.json);
-  if (!options.ics.empty()) paths.push_back(options.ics);
-  for (const std::string& path : paths) {
-    if (const auto problem = check_output_place(path, options.force)) fail(*problem);
+void prepare_outputs(const std::vector<Output>& outputs, bool force, std::ostream& out) {
+  refuse_league_files(outputs);
+  std::vector<std::string> paths;
+  for (const Output& output : outputs) {
+    if (const auto problem = check_output_place(output.path, force)) fail(*problem);
+    paths.push_back(output.path);
   }
   const std::vector<std::string> removed = remove_output_temporaries(paths);
   if (!removed.empty()) {
@@ -89,6 +105,13 @@ void prepare_outputs(const PublishOptions& options, std::ostream& out) {
   }
 }
 
+// The pages beside the standings page.
+void add_site_pages(std::vector<FileChange>& files, const Standings& standings,
+                    const SitePages& pages) {
+  files.push_back({pages.fixtures, fixtures_page(standings, pages)});
+  files.push_back({pages.grid, grid_page(standings, pages)});
+}
+
 }  // namespace
 
 int publish_standings(PublishOptions options, CommandContext& context) {
@@ -96,7 +119,6 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   if (options.page.empty())
     options.page =
         options.after ? "league-after-" + std::to_string(*options.after) + ".html" : "league.html";
-  prepare_outputs(options, out);
   StandingsRead read = gather_standings();
   if (read.problem) fail(*read.problem);
   Standings& standings = read.standings;
@@ -108,9 +130,14 @@ int publish_standings(PublishOptions options, CommandContext& context) {
     if (auto problem = wind_back_to_round(standings, *options.after, "league publish --after"))
       fail(*problem);
   }
+  std::optional<SitePages> pages;
+  if (options.pages) pages = site_pages(options.page, {});
+  prepare_outputs(output_list(options, pages ? &*pages : nullptr), options.force, out);
 
   // Every output or none is replaced, as one transaction.
-  std::vector<FileChange> files{{options.page, standings_page(standings)}};
+  std::vector<FileChange> files{
+      {options.page, standings_page(standings, pages ? &*pages : nullptr)}};
+  if (pages) add_site_pages(files, standings, *pages);
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
   const Matchdays& matchdays = standings.matchdays;
   if (!options.ics.empty()) {
@@ -133,6 +160,10 @@ int publish_standings(PublishOptions options, CommandContext& context) {
       << ")\n";
   if (!options.json.empty()) out << "Wrote " << options.json << "\n";
   if (!options.ics.empty()) out << "Wrote " << options.ics << "\n";
+  if (pages) {
+    out << "Wrote " << pages->fixtures << ", " << pages->grid << " and " << pages->teams.size()
+        << " team pages beside it\n";
+  }
   return 0;
 }
 
@@ -145,6 +176,9 @@ CommandRun publish_command(CLI::App& command) {
   command.add_option("--json", options->json, "Also write the standings as JSON");
   command.add_option("--ics", options->ics,
                      "Also write the fixtures of fixtures.txt as an iCalendar file");
+  command.add_flag("--pages", options->pages,
+                   "Also write the fixtures and results, the results grid and a page per team "
+                   "beside the page");
   command.add_flag("--force", options->force,
                    "Replace existing files that are no page, JSON or calendar publish wrote");
   return [options](CommandContext& context) { return publish_standings(*options, context); };

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "league/publish/adjustment_text.h"
+#include "league/publish/page_frame.h"
 #include "league/publish/publish_matchdays.h"
 #include "league/publish/publish_text.h"
 #include "league/publish/standings_chart.h"
@@ -192,7 +193,7 @@ std::string withdrawn_mark(const std::string& team, const Standings& standings) 
   return {};
 }
 
-void league_table(std::string& html, const Standings& standings) {
+void league_table(std::string& html, const Standings& standings, const SitePages* pages) {
   html +=
       "<section id=\"table\">\n<h2>League table</h2>\n<div class=\"scroll\">\n"
       "<table class=\"standings\">\n<thead><tr>"
@@ -213,7 +214,7 @@ void league_table(std::string& html, const Standings& standings) {
          std::to_string(place + 1) + "<span class=\"swatch\" style=\"background:" +
              std::string(team_colour(place)) + "\"></span>");
     cell(html, "name grow",
-         display_name(entry.Team) + adjustment_mark(entry.Team, standings) +
+         team_link(pages, entry.Team) + adjustment_mark(entry.Team, standings) +
              withdrawn_mark(entry.Team, standings));
     cell(html, "", std::to_string(entry.P));
     cell(html, "wide", std::to_string(entry.W));
@@ -301,7 +302,11 @@ std::string when_line(const Standings& standings) {
 
 }  // namespace
 
-std::string standings_page(const Standings& standings) {
+std::string_view standings_style() {
+  return kStyle;
+}
+
+std::string standings_page(const Standings& standings, const SitePages* pages) {
   const std::string round = std::to_string(shown_round(standings));
   // The league's name, when it has one, heads the page.
   const std::string heading =
@@ -314,10 +319,11 @@ std::string standings_page(const Standings& standings) {
       "<meta name=\"generator\" content=\"league publish\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
+      std::string(pages ? nav_style() : std::string_view()) +
       "</style>\n</head>\n<body>\n<header>\n";
-  html += "<h1>" + heading + "</h1>\n<p class=\"when\">" + when_line(standings) +
-          "</p>\n</header>\n<main>\n";
-  league_table(html, standings);
+  html += "<h1>" + heading + "</h1>\n<p class=\"when\">" + when_line(standings) + "</p>\n" +
+          (pages ? site_nav(*pages, pages->standings) : std::string()) + "</header>\n<main>\n";
+  league_table(html, standings, pages);
   html += matchdays_sections(standings.matchdays, standings.grounds);
   html += "<div class=\"columns\">\n";
   chart_section(html, standings);

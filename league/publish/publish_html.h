@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "league/publish/site_pages.h"
 #include "league/publish/standings_data.h"
 
 namespace league {
@@ -9,6 +11,11 @@ namespace league {
 // The standings as one self-contained HTML5 page: the style sheet and the
 // chart inline, nothing loaded from elsewhere and no script, laid out for a
 // phone as well as a wide screen and printing on one A4 page.
-std::string standings_page(const Standings& standings);
+// With `pages`, it links to the pages beside it (site_pages.h) and each
+// team's name to its page.
+std::string standings_page(const Standings& standings, const SitePages* pages = nullptr);
+
+// The page's style sheet, which the pages beside it share.
+std::string_view standings_style();
 
 }  // namespace league

@@ -1,0 +1,88 @@
+// The pages beside the standings page, checked against a small season worked
+// out by hand: four teams, three dated rounds, round 2 half played.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+
+#include "common/io/whole_file.h"
+#include "league/app/run_league.h"
+#include "league/publish/publish_test_league.h"
+#include "tests/support/scratch_dir.h"
+
+namespace league {
+namespace {
+
+void league_run(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(run_league(args, out, err), 0) << err.str();
+}
+
+// Round 1: Ashford 2-0 Brackley, Carrow 1-1 Dunmore. Round 2: Brackley 0-3
+// Carrow; Dunmore - Ashford not played by its day. Round 3 to come.
+void write_hand_season() {
+  league_run({"new", "Ashford", "Brackley", "Carrow", "Dunmore"});
+  write_test_file("fixtures.txt",
+                  "Round 1 2026-08-01\nAshford - Brackley\nCarrow - Dunmore\n\n"
+                  "Round 2 2026-08-08\nBrackley - Carrow\nDunmore - Ashford\n\n"
+                  "Round 3 2026-08-15\nAshford - Carrow\nBrackley - Dunmore\n");
+  write_test_file("results.txt", "Ashford 2 - 0 Brackley\nCarrow 1 - 1 Dunmore\n");
+  league_run({"round"});
+  write_test_file("results.txt", "Brackley 0 - 3 Carrow\n");
+  league_run({"round"});
+  setenv("LEAGUE_TODAY", "2026-08-10", 1);
+  league_run({"publish", "--pages"});
+  unsetenv("LEAGUE_TODAY");
+}
+
+// The text of an element's content: tags dropped, the page's entities read.
+std::string text_of(std::string html) {
+  html = std::regex_replace(html, std::regex("<[^>]*>"), "");
+  html = std::regex_replace(html, std::regex("&ndash;"), "-");
+  return std::regex_replace(html, std::regex("&nbsp;"), " ");
+}
+
+// Each row of the first table of `page` after `from`: its cells' texts.
+std::vector<std::vector<std::string>> rows_of(const std::string& page, const std::string& from) {
+  const auto start = page.find("<tbody>", page.find(from));
+  const std::string body = page.substr(start, page.find("</tbody>", start) - start);
+  std::vector<std::vector<std::string>> rows;
+  const std::regex row("<tr[^>]*>(.*?)</tr>");
+  const std::regex cell("<t[hd][^>]*>(.*?)</t[hd]>");
+  for (auto r = std::sregex_iterator(body.begin(), body.end(), row); r != std::sregex_iterator();
+       ++r) {
+    const std::string cells = (*r)[1];
+    rows.emplace_back();
+    for (auto c = std::sregex_iterator(cells.begin(), cells.end(), cell);
+         c != std::sregex_iterator(); ++c)
+      rows.back().push_back(text_of((*c)[1]));
+  }
+  return rows;
+}
+
+TEST(SeasonPages, TheGridAndTheFixturesListOfAHandWorkedSeason) {
+  testing::ScratchWorkDir folder("season_pages_test");
+  write_hand_season();
+  using Rows = std::vector<std::vector<std::string>>;
+  EXPECT_EQ(rows_of(*read_whole_file("league-grid.html"), "class=\"grid\""),
+            (Rows{{"Ashford", "", "2-0", "15 Aug", ""},
+                  {"Brackley", "", "", "0-3", "15 Aug"},
+                  {"Carrow", "", "", "", "1-1"},
+                  {"Dunmore", "P", "", "", ""}}));
+
+  const std::string list = *read_whole_file("league-fixtures.html");
+  EXPECT_EQ(rows_of(list, "Round 2 &middot;"),
+            (Rows{{"Brackley", "0-3", "Carrow"}, {"Dunmore", "-", "Ashfordpostponed"}}));
+  EXPECT_EQ(rows_of(list, "Round 3 &middot;"),
+            (Rows{{"Ashford", "-", "Carrow"}, {"Brackley", "-", "Dunmore"}}));
+  EXPECT_NE(list.find("<h2>Round 3 &middot; <time datetime=\"2026-08-15\">"), std::string::npos);
+  // The standings page links to both.
+  const std::string page = *read_whole_file("league.html");
+  EXPECT_NE(page.find("<a href=\"league-grid.html\">"), std::string::npos);
+  EXPECT_NE(page.find("<a href=\"league-fixtures.html\">"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace league

@@ -110,6 +110,8 @@ void add_site_pages(std::vector<FileChange>& files, const Standings& standings,
                     const SitePages& pages) {
   files.push_back({pages.fixtures, fixtures_page(standings, pages)});
   files.push_back({pages.grid, grid_page(standings, pages)});
+  for (const TeamPage& team : pages.teams)
+    files.push_back({team.path, team_page(standings, pages, team.team)});
 }
 
 }  // namespace
@@ -131,7 +133,7 @@ int publish_standings(PublishOptions options, CommandContext& context) {
       fail(*problem);
   }
   std::optional<SitePages> pages;
-  if (options.pages) pages = site_pages(options.page, {});
+  if (options.pages) pages = site_pages(options.page, teams_by_name(standings));
   prepare_outputs(output_list(options, pages ? &*pages : nullptr), options.force, out);
 
   // Every output or none is replaced, as one transaction.

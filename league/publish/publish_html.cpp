@@ -125,21 +125,6 @@ std::string signed_number(int value) {
   return text;
 }
 
-std::string form_marks(std::string_view letters) {
-  std::string marks;
-  for (const char letter : letters) {
-    if (letter == 'W')
-      marks += "<span class=\"w\" title=\"Won\">W</span>";
-    else if (letter == 'D')
-      marks += "<span class=\"d\" title=\"Drawn\">D</span>";
-    else if (letter == 'L')
-      marks += "<span class=\"l\" title=\"Lost\">L</span>";
-    else
-      marks += html_escape(std::string_view(&letter, 1));
-  }
-  return marks;
-}
-
 // The minus sign of a deduction as a page shows it (U+2212).
 constexpr std::string_view kMinus = "\xE2\x88\x92";
 
@@ -301,6 +286,21 @@ std::string when_line(const Standings& standings) {
 }
 
 }  // namespace
+
+std::string form_marks(std::string_view letters) {
+  std::string marks;
+  for (const char letter : letters) {
+    if (letter == 'W')
+      marks += "<span class=\"w\" title=\"Won\">W</span>";
+    else if (letter == 'D')
+      marks += "<span class=\"d\" title=\"Drawn\">D</span>";
+    else if (letter == 'L')
+      marks += "<span class=\"l\" title=\"Lost\">L</span>";
+    else
+      marks += html_escape(std::string_view(&letter, 1));
+  }
+  return marks;
+}
 
 std::string_view standings_style() {
   return kStyle;

@@ -15,6 +15,9 @@ namespace league {
 // team's name to its page.
 std::string standings_page(const Standings& standings, const SitePages* pages = nullptr);
 
+// W, D and L letters as the page's coloured form marks (inside class "form").
+std::string form_marks(std::string_view letters);
+
 // The page's style sheet, which the pages beside it share.
 std::string_view standings_style();
 

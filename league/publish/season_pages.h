@@ -18,4 +18,8 @@ std::string fixtures_page(const Standings& standings, const SitePages& pages);
 // score, or the fixture's date while it is to come; one A4 page across in print.
 std::string grid_page(const Standings& standings, const SitePages& pages);
 
+// The page of one team: where it stands, its form, its results, its fixtures
+// to come and its place after each recorded round.
+std::string team_page(const Standings& standings, const SitePages& pages, const std::string& team);
+
 }  // namespace league

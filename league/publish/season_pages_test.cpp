@@ -84,5 +84,32 @@ TEST(SeasonPages, TheGridAndTheFixturesListOfAHandWorkedSeason) {
   EXPECT_NE(page.find("<a href=\"league-fixtures.html\">"), std::string::npos);
 }
 
+TEST(SeasonPages, ATeamsPageOfAHandWorkedSeason) {
+  testing::ScratchWorkDir folder("season_pages_test");
+  write_hand_season();
+  // Ashford: top after round 1 (3 points), second to Carrow (4) after round 2.
+  const std::string page = *read_whole_file("league-team-ashford.html");
+  using Rows = std::vector<std::vector<std::string>>;
+  EXPECT_EQ(rows_of(page, "id=\"standing\""),
+            (Rows{{"2", "1", "1", "0", "0", "2", "0", "3", "W"}}));
+  EXPECT_NE(page.find("<li><span class=\"round\">Round 1</span>1</li>"
+                      "<li><span class=\"round\">Round 2</span>2</li>"),
+            std::string::npos);
+  EXPECT_EQ(rows_of(page, "id=\"results\""),
+            (Rows{{"Round 1Sat 1 Aug 2026", "Brackley (H)", "2-0", "W"}}));
+  EXPECT_EQ(rows_of(page, "id=\"fixtures\""),
+            (Rows{{"Round 2Sat 8 Aug 2026", "Dunmore (A)postponed"},
+                  {"Round 3Sat 15 Aug 2026", "Carrow (H)"}}));
+  // Brackley's page: one result each way round, lost at Ashford and at home.
+  EXPECT_EQ(rows_of(*read_whole_file("league-team-brackley.html"), "id=\"results\""),
+            (Rows{{"Round 1Sat 1 Aug 2026", "Ashford (A)", "0-2", "L"},
+                  {"Round 2Sat 8 Aug 2026", "Carrow (H)", "0-3", "L"}}));
+  // The grid and the table link to each team's page.
+  EXPECT_NE(read_whole_file("league-grid.html")->find("<a href=\"league-team-dunmore.html\">"),
+            std::string::npos);
+  EXPECT_NE(read_whole_file("league.html")->find("<a href=\"league-team-carrow.html\">"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace league

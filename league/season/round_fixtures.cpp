@@ -50,7 +50,7 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
   check.notes.clear();
   const SeasonSchedule before = season_schedule(fixtures.fixtures, fixtures.applied);
   const int playing =
-      std::max(schedule_after(results, fixtures, round).current_round, before.current_round + 1);
+      std::max(schedule_after(results, fixtures, round).current_round, before.next_round);
   const auto known = [&](std::string_view team) {
     return std::find(teams.begin(), teams.end(), team) != teams.end();
   };

@@ -30,7 +30,7 @@ struct RoundFixtures {
 // itself) are not looked at again.
 //
 // The round being played is the current round once the results are applied,
-// or the round after the current one when they do not move it; a fixture of
+// or the schedule's next round when they do not move it; a fixture of
 // an earlier round is postponed from it, one of a later round brought forward.
 // A result whose pairing is a fixture beyond the next round while its reverse
 // is due (in the current or next round, or rescheduled) is a problem naming

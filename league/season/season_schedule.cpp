@@ -84,6 +84,19 @@ int current_round_of(const std::vector<FixtureState>& fixtures) {
   return current;
 }
 
+// The first round after `current` with a fixture still to play (not void,
+// without a result); an empty round, or one played in full ahead of its
+// turn, is passed over. current + 1 when no later round has one.
+int next_round_of(const std::vector<FixtureState>& fixtures, int current) {
+  std::optional<int> next;
+  for (const FixtureState& fixture : fixtures) {
+    if (fixture.round > current && !fixture.played && !fixture.is_void &&
+        (!next || fixture.round < *next))
+      next = fixture.round;
+  }
+  return next.value_or(current + 1);
+}
+
 bool passed(const FixtureState& fixture, const std::optional<Date>& today) {
   return !fixture.date || !today || *fixture.date < *today;
 }
@@ -109,7 +122,7 @@ void postponed_and_next(SeasonSchedule& schedule, const std::optional<Date>& tod
   }
   std::stable_sort(schedule.postponed.begin(), schedule.postponed.end(),
                    [](const FixtureState& a, const FixtureState& b) { return a.round < b.round; });
-  // The round after the current one first, then the others by their day.
+  // The next round first, then the others by their day.
   const auto key = [&](const FixtureState& fixture) {
     return std::tuple(fixture.round != schedule.next_round,
                       fixture.date.value_or(Date{9999, 12, 31}),
@@ -142,7 +155,7 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
     }
   }
   schedule.current_round = current_round_of(schedule.fixtures);
-  schedule.next_round = schedule.current_round + 1;
+  schedule.next_round = next_round_of(schedule.fixtures, schedule.current_round);
   postponed_and_next(schedule, today);
   return schedule;
 }

@@ -20,8 +20,10 @@ namespace league {
 // AWAY. The current round is the highest fixtures round with at least half of
 // its fixtures played (0 before any), so that a match brought forward alone
 // does not move it; postponed are the fixtures without a result in the rounds
-// up to the current round, next those of the round after it. A void fixture
-// (a withdrawn club's) is none of these and does not count towards a round's half.
+// up to the current round, next those of the next round: the first later
+// round with a fixture still to play, so that an empty round is passed over.
+// A void fixture (a withdrawn club's) is none of these and does not count
+// towards a round's half.
 
 // The goals of a match that has been played.
 struct Score {
@@ -67,7 +69,7 @@ struct SeasonSchedule {
   std::vector<FixtureState> fixtures;  // in the order of fixtures.txt
   int current_round = 0;
   std::vector<FixtureState> postponed;  // in round order, then fixtures.txt's
-  int next_round = 1;                   // current_round + 1
+  int next_round = 1;  // the first later round with a fixture to play, else current_round + 1
   std::vector<FixtureState> next;
 
   // The fixture HOME - AWAY, nothing when there is none (fixtures that read
@@ -86,8 +88,8 @@ struct SeasonSchedule {
 // those of the rounds up to the current round whose date has passed by
 // `today` (or that have no date, or when no day is given), and rearranged
 // ones whose new date has passed. Next are the other fixtures without a
-// result up to the round after the current one, and rearranged ones due by
-// its date, in the order of their days.
+// result up to the next round, and rearranged ones due by its date, in the
+// order of their days.
 SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied,
                                std::optional<Date> today = std::nullopt);
 

@@ -69,6 +69,38 @@ TEST(SeasonScheduleTest, CurrentRoundNeedsHalfItsFixturesSoOneMatchBroughtForwar
   EXPECT_FALSE(later.next.front().date);
 }
 
+TEST(SeasonScheduleTest, NextIsTheFirstLaterRoundWithAFixtureToPlaySoEmptyRoundsArePassedOver) {
+  // Round 2 is empty, round 4 holds only a void match.
+  const Fixtures gaps = read_fixtures(
+                            "Round 1\nAsh - Bure\nCam - Dee\nEden - Frome\nRound 2\n"
+                            "Round 3\nBure - Cam\nDee - Eden\nFrome - Ash\n"
+                            "Round 4\nAsh - Dee (void)\nRound 5\nBure - Eden\nCam - Frome\n")
+                            .fixtures;
+  const std::vector<AppliedMatch> first{
+      {1, "Ash", "Bure", {1, 0}}, {1, "Cam", "Dee", {2, 2}}, {1, "Eden", "Frome", {0, 3}}};
+  const SeasonSchedule schedule = season_schedule(gaps, first);
+  EXPECT_EQ(schedule.current_round, 1);
+  EXPECT_EQ(schedule.next_round, 3);
+  EXPECT_EQ(pairings(schedule.next),
+            (std::vector<std::string>{"Bure - Cam 3", "Dee - Eden 3", "Frome - Ash 3"}));
+
+  // One match of round 3 is a result of the round being played, not one
+  // brought forward.
+  const std::vector<ResultsEntry> one = read_results("Bure 1 - 1 Cam\n");
+  RoundCheck check = check_round(one, kTeams);
+  check_round_fixtures(one, {gaps, first}, 2, kTeams, check);
+  EXPECT_TRUE(check.problems.empty());
+  EXPECT_TRUE(check.notes.empty());
+
+  std::vector<AppliedMatch> third = first;
+  for (const FixtureState& fixture : schedule.next)
+    third.push_back({2, fixture.home, fixture.away, {0, 0}});
+  const SeasonSchedule later = season_schedule(gaps, third);
+  EXPECT_EQ(later.current_round, 3);
+  EXPECT_EQ(later.next_round, 5);
+  EXPECT_EQ(pairings(later.next), (std::vector<std::string>{"Bure - Eden 5", "Cam - Frome 5"}));
+}
+
 TEST(SeasonScheduleTest, AFixtureIsPostponedOnlyOnceItsDayHasPassedOrItWasMarkedSo) {
   const Fixtures dated = read_fixtures(
                              "Round 1 2027-02-13 14:30\nAsh - Bure\nCam - Dee 2027-02-15\n"

@@ -6,6 +6,7 @@
 #include "league/publish/publish_text.h"
 #include "league/publish/season_matches.h"
 #include "league/publish/season_pages.h"
+#include "league/publish/sports_events.h"
 
 namespace league {
 
@@ -105,11 +106,9 @@ std::string fixtures_page(const Standings& standings, const SitePages& pages) {
     history_rounds(main, matches, pages);
   if (matches.empty()) main += "<p class=\"note\">No fixture or result yet.</p>\n";
   main += "</div>\n";
-  return framed_page({heading + ": fixtures and results",
-                      heading,
+  return framed_page({heading + ": fixtures and results", heading,
                       "<p>Fixtures and results</p>\n" + site_nav(pages, pages.fixtures),
-                      std::string(kStyle),
-                      {}},
+                      std::string(kStyle), sports_events_script(matches, standings.grounds)},
                      main);
 }
 

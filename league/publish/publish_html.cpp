@@ -1,5 +1,6 @@
 #include "league/publish/publish_html.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -7,6 +8,8 @@
 #include "league/publish/page_frame.h"
 #include "league/publish/publish_matchdays.h"
 #include "league/publish/publish_text.h"
+#include "league/publish/season_matches.h"
+#include "league/publish/sports_events.h"
 #include "league/publish/standings_chart.h"
 
 namespace league {
@@ -285,6 +288,22 @@ std::string when_line(const Standings& standings) {
   return html + " &middot; <time>" + html_escape(standings.date) + "</time>";
 }
 
+// The structured data of the fixtures the page shows: the postponed and the next.
+std::string shown_fixtures_data(const Standings& standings) {
+  const SeasonSchedule& schedule = standings.matchdays.schedule;
+  std::vector<SeasonMatch> shown;
+  for (SeasonMatch& match : season_matches(standings)) {
+    const auto same = [&match](const FixtureState& fixture) {
+      return fixture.home == match.home && fixture.away == match.away;
+    };
+    if (match.fixture && !match.score &&
+        (std::any_of(schedule.postponed.begin(), schedule.postponed.end(), same) ||
+         std::any_of(schedule.next.begin(), schedule.next.end(), same)))
+      shown.push_back(std::move(match));
+  }
+  return sports_events_script(shown, standings.grounds);
+}
+
 }  // namespace
 
 std::string form_marks(std::string_view letters) {
@@ -319,8 +338,8 @@ std::string standings_page(const Standings& standings, const SitePages* pages) {
       "<meta name=\"generator\" content=\"league publish\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       title + "</title>\n<style>" + std::string(kStyle) + std::string(matchdays_style()) +
-      std::string(pages ? nav_style() : std::string_view()) +
-      "</style>\n</head>\n<body>\n<header>\n";
+      std::string(pages ? nav_style() : std::string_view()) + "</style>\n" +
+      shown_fixtures_data(standings) + "</head>\n<body>\n<header>\n";
   html += "<h1>" + heading + "</h1>\n<p class=\"when\">" + when_line(standings) + "</p>\n" +
           (pages ? site_nav(*pages, pages->standings) : std::string()) + "</header>\n<main>\n";
   league_table(html, standings, pages);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
@@ -21,17 +22,20 @@ void league_run(const std::vector<std::string>& args) {
 }
 
 // Round 1: Ashford 2-0 Brackley, Carrow 1-1 Dunmore. Round 2: Brackley 0-3
-// Carrow; Dunmore - Ashford not played by its day. Round 3 to come.
+// Carrow; Dunmore - Ashford not played by its day. Round 3 to come, one
+// match of it rearranged to another day and ground.
 void write_hand_season() {
   league_run({"new", "Ashford", "Brackley", "Carrow", "Dunmore"});
   write_test_file("fixtures.txt",
                   "Round 1 2026-08-01\nAshford - Brackley\nCarrow - Dunmore\n\n"
                   "Round 2 2026-08-08\nBrackley - Carrow\nDunmore - Ashford\n\n"
-                  "Round 3 2026-08-15\nAshford - Carrow\nBrackley - Dunmore\n");
+                  "Round 3 2026-08-15\nAshford - Carrow\n"
+                  "Brackley - Dunmore 2026-08-19 19:45 @ Dunmore Park\n");
   write_test_file("results.txt", "Ashford 2 - 0 Brackley\nCarrow 1 - 1 Dunmore\n");
   league_run({"round"});
   write_test_file("results.txt", "Brackley 0 - 3 Carrow\n");
   league_run({"round"});
+  league_run({"ground", "Ashford", "The Homelands", "--address", "Ashford Road"});
   setenv("LEAGUE_TODAY", "2026-08-10", 1);
   league_run({"publish", "--pages"});
   unsetenv("LEAGUE_TODAY");
@@ -41,6 +45,7 @@ void write_hand_season() {
 std::string text_of(std::string html) {
   html = std::regex_replace(html, std::regex("<[^>]*>"), "");
   html = std::regex_replace(html, std::regex("&ndash;"), "-");
+  html = std::regex_replace(html, std::regex("&middot;"), "|");
   return std::regex_replace(html, std::regex("&nbsp;"), " ");
 }
 
@@ -68,7 +73,7 @@ TEST(SeasonPages, TheGridAndTheFixturesListOfAHandWorkedSeason) {
   using Rows = std::vector<std::vector<std::string>>;
   EXPECT_EQ(rows_of(*read_whole_file("league-grid.html"), "class=\"grid\""),
             (Rows{{"Ashford", "", "2-0", "15 Aug", ""},
-                  {"Brackley", "", "", "0-3", "15 Aug"},
+                  {"Brackley", "", "", "0-3", "19 Aug"},
                   {"Carrow", "", "", "", "1-1"},
                   {"Dunmore", "P", "", "", ""}}));
 
@@ -76,8 +81,37 @@ TEST(SeasonPages, TheGridAndTheFixturesListOfAHandWorkedSeason) {
   EXPECT_EQ(rows_of(list, "Round 2 &middot;"),
             (Rows{{"Brackley", "0-3", "Carrow"}, {"Dunmore", "-", "Ashfordpostponed"}}));
   EXPECT_EQ(rows_of(list, "Round 3 &middot;"),
-            (Rows{{"Ashford", "-", "Carrow"}, {"Brackley", "-", "Dunmore"}}));
+            (Rows{{"Ashford", "-", "Carrow"},
+                  {"Brackley", "-", "Dunmorerearranged | Wed 19 Aug 2026 19:45"}}));
   EXPECT_NE(list.find("<h2>Round 3 &middot; <time datetime=\"2026-08-15\">"), std::string::npos);
+  // Structured data of every fixture, as schema.org reads it.
+  const auto script = list.find("<script type=\"application/ld+json\">");
+  ASSERT_NE(script, std::string::npos);
+  const auto data_start = list.find('>', script) + 1;
+  const auto data =
+      nlohmann::json::parse(list.substr(data_start, list.find("</script>", script) - data_start));
+  const auto& events = data["@graph"];
+  ASSERT_EQ(events.size(), 6u);
+  const auto event = [&events](const std::string& name) {
+    for (const auto& one : events)
+      if (one["name"] == name) return one;
+    return nlohmann::json();
+  };
+  EXPECT_EQ(event("Ashford v Brackley")["eventStatus"], "https://schema.org/EventScheduled");
+  EXPECT_EQ(event("Dunmore v Ashford")["eventStatus"], "https://schema.org/EventPostponed");
+  const auto carrow = event("Ashford v Carrow");
+  EXPECT_EQ(carrow["@type"], "SportsEvent");
+  EXPECT_EQ(carrow["homeTeam"]["name"], "Ashford");
+  EXPECT_EQ(carrow["awayTeam"]["name"], "Carrow");
+  EXPECT_EQ(carrow["startDate"], "2026-08-15");
+  EXPECT_EQ(carrow["location"]["name"], "The Homelands");
+  EXPECT_EQ(carrow["location"]["address"], "Ashford Road");
+  const auto moved = event("Brackley v Dunmore");
+  EXPECT_EQ(moved["eventStatus"], "https://schema.org/EventRescheduled");
+  EXPECT_EQ(moved["startDate"], "2026-08-19T19:45");
+  EXPECT_EQ(moved["location"]["name"], "Dunmore Park");
+  EXPECT_FALSE(event("Brackley v Carrow").contains("location"));  // no ground kept
+
   // The standings page links to both.
   const std::string page = *read_whole_file("league.html");
   EXPECT_NE(page.find("<a href=\"league-grid.html\">"), std::string::npos);

@@ -1,0 +1,66 @@
+#include "league/publish/sports_events.h"
+
+#include <nlohmann/json.hpp>
+
+#include "league/names/team_name.h"
+
+namespace league {
+
+namespace {
+
+using nlohmann::json;
+
+json team(const std::string& name) {
+  return {{"@type", "SportsTeam"}, {"name", written_form(name)}};
+}
+
+std::string_view status_of(Rescheduling rescheduling) {
+  switch (rescheduling) {
+    case Rescheduling::kPostponed:
+      return "https://schema.org/EventPostponed";
+    case Rescheduling::kRearranged:
+      return "https://schema.org/EventRescheduled";
+    case Rescheduling::kNone:
+      break;
+  }
+  return "https://schema.org/EventScheduled";
+}
+
+json sports_event(const SeasonMatch& match, const Grounds& grounds) {
+  json event{{"@type", "SportsEvent"},
+             {"name", written_form(match.home) + " v " + written_form(match.away)},
+             {"sport", "Football"},
+             {"homeTeam", team(match.home)},
+             {"awayTeam", team(match.away)},
+             {"eventStatus", status_of(match.rescheduling)}};
+  if (match.date) {
+    std::string start = format_date(*match.date);
+    if (match.time) start += 'T' + format_time(*match.time);
+    event["startDate"] = start;
+  }
+  const std::optional<std::string> own =
+      match.venue.empty() ? std::nullopt : std::optional<std::string>(match.venue);
+  if (const auto ground = match_venue(grounds, match.home, own)) {
+    json place{{"@type", "Place"}, {"name", ground->name}};
+    if (!ground->address.empty()) place["address"] = ground->address;
+    event["location"] = place;
+  }
+  return event;
+}
+
+}  // namespace
+
+std::string sports_events_script(const std::vector<SeasonMatch>& matches, const Grounds& grounds) {
+  json events = json::array();
+  for (const SeasonMatch& match : matches)
+    if (match.fixture && !match.is_void) events.push_back(sports_event(match, grounds));
+  if (events.empty()) return {};
+  const json data{{"@context", "https://schema.org"}, {"@graph", events}};
+  // Nothing in the data may end the script element: every < is written escaped.
+  std::string text;
+  for (const char c : data.dump(-1, ' ', false, json::error_handler_t::replace))
+    text += c == '<' ? std::string("\\u003c") : std::string(1, c);
+  return "<script type=\"application/ld+json\">" + text + "</script>\n";
+}
+
+}  // namespace league

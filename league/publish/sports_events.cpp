@@ -56,10 +56,19 @@ std::string sports_events_script(const std::vector<SeasonMatch>& matches, const 
     if (match.fixture && !match.is_void) events.push_back(sports_event(match, grounds));
   if (events.empty()) return {};
   const json data{{"@context", "https://schema.org"}, {"@graph", events}};
-  // Nothing in the data may end the script element: every < is written escaped.
+  // Nothing in the data may end the script element, and no markup character
+  // stands bare in the page: <, > and & are written as JSON escapes.
   std::string text;
-  for (const char c : data.dump(-1, ' ', false, json::error_handler_t::replace))
-    text += c == '<' ? std::string("\\u003c") : std::string(1, c);
+  for (const char c : data.dump(-1, ' ', false, json::error_handler_t::replace)) {
+    if (c == '<')
+      text += "\\u003c";
+    else if (c == '>')
+      text += "\\u003e";
+    else if (c == '&')
+      text += "\\u0026";
+    else
+      text += c;
+  }
   return "<script type=\"application/ld+json\">" + text + "</script>\n";
 }
 

@@ -331,7 +331,23 @@ TEST_F(LeagueCheck, HistoryThatDoesNotReadOrDoesNotGiveTheTable) {
       << outcome.output;
   EXPECT_TRUE(says(outcome, "Removed history/1/adjustments, an empty folder")) << outcome.output;
   EXPECT_FALSE(says(outcome, "does not apply")) << "the replay's echo of the same problem";
+  // Neither shown nor published without the match.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"status"}, {"publish", "--out", "page.html"}}) {
+    const ToolOutcome shown = league_in(dir_.path(), args);
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_TRUE(says(shown, "history/1/results.txt:4: does not read as a result")) << shown.output;
+  }
   edit("history/1/results.txt", "Kestrel 2 - x Carrow", "Kestrel 2 - 0 Carrow");
+
+  // A round's table cut short in its last row: publish names it, page unwritten.
+  const std::string left = read_file(dir_.path() / "history/1/after/table.txt");
+  write_file(dir_.path() / "history/1/after/table.txt", left.substr(0, left.size() - 8));
+  const ToolOutcome published = league_in(dir_.path(), {"publish", "--out", "page.html"});
+  EXPECT_EQ(published.status, 1);
+  EXPECT_TRUE(says(published, "history/1/after/table.txt:")) << published.output;
+  EXPECT_FALSE(fs::exists(dir_.path() / "page.html"));
+  write_file(dir_.path() / "history/1/after/table.txt", left);
 
   // The round applied once more behind league's back (its journal removed,
   // say): noticed by check, and the next round refuses to count on it.

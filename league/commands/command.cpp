@@ -79,7 +79,10 @@ std::vector<Withdrawal> league_withdrawals() {
 }
 
 Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
-  const std::vector<AppliedMatch> applied = applied_matches();
+  AppliedMatchesRead read = read_applied_matches();
+  if (!read.problems.empty())
+    fail_all(read.problems, kHistoryDir, "; nothing is shown from results that do not read");
+  const std::vector<AppliedMatch> applied = std::move(read.matches);
   std::optional<Fixtures> fixtures = league_fixtures(table_teams, "");
   return matchdays_of(applied, last_round(), std::move(fixtures), league_today());
 }

@@ -167,7 +167,9 @@ StandingsRead gather_standings() {
   WithdrawalsRead withdrawals = read_recorded_withdrawals();
   if (!withdrawals.problems.empty() && !read.problem) read.problem = withdrawals.problems.front();
   standings.withdrawals = std::move(withdrawals.withdrawals);
-  standings.applied = applied_matches();
+  AppliedMatchesRead applied = read_applied_matches();
+  if (!applied.problems.empty() && !read.problem) read.problem = applied.problems.front();
+  standings.applied = std::move(applied.matches);
   return read;
 }
 

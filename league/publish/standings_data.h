@@ -63,8 +63,8 @@ inline constexpr std::size_t kTopScorers = 10;
 // history/ with their results, the league's name and points adjustments and,
 // when teams.dir is present, every roster it names, from the current
 // directory; the matchdays are left for the caller. The first file that is
-// missing (table.txt, a round's table, a named roster) or damaged (an
-// adjustment's too) is the problem, and the standings are then incomplete.
+// missing (table.txt, a round's table or results, a named roster) or damaged
+// (an adjustment's too) is the problem, and the standings are then incomplete.
 struct StandingsRead {
   Standings standings;
   std::optional<Diagnostic> problem;

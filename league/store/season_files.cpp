@@ -10,19 +10,33 @@
 
 namespace league {
 
-std::vector<AppliedMatch> applied_matches() {
-  std::vector<AppliedMatch> matches;
+AppliedMatchesRead read_applied_matches() {
+  AppliedMatchesRead read;
   for (const int round : recorded_rounds()) {
     const auto bytes = read_round_file(round, kResultsFile);
-    if (!bytes) continue;
+    const std::string path = round_dir(round) + "/" + kResultsFile;
+    if (!bytes) {
+      read.problems.push_back(
+          {path, 0,
+           "missing or unreadable: what round " + std::to_string(round) + " applied is unknown"});
+      continue;
+    }
     const std::string_view text = std::string_view(*bytes).substr(byte_order_mark_length(*bytes));
+    const std::vector<ResultsEntry> entries = read_results(text);
+    for (const ResultsEntry& entry : entries) {
+      if (!entry.result) read.problems.push_back({path, entry.line, "does not read as a result"});
+    }
     const std::string awarded = awarded_reason(round).value_or("");
-    for (AppliedMatch& match : matches_of_results(read_results(text), round)) {
+    for (AppliedMatch& match : matches_of_results(entries, round)) {
       match.awarded = awarded;
-      matches.push_back(std::move(match));
+      read.matches.push_back(std::move(match));
     }
   }
-  return matches;
+  return read;
+}
+
+std::vector<AppliedMatch> applied_matches() {
+  return read_applied_matches().matches;
 }
 
 LeagueFixturesRead read_league_fixtures(const std::vector<std::string>& table_teams) {

@@ -22,8 +22,9 @@ table.matches .home { width: 50%; }
 table.matches .away { width: 50%; text-align: left; }
 table.matches .score { text-align: center; white-space: nowrap; font-weight: 700; }
 table.matches .when { display: block; font-size: 0.8em; color: var(--muted); }
-@media print { .rounds { column-width: auto; column-count: 2; column-gap: 7mm; }
-  .rounds h2 { margin-top: 3mm; } }
+@media print { .rounds { column-width: auto; column-count: 2; column-gap: 7mm; font-size: 7.5pt; }
+  .rounds h2 { margin-top: 3mm; }
+  table.matches td { padding: 0.3mm 1.2mm; } }
 )css";
 
 // A match's note: what became of its day and its own day, void, awarded.

@@ -72,7 +72,7 @@ std::string short_date_html(const Date& date, const std::optional<TimeOfDay>& ti
       "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   std::string datetime = format_date(date);
   if (time) datetime += 'T' + format_time(*time);
-  return "<time datetime=\"" + datetime + "\">" + std::to_string(date.day) + "&nbsp;" +
+  return "<time datetime=\"" + datetime + "\">" + std::to_string(date.day) + "<br>" +
          std::string(kMonths.at(static_cast<std::size_t>(date.month - 1))) + "</time>";
 }
 

@@ -36,7 +36,7 @@ std::string_view nav_style();
 // A team's name as shown, linked to its page when it has one.
 std::string team_link(const SitePages* pages, const std::string& team);
 
-// "13 Feb": a date as short as a grid cell shows it, in a <time> element.
+// "13<br>Feb": a date as narrow as a grid cell shows it, in a <time> element.
 std::string short_date_html(const Date& date, const std::optional<TimeOfDay>& time);
 
 }  // namespace league

@@ -204,7 +204,7 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   write_test_file("WOL.txt", roster + "\n");
   std::ostringstream out;
   std::ostringstream err;
-  ASSERT_EQ(run_league({"publish"}, out, err), 0) << err.str();
+  ASSERT_EQ(run_league({"publish", "--pages"}, out, err), 0) << err.str();
 
   std::string page = *read_whole_file("league.html");
   ASSERT_NE(page.find("Ciarán Ó Súilleabháin<span class=\"team\">Wolverhampton Wanderers FC"),
@@ -233,7 +233,7 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
     SCOPED_TRACE(scorers ? "with top scorers" : "without top scorers");
     if (!scorers) {
       fs::remove("teams.dir");
-      ASSERT_EQ(run_league({"publish"}, out, err), 0) << err.str();
+      ASSERT_EQ(run_league({"publish", "--pages"}, out, err), 0) << err.str();
       ASSERT_EQ(read_whole_file("league.html")->find("id=\"scorers\""), std::string::npos);
     }
     // The same page at the A4 sheet's width within its margins (186 mm), its
@@ -256,6 +256,82 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages"), 1u);
   }
+}
+
+// What a page beside the standings measures at one window width: whether the
+// page scrolls sideways, the widest overflow of a table's scrolling box, and
+// the home team names of the grid out of sight once it is scrolled to its end.
+constexpr std::string_view kPagesProbe = R"js(<script>
+(() => {
+  const lines = [];
+  const over = (inner, outer) => Math.max(0, Math.ceil(inner - outer));
+  lines.push('page=' + over(document.documentElement.scrollWidth, window.innerWidth));
+  const boxes = [...document.querySelectorAll('.scroll, table')];
+  lines.push('box=' + Math.max(0, ...boxes.map(box => over(box.scrollWidth, box.clientWidth))));
+  const grid = document.querySelector('#grid .scroll');
+  if (grid) {
+    grid.scrollLeft = grid.scrollWidth;
+    const left = grid.getBoundingClientRect().left;
+    lines.push('names=' + [...grid.querySelectorAll('tbody th.name')]
+      .filter(name => name.getBoundingClientRect().left < left - 0.5).length);
+  }
+  const pre = document.createElement('pre');
+  pre.id = 'probe';
+  pre.textContent = lines.join('\n') + '\n';
+  document.body.append(pre);
+})();
+</script>
+)js";
+
+// The number of sheets Chromium prints a page on.
+std::size_t printed_sheets(const std::string& chromium, const std::string& page) {
+  fs::remove("print.pdf");
+  run_browser(chromium, "--no-pdf-header-footer --print-to-pdf=print.pdf", page, "print.log");
+  const std::string pdf = read_whole_file("print.pdf").value_or("");
+  return count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages");
+}
+
+TEST(PublishInBrowser, TheFixturesTheGridAndATeamsPageFitAPhoneAndADeskAndPrint) {
+  REQUIRE_BROWSER(chromium);
+  testing::ScratchWorkDir folder("publish_browser_test");
+  // Ten rounds played of 21 (every pairing once): the grid full of scores
+  // and days, the list 21 rounds long.
+  write_test_league(twenty_long_names(), 10, false);
+  write_test_fixtures(twenty_long_names(), 19);
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(run_league({"publish", "--pages"}, out, err), 0) << err.str();
+
+  const std::vector<std::string> pages{"league-fixtures.html", "league-grid.html",
+                                       "league-team-wolverhampton-wanderers-fc.html"};
+  for (const std::string& page : pages) {
+    std::string html = *read_whole_file(page);
+    html.insert(html.rfind("</body>"), kPagesProbe);
+    write_test_file("probe.html", html);
+    for (const int width : {390, 1200}) {
+      SCOPED_TRACE(page + " at " + std::to_string(width) + " px");
+      run_browser(chromium, "--window-size=" + std::to_string(width) + ",900 --dump-dom",
+                  "probe.html", "probe.txt");
+      const std::string dom = *read_whole_file("probe.txt");
+      EXPECT_EQ(probed(dom, "page"), "0") << "the page scrolls sideways";
+      // Only the grid may scroll inside its box, and only on a phone, with
+      // the home teams' names kept in sight.
+      const bool grid = page == "league-grid.html";
+      if (!grid || width == 1200) {
+        EXPECT_EQ(probed(dom, "box"), "0") << "a table scrolls";
+      }
+      if (grid) {
+        EXPECT_EQ(probed(dom, "names"), "0") << "home teams out of sight";
+      }
+    }
+  }
+  // On paper: the grid on one A4 sheet turned sideways, a team's page of a
+  // season's first half on one, the 21 rounds of fixtures on a few.
+  EXPECT_EQ(printed_sheets(chromium, "league-grid.html"), 1u);
+  EXPECT_EQ(printed_sheets(chromium, pages[2]), 1u);
+  const std::size_t sheets = printed_sheets(chromium, "league-fixtures.html");
+  EXPECT_GE(sheets, 2u);
+  EXPECT_LE(sheets, 7u);
 }
 
 }  // namespace

@@ -13,10 +13,11 @@ namespace {
 // phone; on paper the grid takes an A4 sheet's width, turned.
 constexpr std::string_view kStyle = R"css(
 table.grid { width: auto; min-width: 100%; }
-table.grid th, table.grid td { padding: 5px 4px; text-align: center; border: 1px solid var(--rule); }
+table.grid th, table.grid td { padding: 4px 3px; text-align: center; border: 1px solid var(--rule);
+  line-height: 1.2; }
 table.grid thead th { vertical-align: bottom; }
 table.grid th.name { text-align: left; position: sticky; left: 0; z-index: 1; background: #fff;
-  min-width: 9em; max-width: 14em; white-space: normal; overflow-wrap: break-word; }
+  min-width: 8em; max-width: 12em; white-space: normal; overflow-wrap: break-word; }
 table.grid thead th.name { background: var(--band); }
 table.grid abbr { text-decoration: none; }
 table.grid td.self { background: var(--band); }

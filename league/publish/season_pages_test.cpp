@@ -43,6 +43,7 @@ void write_hand_season() {
 
 // The text of an element's content: tags dropped, the page's entities read.
 std::string text_of(std::string html) {
+  html = std::regex_replace(html, std::regex("<br>"), " ");
   html = std::regex_replace(html, std::regex("<[^>]*>"), "");
   html = std::regex_replace(html, std::regex("&ndash;"), "-");
   html = std::regex_replace(html, std::regex("&middot;"), "|");
@@ -130,14 +131,14 @@ TEST(SeasonPages, ATeamsPageOfAHandWorkedSeason) {
                       "<li><span class=\"round\">Round 2</span>2</li>"),
             std::string::npos);
   EXPECT_EQ(rows_of(page, "id=\"results\""),
-            (Rows{{"Round 1Sat 1 Aug 2026", "Brackley (H)", "2-0", "W"}}));
+            (Rows{{"Round 1 Sat 1 Aug 2026", "Brackley (H)", "2-0", "W"}}));
   EXPECT_EQ(rows_of(page, "id=\"fixtures\""),
-            (Rows{{"Round 2Sat 8 Aug 2026", "Dunmore (A)postponed"},
-                  {"Round 3Sat 15 Aug 2026", "Carrow (H)"}}));
+            (Rows{{"Round 2 Sat 8 Aug 2026", "Dunmore (A)postponed"},
+                  {"Round 3 Sat 15 Aug 2026", "Carrow (H)"}}));
   // Brackley's page: one result each way round, lost at Ashford and at home.
   EXPECT_EQ(rows_of(*read_whole_file("league-team-brackley.html"), "id=\"results\""),
-            (Rows{{"Round 1Sat 1 Aug 2026", "Ashford (A)", "0-2", "L"},
-                  {"Round 2Sat 8 Aug 2026", "Carrow (H)", "0-3", "L"}}));
+            (Rows{{"Round 1 Sat 1 Aug 2026", "Ashford (A)", "0-2", "L"},
+                  {"Round 2 Sat 8 Aug 2026", "Carrow (H)", "0-3", "L"}}));
   // The grid and the table link to each team's page.
   EXPECT_NE(read_whole_file("league-grid.html")->find("<a href=\"league-team-dunmore.html\">"),
             std::string::npos);

@@ -4,19 +4,11 @@
 
 #include "common/text/spaces.h"
 #include "common/text/wording.h"
+#include "league/zone/civil.h"
 
 namespace league::exchange {
 
 namespace {
-
-bool is_leap(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int days_in_month(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && is_leap(year) ? 29 : kDays[month - 1];
-}
 
 // Exactly `count` digits at `pos` of the text.
 std::optional<int> digits(std::string_view text, std::size_t pos, std::size_t count) {
@@ -33,25 +25,15 @@ std::optional<int> digits(std::string_view text, std::size_t pos, std::size_t co
 
 bool is_valid_date(const CalendarDate& date) {
   return date.y >= 1 && date.y <= 9999 && date.m >= 1 && date.m <= 12 && date.d >= 1 &&
-         date.d <= days_in_month(date.y, date.m);
+         date.d <= zone::days_in_month(date.y, date.m);
 }
 
-// Howard Hinnant's days_from_civil.
 std::int64_t day_number(const CalendarDate& date) {
-  const std::int64_t y = date.m <= 2 ? date.y - 1 : date.y;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t year_of_era = y - era * 400;
-  const std::int64_t month = date.m > 2 ? date.m - 3 : date.m + 9;
-  const std::int64_t day_of_year = (153 * month + 2) / 5 + date.d - 1;
-  const std::int64_t day_of_era =
-      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
+  return zone::days_from_civil(date.y, date.m, date.d);
 }
 
 int weekday(const CalendarDate& date) {
-  // 1970-01-01 was a Thursday (3).
-  const std::int64_t days = day_number(date) + 3;
-  return static_cast<int>(((days % 7) + 7) % 7);
+  return (zone::weekday_from_days(day_number(date)) + 6) % 7;  // from Sunday first to Monday
 }
 
 std::string iso_date(const CalendarDate& date) {

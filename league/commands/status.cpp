@@ -13,9 +13,9 @@
 #include "league/season/season_schedule.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
+#include "league/store/league_keeps.h"
 #include "league/store/league_name.h"
 #include "league/store/reading.h"
-#include "league/store/league_keeps.h"
 
 namespace league {
 
@@ -101,6 +101,32 @@ std::vector<std::string> adjustment_lines() {
   return lines;
 }
 
+// The postponed fixtures, then the next round's, or why there is none.
+void schedule_lines(std::ostream& out, const SeasonSchedule& schedule) {
+  out << "\nPostponed:" << (schedule.postponed.empty() ? " none\n" : "\n");
+  for (const FixtureState& fixture : schedule.postponed) {
+    out << "  " << pairing_text(fixture.home, fixture.away) << " (" << fixture_when(fixture)
+        << ")\n";
+  }
+  if (schedule.next.empty()) {
+    const bool all_played = std::all_of(schedule.fixtures.begin(), schedule.fixtures.end(),
+                                        [](const FixtureState& fixture) { return fixture.played; });
+    out << "\nNext: "
+        << (all_played ? "nothing; every fixture has its result.\n"
+                       : "no round after round " + std::to_string(schedule.current_round) + " in " +
+                             kFixturesFile + ".\n");
+    return;
+  }
+  const FixtureState& first = schedule.next.front();
+  out << "\nNext: " << when(first.round, first.date, first.time) << "\n";
+  for (const FixtureState& fixture : schedule.next) {
+    out << "  " << pairing_text(fixture.home, fixture.away);
+    if (fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone)
+      out << " (" << fixture_when(fixture) << ")";
+    out << '\n';
+  }
+}
+
 }  // namespace
 
 int show_status(CommandContext& context) {
@@ -131,31 +157,7 @@ int show_status(CommandContext& context) {
     for (const Withdrawal& withdrawal : withdrawals)
       out << "  " << withdrawal_line(withdrawal) << '\n';
   }
-  if (!matchdays.fixtures) return 0;
-
-  const SeasonSchedule& schedule = matchdays.schedule;
-  out << "\nPostponed:" << (schedule.postponed.empty() ? " none\n" : "\n");
-  for (const FixtureState& fixture : schedule.postponed) {
-    out << "  " << pairing_text(fixture.home, fixture.away) << " (" << fixture_when(fixture)
-        << ")\n";
-  }
-  if (schedule.next.empty()) {
-    const bool all_played = std::all_of(schedule.fixtures.begin(), schedule.fixtures.end(),
-                                        [](const FixtureState& fixture) { return fixture.played; });
-    out << "\nNext: "
-        << (all_played ? "nothing; every fixture has its result.\n"
-                       : "no round after round " + std::to_string(schedule.current_round) + " in " +
-                             kFixturesFile + ".\n");
-    return 0;
-  }
-  const FixtureState& first = schedule.next.front();
-  out << "\nNext: " << when(first.round, first.date, first.time) << "\n";
-  for (const FixtureState& fixture : schedule.next) {
-    out << "  " << pairing_text(fixture.home, fixture.away);
-    if (fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone)
-      out << " (" << fixture_when(fixture) << ")";
-    out << '\n';
-  }
+  if (matchdays.fixtures) schedule_lines(out, matchdays.schedule);
   return 0;
 }
 

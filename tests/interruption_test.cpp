@@ -208,8 +208,8 @@ TEST_F(InterruptionTest, UndoKilledAtAnyChangeIsCompletedOrRolledBack) {
 }
 
 TEST_F(InterruptionTest, PublishKilledAtAnyChangeLeavesNoOldOutputBesideANewOne) {
-  // The page and JSON of round 1 stand beside the files of round 2.
-  const std::vector<std::string> args{"publish", "--json", "league.json"};
+  // The page, JSON and the pages beside it of round 1 stand beside the files of round 2.
+  const std::vector<std::string> args{"publish", "--json", "league.json", "--pages"};
   ScratchDir start("interruption-publish");
   copy_league(round_1_.path(), start.path());
   ASSERT_EQ(league(start.path(), args).status, 0);

@@ -13,7 +13,8 @@ constexpr std::string_view kFrameStyle = R"css(
 nav.pages { margin-top: 10px; display: flex; flex-wrap: wrap; gap: 4px 16px; }
 nav.pages a, nav.pages span { color: #fff; font-weight: 600; }
 nav.pages span { color: #c9d3e3; font-weight: 400; }
-td.name a, th.name a { color: inherit; }
+main a { color: inherit; text-decoration-color: #b8c0cc; text-underline-offset: 2px; }
+main a:hover { text-decoration-color: currentColor; }
 @media print { nav.pages { display: none; } }
 )css";
 

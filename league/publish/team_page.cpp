@@ -15,7 +15,7 @@ constexpr std::string_view kStyle = R"css(
 table.team-matches td { white-space: normal; overflow-wrap: break-word; }
 table.team-matches .opponent { width: 100%; text-align: left; }
 table.team-matches .when { text-align: left; white-space: nowrap; color: var(--muted); }
-table.team-matches .score { font-weight: 700; }
+table.team-matches .score { font-weight: 700; white-space: nowrap; }
 table.team-matches .note { display: block; font-size: 0.8em; }
 .result { display: inline-block; width: 1.45em; border-radius: 3px; text-align: center;
   color: #fff; font-size: 0.7rem; font-weight: 700; }

@@ -186,15 +186,13 @@ std::string probed(const std::string& dom, const std::string& what) {
   return match[1];
 }
 
-TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
-  REQUIRE_BROWSER(chromium);
-  testing::ScratchWorkDir folder("publish_browser_test");
-  // Ten rounds: the chart's longest axis of the season's first half.
+// Twenty clubs with long names after ten rounds, the chart's longest axis of
+// the season's first half; fixtures, so that the last round's results, a
+// postponed match and the next round all stand on the page; a top scorer with
+// a long name.
+void write_long_names_season() {
   write_test_league(twenty_long_names(), 10, true);
-  // Fixtures, so that the last round's results, a postponed match and the
-  // next round all stand on the page.
   write_test_fixtures(twenty_long_names(), 10);
-  // The league's top scorer has a long name.
   std::string roster = *read_whole_file("WOL.txt");
   Player player;
   player.Name = "Ciarán_Ó_Súilleabháin";
@@ -202,6 +200,35 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   player.Gls = 40;
   append_roster_values(roster, player, *find_roster_layout(1));
   write_test_file("WOL.txt", roster + "\n");
+}
+
+// league.html prints on one A4 sheet. The same page at the sheet's width
+// within its margins (186 mm), its print rules applied on screen: the footer
+// ends 10 mm clear of the sheet's end (273 mm), so that other fonts keep it on
+// the sheet too. Chromium writes each page of a PDF as an object of /Type /Page.
+void expect_one_sheet(const std::string& chromium) {
+  std::string sheet = *read_whole_file("league.html");
+  for (auto at = sheet.find("@media print {"); at != std::string::npos;
+       at = sheet.find("@media print {", at))
+    sheet.replace(at, 14, "@media all {");
+  sheet.insert(sheet.rfind("</body>"), kFooterProbe);
+  write_test_file("sheet.html", sheet);
+  run_browser(chromium, "--window-size=703,1032 --dump-dom", "sheet.html", "sheet.txt");
+  const std::string footer = probed(*read_whole_file("sheet.txt"), "footer");
+  EXPECT_LE(std::stod("0" + footer), (273 - 10) * 96 / 25.4) << footer << " px";
+
+  fs::remove("print.pdf");
+  run_browser(chromium, "--no-pdf-header-footer --print-to-pdf=print.pdf", "league.html",
+              "print.log");
+  const std::string pdf = read_whole_file("print.pdf").value_or("");
+  ASSERT_FALSE(pdf.empty());
+  EXPECT_EQ(count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages"), 1u);
+}
+
+TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
+  REQUIRE_BROWSER(chromium);
+  testing::ScratchWorkDir folder("publish_browser_test");
+  write_long_names_season();
   std::ostringstream out;
   std::ostringstream err;
   ASSERT_EQ(run_league({"publish", "--pages"}, out, err), 0) << err.str();
@@ -227,8 +254,7 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
   }
 
   // One A4 sheet, with the top scorers beside the chart and without them
-  // (the chart then takes the whole width). Chromium writes each page of a
-  // PDF as an object of /Type /Page.
+  // (the chart then takes the whole width).
   for (const bool scorers : {true, false}) {
     SCOPED_TRACE(scorers ? "with top scorers" : "without top scorers");
     if (!scorers) {
@@ -236,25 +262,7 @@ TEST(PublishInBrowser, LongNamesFitAPhoneShowWholeInTheChartAndPrintOnOnePage) {
       ASSERT_EQ(run_league({"publish", "--pages"}, out, err), 0) << err.str();
       ASSERT_EQ(read_whole_file("league.html")->find("id=\"scorers\""), std::string::npos);
     }
-    // The same page at the A4 sheet's width within its margins (186 mm), its
-    // print rules applied on screen: the footer ends 10 mm clear of the
-    // sheet's end (273 mm), so that other fonts keep it on the sheet too.
-    std::string sheet = *read_whole_file("league.html");
-    for (auto at = sheet.find("@media print {"); at != std::string::npos;
-         at = sheet.find("@media print {", at))
-      sheet.replace(at, 14, "@media all {");
-    sheet.insert(sheet.rfind("</body>"), kFooterProbe);
-    write_test_file("sheet.html", sheet);
-    run_browser(chromium, "--window-size=703,1032 --dump-dom", "sheet.html", "sheet.txt");
-    const std::string footer = probed(*read_whole_file("sheet.txt"), "footer");
-    EXPECT_LE(std::stod("0" + footer), (273 - 10) * 96 / 25.4) << footer << " px";
-
-    fs::remove("print.pdf");
-    run_browser(chromium, "--no-pdf-header-footer --print-to-pdf=print.pdf", "league.html",
-                "print.log");
-    const std::string pdf = read_whole_file("print.pdf").value_or("");
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(count_of(pdf, "/Type /Page") - count_of(pdf, "/Type /Pages"), 1u);
+    expect_one_sheet(chromium);
   }
 }
 

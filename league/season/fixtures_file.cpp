@@ -1,8 +1,9 @@
 #include "league/season/fixtures_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
-#include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "common/io/league_files.h"
@@ -167,6 +168,62 @@ class FixturesReader {
 
 }  // namespace
 
+namespace {
+
+// A match of the file with its teams numbered: each team the matches name
+// gets a number at its first mention, so that the checks below compare and
+// index numbers rather than names.
+struct NumberedMatch {
+  std::uint32_t home = 0;
+  std::uint32_t away = 0;
+};
+
+std::vector<NumberedMatch> numbered_matches(const Fixtures& fixtures,
+                                            std::vector<std::string_view>& teams) {
+  std::unordered_map<std::string_view, std::uint32_t> numbers;
+  const auto number = [&](const std::string& team) {
+    const auto [at, added] = numbers.try_emplace(team, static_cast<std::uint32_t>(teams.size()));
+    if (added) teams.push_back(team);
+    return at->second;
+  };
+  std::vector<NumberedMatch> matches;
+  for (const FixtureRound& round : fixtures.rounds) {
+    for (const FixtureMatch& match : round.matches)
+      matches.push_back({number(match.home), number(match.away)});
+  }
+  return matches;
+}
+
+constexpr std::size_t kNoRepeat = static_cast<std::size_t>(-1);
+
+// For each match in file order, the line of the first match of the same
+// HOME - AWAY when it repeats one, else kNoRepeat: the pairings sorted once,
+// rather than each looked up among all the others.
+std::vector<std::size_t> repeated_pairings(const Fixtures& fixtures,
+                                           const std::vector<NumberedMatch>& matches) {
+  std::vector<std::size_t> lines;
+  lines.reserve(matches.size());
+  for (const FixtureRound& round : fixtures.rounds) {
+    for (const FixtureMatch& match : round.matches) lines.push_back(match.line);
+  }
+  std::vector<std::pair<std::uint64_t, std::size_t>> pairings;  // the pairing, the match's place
+  pairings.reserve(matches.size());
+  for (std::size_t place = 0; place < matches.size(); ++place)
+    pairings.emplace_back(std::uint64_t{matches[place].home} << 32 | matches[place].away, place);
+  std::sort(pairings.begin(), pairings.end());
+  std::vector<std::size_t> repeated(matches.size(), kNoRepeat);
+  for (std::size_t k = 1; k < pairings.size(); ++k) {
+    std::size_t first = k - 1;
+    while (k < pairings.size() && pairings[k].first == pairings[first].first) {
+      repeated[pairings[k].second] = lines[pairings[first].second];
+      ++k;
+    }
+  }
+  return repeated;
+}
+
+}  // namespace
+
 FixturesReading read_fixtures(std::string_view text) {
   return FixturesReader().read(text);
 }
@@ -177,14 +234,22 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   const auto fault = [&](std::size_t line, std::string what) {
     found.push_back(Diagnostic{kFixturesFile, line, std::move(what)});
   };
+  std::vector<std::string_view> teams;
+  const std::vector<NumberedMatch> numbered = numbered_matches(fixtures, teams);
+  const std::vector<std::size_t> repeated = repeated_pairings(fixtures, numbered);
+  // Whether each team is one of the table's, looked up once a team.
   const TeamNames names(table_teams);
-  const auto known = [&](const std::string& team) { return names.find_exact(team).has_value(); };
-  const auto check_known = [&](const std::string& team, std::size_t line) {
-    if (known(team)) return;
-    fault(line, not_a_team(written_form(team), names));
+  std::vector<bool> known(teams.size());
+  for (std::size_t team = 0; team < teams.size(); ++team)
+    known[team] = names.find_exact(teams[team]).has_value();
+  const auto check_known = [&](std::uint32_t team, std::size_t line) {
+    if (!known[team]) fault(line, not_a_team(written_form(teams[team]), names));
   };
 
-  std::map<std::pair<std::string, std::string>, std::size_t> pairings;  // HOME - AWAY: its line
+  // For each team, the round (by its place, from 1) and line of its latest match.
+  std::vector<std::pair<std::size_t, std::size_t>> playing(teams.size(), {0, 0});
+  std::size_t round_place = 0;
+  std::size_t place = 0;
   const FixtureRound* previous = nullptr;
   for (const FixtureRound& round : fixtures.rounds) {
     const std::int64_t expected = previous ? std::int64_t{previous->number} + 1 : 1;
@@ -195,29 +260,32 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
                             ": rounds run 1, 2, 3, ... in order");
     }
     previous = &round;
+    ++round_place;
 
-    std::map<std::string, std::size_t> playing;  // team: the line of its match in this round
     for (const FixtureMatch& match : round.matches) {
-      if (!match.is_void) check_known(match.home, match.line);
-      if (match.away == match.home) {
+      const auto [home, away] = numbered[place];
+      if (!match.is_void) check_known(home, match.line);
+      if (away == home) {
         fault(match.line, written_form(match.home) + " plays against itself");
       } else if (!match.is_void) {
-        check_known(match.away, match.line);
+        check_known(away, match.line);
       }
-      const auto note_playing = [&](const std::string& team) {
-        const auto [at, first] = playing.emplace(team, match.line);
-        if (!first) {
-          fault(match.line, written_form(team) + " plays twice in round " +
+      const auto note_playing = [&](std::uint32_t team) {
+        auto& [in_round, line] = playing[team];
+        if (in_round == round_place) {
+          fault(match.line, written_form(teams[team]) + " plays twice in round " +
                                 std::to_string(round.number) + " (also on line " +
-                                std::to_string(at->second) + ")");
+                                std::to_string(line) + ")");
+        } else {
+          in_round = round_place;
+          line = match.line;
         }
       };
-      note_playing(match.home);
-      if (match.away != match.home) note_playing(match.away);
-      const auto [at, first] = pairings.emplace(std::pair(match.home, match.away), match.line);
-      if (!first) {
+      note_playing(home);
+      if (away != home) note_playing(away);
+      if (const std::size_t first = repeated[place++]; first != kNoRepeat) {
         fault(match.line, written_form(match.home) + " - " + written_form(match.away) +
-                              " is already on line " + std::to_string(at->second));
+                              " is already on line " + std::to_string(first));
       }
     }
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "common/io/league_files.h"
@@ -51,9 +53,8 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
   const SeasonSchedule before = season_schedule(fixtures.fixtures, fixtures.applied);
   const int playing =
       std::max(schedule_after(results, fixtures, round).current_round, before.next_round);
-  const auto known = [&](std::string_view team) {
-    return std::find(teams.begin(), teams.end(), team) != teams.end();
-  };
+  const std::unordered_set<std::string_view> table_teams(teams.begin(), teams.end());
+  const auto known = [&](std::string_view team) { return table_teams.count(team) != 0; };
   std::map<std::pair<std::string_view, std::string_view>, std::size_t> seen;
   for (const ResultsEntry& entry : results) {
     if (!entry.result) continue;

@@ -22,20 +22,23 @@ std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& re
 
 namespace {
 
-// The key of a pairing in the schedule's index: HOME, a NUL (no name holds
-// one), AWAY.
-std::string pairing_key(std::string_view home, std::string_view away) {
-  std::string key(home);
-  key += '\0';
-  key += away;
-  return key;
+std::uint64_t pairing_key(std::uint32_t home, std::uint32_t away) {
+  return std::uint64_t{home} << 32 | away;
 }
 
 }  // namespace
 
+std::size_t SeasonSchedule::first_of_pairing(std::string_view home, std::string_view away) const {
+  const auto home_number = team_numbers.find(home);
+  const auto away_number = team_numbers.find(away);
+  if (home_number == team_numbers.end() || away_number == team_numbers.end()) return kNone;
+  const auto found = by_pairing.find(pairing_key(home_number->second, away_number->second));
+  return found == by_pairing.end() ? kNone : found->second.first;
+}
+
 const FixtureState* SeasonSchedule::find(std::string_view home, std::string_view away) const {
-  const auto found = by_pairing.find(pairing_key(home, away));
-  return found == by_pairing.end() ? nullptr : &fixtures[found->second.front()];
+  const std::size_t first = first_of_pairing(home, away);
+  return first == kNone ? nullptr : &fixtures[first];
 }
 
 std::string_view rescheduling_word(Rescheduling rescheduling) {
@@ -132,25 +135,45 @@ void postponed_and_next(SeasonSchedule& schedule, const std::optional<Date>& tod
                    [&](const FixtureState& a, const FixtureState& b) { return key(a) < key(b); });
 }
 
+// The fixtures' states, in file order, and the index of their pairings.
+void add_fixtures(SeasonSchedule& schedule, const Fixtures& fixtures) {
+  std::size_t count = 0;
+  for (const FixtureRound& round : fixtures.rounds) count += round.matches.size();
+  schedule.fixtures.reserve(count);
+  schedule.same_pairing.assign(count, SeasonSchedule::kNone);
+  schedule.by_pairing.reserve(count);
+  const auto number = [&](const std::string& team) {
+    const auto next = static_cast<std::uint32_t>(schedule.team_numbers.size());
+    return schedule.team_numbers.try_emplace(team, next).first->second;
+  };
+  for (const FixtureRound& round : fixtures.rounds) {
+    for (const FixtureMatch& match : round.matches) {
+      const std::size_t place = schedule.fixtures.size();
+      const auto [at, added] = schedule.by_pairing.try_emplace(
+          pairing_key(number(match.home), number(match.away)), place, place);
+      if (!added) {
+        // A repeated pairing, in a faulty file: chained after the pairing's last.
+        schedule.same_pairing[at->second.second] = place;
+        at->second.second = place;
+      }
+      schedule.fixtures.push_back(fixture_state(round, match));
+    }
+  }
+}
+
 }  // namespace
 
 SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied,
                                std::optional<Date> today) {
   SeasonSchedule schedule;
-  for (const FixtureRound& round : fixtures.rounds) {
-    for (const FixtureMatch& match : round.matches) {
-      schedule.by_pairing[pairing_key(match.home, match.away)].push_back(schedule.fixtures.size());
-      schedule.fixtures.push_back(fixture_state(round, match));
-    }
-  }
+  add_fixtures(schedule, fixtures);
   // Each applied match takes the first fixture of its pairing still without
   // a result; one that is no fixture counts for none.
   for (const AppliedMatch& match : applied) {
-    const auto found = schedule.by_pairing.find(pairing_key(match.home, match.away));
-    if (found == schedule.by_pairing.end()) continue;
-    for (const std::size_t index : found->second) {
-      if (schedule.fixtures[index].played) continue;
-      schedule.fixtures[index].played = match;
+    for (std::size_t place = schedule.first_of_pairing(match.home, match.away);
+         place != SeasonSchedule::kNone; place = schedule.same_pairing[place]) {
+      if (schedule.fixtures[place].played) continue;
+      schedule.fixtures[place].played = match;
       break;
     }
   }

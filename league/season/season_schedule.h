@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "common/io/diagnostic.h"
@@ -76,8 +79,22 @@ struct SeasonSchedule {
   // without a problem hold each pairing once).
   const FixtureState* find(std::string_view home, std::string_view away) const;
 
-  // The fixtures of each pairing, by their place in `fixtures`.
-  std::unordered_map<std::string, std::vector<std::size_t>> by_pairing;
+  // The index that find() uses: each team of the fixtures numbered, and each
+  // pairing of two numbers (HOME in the high half) with the places in
+  // `fixtures` of its first and last fixture; `same_pairing` gives, for each fixture,
+  // the place of the next fixture of its pairing (kNone after the last).
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>()(name);
+    }
+  };
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::unordered_map<std::string, std::uint32_t, NameHash, std::equal_to<>> team_numbers;
+  std::unordered_map<std::uint64_t, std::pair<std::size_t, std::size_t>> by_pairing;
+  std::vector<std::size_t> same_pairing;
+  // The place in `fixtures` of the first fixture of HOME - AWAY; kNone when none.
+  std::size_t first_of_pairing(std::string_view home, std::string_view away) const;
 };
 
 // Matches every applied match to the first fixture of its HOME - AWAY that

@@ -147,6 +147,14 @@ int publish_standings(PublishOptions options, CommandContext& context) {
       fail({kFixturesFile, 0,
             "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
     }
+    if (const std::size_t events = calendar_events(*matchdays.fixtures);
+        events > kMaxCalendarEvents) {
+      fail({options.ics, 0,
+            std::string(kFixturesFile) + " has " + std::to_string(events) +
+                " fixtures with a date, more than a calendar takes (at most " +
+                std::to_string(kMaxCalendarEvents) +
+                " events); nothing written. Publish without --ics"});
+    }
     LeagueCalendar calendar{standings.league,   season_id(),       teams,
                             league_time_zone(), standings.grounds, std::time(nullptr),
                             changed_pairings()};

@@ -226,6 +226,16 @@ std::string calendar_text(const Fixtures& fixtures, const PlayedLookup& played,
   return out.take();
 }
 
+std::size_t calendar_events(const Fixtures& fixtures) {
+  std::size_t events = 0;
+  for (const FixtureRound& round : fixtures.rounds) {
+    for (const FixtureMatch& match : round.matches) {
+      if (match.date || round.date) ++events;
+    }
+  }
+  return events;
+}
+
 std::string league_id_of_teams(std::vector<std::string> teams) {
   std::sort(teams.begin(), teams.end());
   std::string names;

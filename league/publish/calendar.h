@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -87,5 +88,14 @@ std::string fixtures_calendar(const Fixtures& fixtures, const SeasonSchedule& sc
 // The league's id in calendar UIDs: "league-" and 16 hex digits of a hash of
 // the team names, in any order.
 std::string league_id_of_teams(std::vector<std::string> teams);
+
+// The most events a calendar is written with: a double round robin of 447
+// teams. Calendar programs choke on millions of events long before, and the
+// file is built in memory, some 200 bytes an event.
+constexpr std::size_t kMaxCalendarEvents = 200'000;
+
+// How many events calendar_text writes at most: the matches with a date,
+// their own or their round's.
+std::size_t calendar_events(const Fixtures& fixtures);
 
 }  // namespace league

@@ -243,5 +243,20 @@ TEST(PublishFixtures, TheCalendarGivesTheSameInstantsWhateverTheComputersZone) {
             std::string::npos);
 }
 
+TEST(PublishFixtures, ACalendarOverItsLimitIsRefusedWithNothingWritten) {
+  testing::ScratchWorkDir folder("publish_fixtures_test");
+  // 634 teams: 200,661 matches in one round robin, just over the limit.
+  std::vector<std::string> command{"new"};
+  for (int team = 0; team < 634; ++team) command.push_back(std::to_string(team) + "T");
+  std::string err;
+  ASSERT_EQ(run(command, err), 0) << err;
+  ASSERT_EQ(run({"fixtures", "--seed", "1", "--start", "2027-08-07"}, err), 0) << err;
+  EXPECT_EQ(run({"publish", "--ics", "fixtures.ics"}, err), 1);
+  EXPECT_EQ(err,
+            "fixtures.ics: fixtures.txt has 200661 fixtures with a date, more than a calendar "
+            "takes (at most 200000 events); nothing written. Publish without --ics\n");
+  EXPECT_FALSE(fs::exists("league.html") || fs::exists("fixtures.ics"));
+}
+
 }  // namespace
 }  // namespace league

@@ -50,13 +50,15 @@ std::optional<exchange::ExchangeFormat> format_option(const std::string& name) {
 }
 
 // The season the file holds, refused with every problem it has: what its
-// reader finds, then dates that put a match out of its place in the season.
-ExchangeSeason read_import(const ImportOptions& options) {
+// reader finds, then dates that put a match out of its place in the season
+// unless they are all a year early, mended and noted in `mended`.
+ExchangeSeason read_import(const ImportOptions& options, std::vector<Diagnostic>& mended) {
   const auto bytes = read_whole_file(options.file);
   if (!bytes) refuse({options.file, 0, "cannot be opened"});
   exchange::SeasonReading reading =
       exchange::read_season(*bytes, options.file, format_option(options.format));
   if (!reading.ok()) fail_all(reading.problems, options.file, kNothingChanged);
+  mended = exchange::mend_wrong_years(reading.season, options.file);
   const std::vector<Diagnostic> dates = exchange::date_order_problems(reading.season, options.file);
   if (!dates.empty()) fail_all(dates, options.file, kNothingChanged);
   if (reading.season.matches.empty()) refuse({options.file, 0, "holds no matches"});
@@ -234,7 +236,8 @@ ImportPlan plan_import(const ExchangeSeason& season, const std::vector<std::stri
 }
 
 int import_season(const ImportOptions& options, CommandContext& context) {
-  const ExchangeSeason season = read_import(options);
+  std::vector<Diagnostic> mended;
+  const ExchangeSeason season = read_import(options, mended);
   const std::vector<std::string> teams = season_teams(season, options.file);
   const auto settings = read_settings();
   if (settings && settings->number("Attendances_Pack") != 0)
@@ -252,6 +255,14 @@ int import_season(const ImportOptions& options, CommandContext& context) {
       << (plan.rounds == 1 ? " round" : " rounds") << ", " << plan.to_come
       << (plan.to_come == 1 ? " match" : " matches") << " to come; " << kTableFile << ", "
       << kFormFile << " and " << kFixturesFile << " written.\n";
+  if (!mended.empty()) {
+    out << describe(mended.front()) << ".\n";
+    if (mended.size() > 1) {
+      out << options.file << ": " << mended.size() - 1
+          << " more dates like it read a year later, the last on line " << mended.back().line
+          << ".\n";
+    }
+  }
   if (named) out << "The league is named " << season.name << ".\n";
   if (plan.rounds > 0) out << leader_line(plan.tables.table->front());
   return 0;

@@ -48,4 +48,13 @@ std::vector<ImportRound> group_import_rounds(const ExchangeSeason& season);
 // played, and these sit where a later date belongs.
 std::vector<Diagnostic> date_order_problems(const ExchangeSeason& season, std::string_view file);
 
+// Mends the dates that date_order_problems finds when every one of them is a
+// year early: the same day a year later falls within a year of the season's
+// first match (and, in a file in date order, not before the match above it).
+// A season's last months put in the year it started is a slip of files
+// written by hand or converted, and the results are sound. Returns a note for
+// each date mended, naming its line; none, and the season unchanged, when
+// any of those dates is not a year out.
+std::vector<Diagnostic> mend_wrong_years(ExchangeSeason& season, std::string_view file);
+
 }  // namespace league::exchange

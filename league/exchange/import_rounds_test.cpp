@@ -66,5 +66,26 @@ TEST(ImportRounds, UnlabelledMatchesAreCutAtBreaksAndRepeats) {
                                       "2020-08-12: BD EF GH IJ KL MN OP", "2020-08-19: QR"}));
 }
 
+// Only dates that are all a year early are mended; one that a year later
+// would still be out of place (or past the season's year) leaves every date
+// as it is, to be refused.
+TEST(ImportRounds, DatesBeforeTheSeasonAreMendedOnlyWhenAllAreAYearEarly) {
+  ExchangeSeason season;
+  season.matches = {
+      result("", {2019, 8, 10}, "A", "B"), result("", {2020, 5, 2}, "C", "D"),
+      result("", {2019, 5, 9}, "A", "C"),  // 2020-05-09: after the match above it
+  };
+  std::vector<Diagnostic> notes = mend_wrong_years(season, "s.csv");
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].what.find("read as 2020-05-09"), std::string::npos) << notes[0].what;
+  EXPECT_EQ(season.matches[2].date, (CalendarDate{2020, 5, 9}));
+
+  season.matches[2].date = {2019, 4, 30};  // 2020-04-30 comes before 2020-05-02
+  season.matches.push_back(result("", {2018, 9, 1}, "B", "D"));  // two years early
+  EXPECT_TRUE(mend_wrong_years(season, "s.csv").empty());
+  EXPECT_EQ(season.matches[2].date, (CalendarDate{2019, 4, 30}));
+  EXPECT_EQ(date_order_problems(season, "s.csv").size(), 2u);
+}
+
 }  // namespace
 }  // namespace league::exchange

@@ -105,6 +105,26 @@ void prepare_outputs(const std::vector<Output>& outputs, bool force, std::ostrea
   }
 }
 
+// The fixtures as a calendar, where the season stands `now`.
+FileChange calendar_output(const std::string& path, const Standings& standings,
+                           const Matchdays& now, const std::vector<std::string>& teams) {
+  if (!now.fixtures) {
+    fail({kFixturesFile, 0,
+          "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
+  }
+  if (const std::size_t events = calendar_events(*now.fixtures); events > kMaxCalendarEvents) {
+    fail({path, 0,
+          std::string(kFixturesFile) + " has " + std::to_string(events) +
+              " fixtures with a date, more than a calendar takes (at most " +
+              std::to_string(kMaxCalendarEvents) +
+              " events); nothing written. Publish without --ics"});
+  }
+  LeagueCalendar calendar{standings.league,   season_id(),       teams,
+                          league_time_zone(), standings.grounds, std::time(nullptr),
+                          changed_pairings()};
+  return {path, fixtures_calendar(*now.fixtures, now.schedule, calendar)};
+}
+
 // The pages beside the standings page.
 void add_site_pages(std::vector<FileChange>& files, const Standings& standings,
                     const SitePages& pages) {
@@ -128,6 +148,8 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
   standings.grounds = kept_grounds().grounds;
+  // The calendar is of the season as it stands, whatever round the page is after.
+  const Matchdays now = standings.matchdays;
   if (options.after) {
     if (auto problem = wind_back_to_round(standings, *options.after, "league publish --after"))
       fail(*problem);
@@ -141,26 +163,7 @@ int publish_standings(PublishOptions options, CommandContext& context) {
       {options.page, standings_page(standings, pages ? &*pages : nullptr)}};
   if (pages) add_site_pages(files, standings, *pages);
   if (!options.json.empty()) files.push_back({options.json, standings_json(standings)});
-  const Matchdays& matchdays = standings.matchdays;
-  if (!options.ics.empty()) {
-    if (!matchdays.fixtures) {
-      fail({kFixturesFile, 0,
-            "missing; --ics writes its fixtures as a calendar (league fixtures draws them)"});
-    }
-    if (const std::size_t events = calendar_events(*matchdays.fixtures);
-        events > kMaxCalendarEvents) {
-      fail({options.ics, 0,
-            std::string(kFixturesFile) + " has " + std::to_string(events) +
-                " fixtures with a date, more than a calendar takes (at most " +
-                std::to_string(kMaxCalendarEvents) +
-                " events); nothing written. Publish without --ics"});
-    }
-    LeagueCalendar calendar{standings.league,   season_id(),       teams,
-                            league_time_zone(), standings.grounds, std::time(nullptr),
-                            changed_pairings()};
-    files.push_back(
-        {options.ics, fixtures_calendar(*matchdays.fixtures, matchdays.schedule, calendar)});
-  }
+  if (!options.ics.empty()) files.push_back(calendar_output(options.ics, standings, now, teams));
   if (const auto problem = replace_outputs(context.lock, files)) fail(*problem);
 
   out << "Wrote " << options.page << " (" << standings.table.size() << " teams, "

@@ -130,8 +130,9 @@ void add_site_pages(std::vector<FileChange>& files, const Standings& standings,
                     const SitePages& pages) {
   files.push_back({pages.fixtures, fixtures_page(standings, pages)});
   files.push_back({pages.grid, grid_page(standings, pages)});
+  const std::vector<SeasonMatch> matches = season_matches(standings);
   for (const TeamPage& team : pages.teams)
-    files.push_back({team.path, team_page(standings, pages, team.team)});
+    files.push_back({team.path, team_page(standings, pages, team.team, matches)});
 }
 
 }  // namespace

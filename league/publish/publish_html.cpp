@@ -1,6 +1,5 @@
 #include "league/publish/publish_html.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -292,15 +291,12 @@ std::string when_line(const Standings& standings) {
 std::string shown_fixtures_data(const Standings& standings) {
   const SeasonSchedule& schedule = standings.matchdays.schedule;
   std::vector<SeasonMatch> shown;
-  for (SeasonMatch& match : season_matches(standings)) {
-    const auto same = [&match](const FixtureState& fixture) {
-      return fixture.home == match.home && fixture.away == match.away;
-    };
-    if (match.fixture && !match.score &&
-        (std::any_of(schedule.postponed.begin(), schedule.postponed.end(), same) ||
-         std::any_of(schedule.next.begin(), schedule.next.end(), same)))
-      shown.push_back(std::move(match));
+  for (const FixtureState& fixture : schedule.postponed) {
+    shown.push_back(fixture_match(fixture));
+    if (shown.back().rescheduling == Rescheduling::kNone)
+      shown.back().rescheduling = Rescheduling::kPostponed;
   }
+  for (const FixtureState& fixture : schedule.next) shown.push_back(fixture_match(fixture));
   return sports_events_script(shown, standings.grounds);
 }
 

@@ -29,6 +29,20 @@ std::optional<Date> entered_on(const Standings& standings, int round) {
 
 }  // namespace
 
+SeasonMatch fixture_match(const FixtureState& fixture) {
+  SeasonMatch shown = fixture.played ? result_match(*fixture.played) : SeasonMatch{};
+  shown.round = fixture.round;
+  shown.home = fixture.home;
+  shown.away = fixture.away;
+  shown.date = fixture.date;
+  shown.time = fixture.time;
+  shown.rescheduling = fixture.rescheduling;
+  shown.is_void = fixture.is_void;
+  shown.fixture = true;
+  shown.venue = fixture.venue;
+  return shown;
+}
+
 std::vector<SeasonMatch> season_matches(const Standings& standings) {
   std::vector<SeasonMatch> matches;
   const Matchdays& matchdays = standings.matchdays;
@@ -39,22 +53,13 @@ std::vector<SeasonMatch> season_matches(const Standings& standings) {
     for (const FixtureState& fixture : matchdays.schedule.postponed)
       overdue.emplace(fixture.home, fixture.away);
     for (const FixtureState& fixture : matchdays.schedule.fixtures) {
-      SeasonMatch shown = fixture.played ? result_match(*fixture.played) : SeasonMatch{};
+      SeasonMatch shown = fixture_match(fixture);
       if (fixture.played)
         fixtures_played.emplace(fixture.played->round, fixture.home, fixture.away);
-      shown.round = fixture.round;
-      shown.home = fixture.home;
-      shown.away = fixture.away;
-      shown.date = fixture.date;
-      shown.time = fixture.time;
-      shown.rescheduling = fixture.rescheduling;
       // A fixture whose day passed without a result is postponed too.
       if (!fixture.played && shown.rescheduling == Rescheduling::kNone &&
           overdue.contains({fixture.home, fixture.away}))
         shown.rescheduling = Rescheduling::kPostponed;
-      shown.is_void = fixture.is_void;
-      shown.fixture = true;
-      shown.venue = fixture.venue;
       matches.push_back(std::move(shown));
     }
   }

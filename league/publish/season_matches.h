@@ -28,6 +28,9 @@ struct SeasonMatch {
 
 std::vector<SeasonMatch> season_matches(const Standings& standings);
 
+// One fixture as a SeasonMatch.
+SeasonMatch fixture_match(const FixtureState& fixture);
+
 // The teams of the table in alphabetical order of their names as shown, as
 // the grid and the lists of pages give them.
 std::vector<std::string> teams_by_name(const Standings& standings);

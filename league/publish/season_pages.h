@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "league/publish/season_matches.h"
 #include "league/publish/site_pages.h"
 #include "league/publish/standings_data.h"
 
@@ -19,7 +21,9 @@ std::string fixtures_page(const Standings& standings, const SitePages& pages);
 std::string grid_page(const Standings& standings, const SitePages& pages);
 
 // The page of one team: where it stands, its form, its results, its fixtures
-// to come and its place after each recorded round.
-std::string team_page(const Standings& standings, const SitePages& pages, const std::string& team);
+// to come and its place after each recorded round; `matches` are the
+// season's (season_matches.h), gathered once for every team.
+std::string team_page(const Standings& standings, const SitePages& pages, const std::string& team,
+                      const std::vector<SeasonMatch>& matches);
 
 }  // namespace league

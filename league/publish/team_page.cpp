@@ -115,8 +115,8 @@ std::string places_section(const Standings& standings, const std::string& team) 
 
 }  // namespace
 
-std::string team_page(const Standings& standings, const SitePages& pages, const std::string& team) {
-  const std::vector<SeasonMatch> matches = season_matches(standings);
+std::string team_page(const Standings& standings, const SitePages& pages, const std::string& team,
+                      const std::vector<SeasonMatch>& matches) {
   std::string main = standing_section(standings, team);
   main += places_section(standings, team);
   main += matches_section(matches, team, pages, true);

@@ -43,18 +43,6 @@ bool looks_like_txt(std::string_view text) {
 
 }  // namespace
 
-std::string_view format_name(ExchangeFormat format) {
-  switch (format) {
-    case ExchangeFormat::football_csv:
-      return "csv";
-    case ExchangeFormat::football_txt:
-      return "football-txt";
-    case ExchangeFormat::football_json:
-      return "football-json";
-  }
-  return "csv";
-}
-
 std::optional<ExchangeFormat> detect_format(std::string_view text, std::string_view file_name) {
   const std::string_view start = trimmed(text);
   if (start.starts_with('{')) return ExchangeFormat::football_json;

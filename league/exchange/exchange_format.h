@@ -10,9 +10,6 @@ namespace league::exchange {
 
 enum class ExchangeFormat { football_csv, football_txt, football_json };
 
-// "csv", "football-txt", "football-json".
-std::string_view format_name(ExchangeFormat format);
-
 // The shape of a decoded text: JSON when it starts with "{"; CSV when its
 // first line is a header naming a date and home and away columns; otherwise by
 // the file name's extension (.csv, .json, .txt, case aside); otherwise

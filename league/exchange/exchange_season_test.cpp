@@ -17,6 +17,26 @@ namespace {
 
 const std::string kBase = std::string(SEASONS_DIR) + "/en.1-2019-20";
 
+// Whether two matches are the same fixture with the same outcome, the file line
+// aside.
+bool same_match(const ExchangeMatch& a, const ExchangeMatch& b) {
+  ExchangeMatch left = a;
+  left.line = b.line;
+  return left == b;
+}
+
+std::string_view format_name(ExchangeFormat format) {
+  switch (format) {
+    case ExchangeFormat::football_csv:
+      return "csv";
+    case ExchangeFormat::football_txt:
+      return "football-txt";
+    case ExchangeFormat::football_json:
+      return "football-json";
+  }
+  return "csv";
+}
+
 std::string bytes_of(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -93,12 +93,6 @@ int round_number(std::string_view label) {
   return error == std::errc{} ? value : 0;
 }
 
-bool same_match(const ExchangeMatch& a, const ExchangeMatch& b) {
-  ExchangeMatch left = a;
-  left.line = b.line;
-  return left == b;
-}
-
 std::optional<std::string> match_problem(const ExchangeMatch& match) {
   if (match.home.empty() || match.away.empty()) return "a match without both team names";
   if (match.home == match.away) return in_quotes(match.home) + " plays itself";

@@ -85,10 +85,6 @@ struct SeasonReading {
 // 18); 0 when it has none.
 int round_number(std::string_view label);
 
-// Whether two matches are the same fixture with the same outcome, the file line
-// aside.
-bool same_match(const ExchangeMatch& a, const ExchangeMatch& b);
-
 // What is wrong with a match as read, whatever its file's shape: a name
 // missing, a team against itself, a status its scores contradict (a played or
 // awarded match needs a full-time score, an unplayed or postponed one has

@@ -14,9 +14,9 @@
 #include "league/commands/fixture_change.h"
 #include "league/season/fixture_draw.h"
 #include "league/season/season_schedule.h"
+#include "league/store/league_keeps.h"
 #include "league/store/reading.h"
 #include "league/store/season_files.h"
-#include "league/store/league_keeps.h"
 
 namespace league {
 
@@ -106,6 +106,34 @@ void guard_existing_fixtures(bool force) {
   }
 }
 
+// "fixtures.txt: 190 rounds, ... drawn with seed N.\n" and, with a start,
+// the days of the first and last rounds.
+std::string draw_summary(const Fixtures& fixtures, std::size_t teams,
+                         const DrawSettings& settings) {
+  std::size_t matches = 0;
+  for (const FixtureRound& round : fixtures.rounds) matches += round.matches.size();
+  std::string text = std::string(kFixturesFile) + ": " + std::to_string(fixtures.rounds.size()) +
+                     " rounds, " + std::to_string(matches) + " matches of " +
+                     std::to_string(teams) + " teams, drawn with seed " +
+                     std::to_string(settings.seed) + ".\n";
+  if (settings.start) {
+    text += "Round 1 is on " + format_date(*fixtures.rounds.front().date) + ", round " +
+            std::to_string(fixtures.rounds.back().number) + " on " +
+            format_date(*fixtures.rounds.back().date) + ".\n";
+  }
+  return text;
+}
+
+// How many of the fixtures history/ has a result for already.
+std::size_t fixtures_played(const Fixtures& fixtures) {
+  const std::vector<AppliedMatch> applied = applied_matches();
+  if (applied.empty()) return 0;
+  std::size_t played = 0;
+  for (const FixtureState& fixture : season_schedule(fixtures, applied).fixtures)
+    played += fixture.played ? 1 : 0;
+  return played;
+}
+
 }  // namespace
 
 int draw_season_fixtures(const FixturesOptions& options, CommandContext& context) {
@@ -119,30 +147,24 @@ int draw_season_fixtures(const FixturesOptions& options, CommandContext& context
     refuse({kTableFile, 0, "holds fewer than two teams: there is nothing to draw"});
   guard_existing_fixtures(options.force);
 
-  const Draw draw = draw_fixtures(teams, settings);
+  Draw draw = draw_fixtures(teams, settings);
   if (draw.problem == Draw::Problem::kTeamTwice)
     refuse({kTableFile, 0, "names a team twice (league check names it)"});
   if (draw.problem == Draw::Problem::kPastYear9999)
     refuse({kCommand, 0, "a round's date would fall past the year 9999"});
-  const Fixtures& fixtures = draw.fixtures;
-  const std::string text = format_fixtures(fixtures, draw_comment(settings));
+  // What is said of the fixtures is taken before they are written, and the
+  // fixtures let go of then, so that a season of millions of fixtures is held
+  // as its text only while it is written.
+  const std::string summary = draw_summary(draw.fixtures, teams.size(), settings);
+  const std::size_t played = fixtures_played(draw.fixtures);
   SeasonStart start = season_start_changes(false);
-  start.changes.insert(start.changes.begin(), {kFixturesFile, text});
+  start.changes.insert(start.changes.begin(),
+                       {kFixturesFile, format_fixtures(draw.fixtures, draw_comment(settings))});
+  draw.fixtures = Fixtures();
   apply_or_fail(context.lock, "the fixtures", start.changes);
 
-  std::size_t matches = 0;
-  for (const FixtureRound& round : fixtures.rounds) matches += round.matches.size();
-  out << kFixturesFile << ": " << fixtures.rounds.size() << " rounds, " << matches << " matches of "
-      << teams.size() << " teams, drawn with seed " << settings.seed << ".\n";
-  if (settings.start) {
-    out << "Round 1 is on " << format_date(*fixtures.rounds.front().date) << ", round "
-        << fixtures.rounds.back().number << " on " << format_date(*fixtures.rounds.back().date)
-        << ".\n";
-  }
+  out << summary;
   say_zone_recorded(start, out);
-  const SeasonSchedule schedule = season_schedule(fixtures, applied_matches());
-  std::size_t played = 0;
-  for (const FixtureState& fixture : schedule.fixtures) played += fixture.played ? 1 : 0;
   if (played > 0) {
     out << played << (played == 1 ? " of them has a result" : " of them have results") << " in "
         << kHistoryDir << "/ already, and " << (played == 1 ? "counts" : "count")

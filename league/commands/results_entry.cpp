@@ -57,11 +57,12 @@ RoundFiles read_round_files(LeagueFile results) {
 // Every problem of results.txt at once, those of the lines that do not read
 // (`unread`) among them, in line order; notes (a team with two results) go to
 // `out`. With fixtures.txt, every result must also be a fixture still to play.
+// `after` is the schedule once the round is applied, given with `fixtures`.
 void check_results(const std::vector<ResultsEntry>& results, std::vector<Diagnostic> unread,
-                   const std::vector<std::string>& teams, const RoundFixtures* fixtures, int round,
-                   std::ostream& out) {
+                   const std::vector<std::string>& teams, const RoundFixtures* fixtures,
+                   const SeasonSchedule* after, std::ostream& out) {
   RoundCheck check = check_round(results, teams);
-  if (fixtures) check_round_fixtures(results, *fixtures, round, teams, check);
+  if (fixtures) check_round_fixtures(results, *fixtures, *after, teams, check);
   if (!unread.empty() || !check.problems.empty()) {
     unread.insert(unread.end(), check.problems.begin(), check.problems.end());
     std::stable_sort(unread.begin(), unread.end(),
@@ -175,18 +176,18 @@ RoundTables read_round_tables(TableRead table, const RoundFiles& files) {
   return tables;
 }
 
-// What the round printed first: the results named by their fixtures' rounds.
+// What the round printed first: the results named by their fixtures' rounds,
+// as `schedule` has them (nothing without fixtures.txt).
 void report_applied(const ResultsApplication& request, const std::vector<ResultsEntry>& results,
-                    const std::optional<RoundFixtures>& fixtures, int round,
+                    const std::optional<SeasonSchedule>& schedule, int round,
                     const std::vector<std::string>& written, std::ostream& out) {
   std::vector<AppliedMatch> matches = matches_of_results(results, round);
   for (AppliedMatch& match : matches) match.awarded = request.awarded;
   const std::size_t count = results.size();
-  if (!fixtures) {
+  if (!schedule) {
     out << "Round " << round << ": " << count << (count == 1 ? " result" : " results");
   } else {
-    const SeasonSchedule schedule = season_schedule(fixtures->fixtures, fixtures->applied);
-    const std::string heading = results_heading(matches, schedule, round);
+    const std::string heading = results_heading(matches, *schedule, round);
     out << heading;
     if (heading.rfind("Round ", 0) == 0)
       out << ": " << count << (count == 1 ? " result" : " results");
@@ -216,8 +217,13 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   std::vector<AppliedMatch> applied = applied_matches();
   if (auto read = league_fixtures(teams, "; nothing changed"))
     fixtures = RoundFixtures{std::move(*read), applied, request.brought_forward};
+  // The schedule once the round is applied, made once: the checks, the heading
+  // (a fixture's round and rescheduling are the same before) and the last line use it.
+  std::optional<SeasonSchedule> after;
+  if (fixtures) after = schedule_after(results, *fixtures, round);
   refuse_withdrawn(results, withdrawals);
-  check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr, round, out);
+  check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr,
+                after ? &*after : nullptr, out);
   if (!request.again) refuse_repeat(results, applied);
 
   // Every new text is computed before anything is written.
@@ -229,9 +235,9 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
 
   for (const std::string& team : update.without_attendances)
     out << kAttendancesFile << ": no row for " << team << ", so no position factor for it\n";
-  report_applied(request, results, fixtures, round, written, out);
+  report_applied(request, results, after, round, written, out);
   if (!tables.table->empty()) out << leader_line(tables.table->front());
-  if (fixtures) out << still_to_play(schedule_after(results, *fixtures, round));
+  if (after) out << still_to_play(*after);
   return 0;
 }
 

@@ -47,12 +47,17 @@ SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
 
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
                           int round, const std::vector<std::string>& teams, RoundCheck& check) {
+  check_round_fixtures(results, fixtures, schedule_after(results, fixtures, round), teams, check);
+}
+
+void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
+                          const SeasonSchedule& after, const std::vector<std::string>& teams,
+                          RoundCheck& check) {
   // A team's second match in the round is a fixture of another round, noted
   // below as postponed or brought forward rather than as a second result.
   check.notes.clear();
   const SeasonSchedule before = season_schedule(fixtures.fixtures, fixtures.applied);
-  const int playing =
-      std::max(schedule_after(results, fixtures, round).current_round, before.next_round);
+  const int playing = std::max(after.current_round, before.next_round);
   const std::unordered_set<std::string_view> table_teams(teams.begin(), teams.end());
   const auto known = [&](std::string_view team) { return table_teams.count(team) != 0; };
   std::map<std::pair<std::string_view, std::string_view>, std::size_t> seen;

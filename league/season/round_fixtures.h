@@ -39,6 +39,12 @@ struct RoundFixtures {
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
                           int round, const std::vector<std::string>& teams, RoundCheck& check);
 
+// The same, given schedule_after(results, fixtures, round) as `after`, which
+// the round goes on to use.
+void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
+                          const SeasonSchedule& after, const std::vector<std::string>& teams,
+                          RoundCheck& check);
+
 // The schedule once round `round` has applied these results.
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
                               const RoundFixtures& fixtures, int round);

@@ -28,17 +28,21 @@ std::uint64_t pairing_key(std::uint32_t home, std::uint32_t away) {
 
 }  // namespace
 
-std::size_t SeasonSchedule::first_of_pairing(std::string_view home, std::string_view away) const {
+std::vector<std::pair<std::uint64_t, std::size_t>>::const_iterator SeasonSchedule::pairing_at(
+    std::string_view home, std::string_view away) const {
   const auto home_number = team_numbers.find(home);
   const auto away_number = team_numbers.find(away);
-  if (home_number == team_numbers.end() || away_number == team_numbers.end()) return kNone;
-  const auto found = by_pairing.find(pairing_key(home_number->second, away_number->second));
-  return found == by_pairing.end() ? kNone : found->second.first;
+  if (home_number == team_numbers.end() || away_number == team_numbers.end())
+    return by_pairing.end();
+  const std::uint64_t key = pairing_key(home_number->second, away_number->second);
+  const auto found =
+      std::lower_bound(by_pairing.begin(), by_pairing.end(), std::pair(key, std::size_t{0}));
+  return found != by_pairing.end() && found->first == key ? found : by_pairing.end();
 }
 
 const FixtureState* SeasonSchedule::find(std::string_view home, std::string_view away) const {
-  const std::size_t first = first_of_pairing(home, away);
-  return first == kNone ? nullptr : &fixtures[first];
+  const auto found = pairing_at(home, away);
+  return found == by_pairing.end() ? nullptr : &fixtures[found->second];
 }
 
 std::string_view rescheduling_word(Rescheduling rescheduling) {
@@ -140,7 +144,6 @@ void add_fixtures(SeasonSchedule& schedule, const Fixtures& fixtures) {
   std::size_t count = 0;
   for (const FixtureRound& round : fixtures.rounds) count += round.matches.size();
   schedule.fixtures.reserve(count);
-  schedule.same_pairing.assign(count, SeasonSchedule::kNone);
   schedule.by_pairing.reserve(count);
   const auto number = [&](const std::string& team) {
     const auto next = static_cast<std::uint32_t>(schedule.team_numbers.size());
@@ -148,17 +151,12 @@ void add_fixtures(SeasonSchedule& schedule, const Fixtures& fixtures) {
   };
   for (const FixtureRound& round : fixtures.rounds) {
     for (const FixtureMatch& match : round.matches) {
-      const std::size_t place = schedule.fixtures.size();
-      const auto [at, added] = schedule.by_pairing.try_emplace(
-          pairing_key(number(match.home), number(match.away)), place, place);
-      if (!added) {
-        // A repeated pairing, in a faulty file: chained after the pairing's last.
-        schedule.same_pairing[at->second.second] = place;
-        at->second.second = place;
-      }
+      schedule.by_pairing.emplace_back(pairing_key(number(match.home), number(match.away)),
+                                       schedule.fixtures.size());
       schedule.fixtures.push_back(fixture_state(round, match));
     }
   }
+  std::sort(schedule.by_pairing.begin(), schedule.by_pairing.end());
 }
 
 }  // namespace
@@ -167,13 +165,15 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
                                std::optional<Date> today) {
   SeasonSchedule schedule;
   add_fixtures(schedule, fixtures);
+  schedule.results = std::make_shared<const std::vector<AppliedMatch>>(applied);
   // Each applied match takes the first fixture of its pairing still without
   // a result; one that is no fixture counts for none.
-  for (const AppliedMatch& match : applied) {
-    for (std::size_t place = schedule.first_of_pairing(match.home, match.away);
-         place != SeasonSchedule::kNone; place = schedule.same_pairing[place]) {
-      if (schedule.fixtures[place].played) continue;
-      schedule.fixtures[place].played = match;
+  for (const AppliedMatch& match : *schedule.results) {
+    const auto first = schedule.pairing_at(match.home, match.away);
+    for (auto at = first; at != schedule.by_pairing.end() && at->first == first->first; ++at) {
+      FixtureState& fixture = schedule.fixtures[at->second];
+      if (fixture.played) continue;
+      fixture.played = &match;
       break;
     }
   }

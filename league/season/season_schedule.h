@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,7 +60,9 @@ struct FixtureState {
   std::string home;
   std::string away;
   std::size_t line = 0;  // of fixtures.txt
-  std::optional<AppliedMatch> played;
+  // The applied match that played it, held by the schedule (SeasonSchedule::
+  // results); nothing when it has no result.
+  const AppliedMatch* played = nullptr;
   Rescheduling rescheduling = Rescheduling::kNone;
   std::string venue{};   // its own; empty for the home team's ground
   bool is_void = false;  // marked void in fixtures.txt: a withdrawn club's
@@ -79,22 +82,24 @@ struct SeasonSchedule {
   // without a problem hold each pairing once).
   const FixtureState* find(std::string_view home, std::string_view away) const;
 
+  // The applied matches that `played` points to, shared by the schedule's copies.
+  std::shared_ptr<const std::vector<AppliedMatch>> results;
+
   // The index that find() uses: each team of the fixtures numbered, and each
-  // pairing of two numbers (HOME in the high half) with the places in
-  // `fixtures` of its first and last fixture; `same_pairing` gives, for each fixture,
-  // the place of the next fixture of its pairing (kNone after the last).
+  // fixture's pairing of two numbers (HOME in the high half) with its place
+  // in `fixtures`, sorted: a repeated pairing's fixtures side by side, in
+  // file order.
   struct NameHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view name) const {
       return std::hash<std::string_view>()(name);
     }
   };
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   std::unordered_map<std::string, std::uint32_t, NameHash, std::equal_to<>> team_numbers;
-  std::unordered_map<std::uint64_t, std::pair<std::size_t, std::size_t>> by_pairing;
-  std::vector<std::size_t> same_pairing;
-  // The place in `fixtures` of the first fixture of HOME - AWAY; kNone when none.
-  std::size_t first_of_pairing(std::string_view home, std::string_view away) const;
+  std::vector<std::pair<std::uint64_t, std::size_t>> by_pairing;
+  // Where HOME - AWAY's fixtures start in `by_pairing`; by_pairing.end() when it has none.
+  std::vector<std::pair<std::uint64_t, std::size_t>>::const_iterator pairing_at(
+      std::string_view home, std::string_view away) const;
 };
 
 // Matches every applied match to the first fixture of its HOME - AWAY that

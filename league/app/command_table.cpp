@@ -7,6 +7,7 @@ CommandRun new_command(CLI::App& command);
 CommandRun round_command(CLI::App& command);
 CommandRun award_command(CLI::App& command);
 CommandRun undo_command(CLI::App& command);
+CommandRun recover_command(CLI::App& command);
 CommandRun adjust_command(CLI::App& command);
 CommandRun name_command(CLI::App& command);
 CommandRun zone_command(CLI::App& command);
@@ -29,6 +30,8 @@ std::span<const CommandRow> command_table() {
        Changes::kFiles, award_command},
       {"undo", "Take back the last round, award, points adjustment or fixture change",
        Changes::kFiles, undo_command},
+      {"recover", "Complete or roll back, from what the files hold, a run whose journal is damaged",
+       Changes::kFilesPastJournal, recover_command},
       {"adjust", "Deduct points from a team or award them, with the reason, undoably",
        Changes::kFiles, adjust_command},
       {"withdraw", "Take a club out of the season: expunge its results or keep its record",

@@ -9,9 +9,10 @@ namespace league {
 // Whether a command may change the league folder, which decides whether it
 // needs the folder's lock to run.
 enum class Changes {
-  kNothing,          // it only reads
-  kFiles,            // it changes files
-  kFilesWhenArgued,  // it changes files when given a positional argument
+  kNothing,           // it only reads
+  kFiles,             // it changes files
+  kFilesWhenArgued,   // it changes files when given a positional argument
+  kFilesPastJournal,  // it changes files, and runs even when the journal is damaged
 };
 
 // One subcommand of `league`: a row of the command table. Adding a command

@@ -30,7 +30,7 @@ bool unknown_command(const std::vector<std::string>& args, std::ostream& err) {
 }
 
 bool changes_files(const CommandRow& row, const CLI::App& command) {
-  if (row.changes != Changes::kFilesWhenArgued) return row.changes == Changes::kFiles;
+  if (row.changes != Changes::kFilesWhenArgued) return row.changes != Changes::kNothing;
   const auto options = command.get_options();
   return std::any_of(options.begin(), options.end(), [](const CLI::Option* option) {
     return option->get_positional() && option->count() > 0;
@@ -40,8 +40,8 @@ bool changes_files(const CommandRow& row, const CLI::App& command) {
 // One command at a time in a league folder, and first of all what an
 // interrupted one left is completed or rolled back. The exit status when the
 // command may not run.
-std::optional<int> ready_folder(FolderLock& lock, bool changes, std::ostream& out,
-                                std::ostream& err) {
+std::optional<int> ready_folder(FolderLock& lock, bool changes, bool past_journal,
+                                std::ostream& out, std::ostream& err) {
   switch (lock.state()) {
     case FolderLock::State::kBusy:
       err << describe({kLockFile, 0,
@@ -75,7 +75,10 @@ std::optional<int> ready_folder(FolderLock& lock, bool changes, std::ostream& ou
         << " that an interrupted run left behind.\n";
   }
   if (recovery.report) out << *recovery.report << '\n';
-  if (!recovery.failure) return std::nullopt;
+  // league recover itself reports a journal that does not read.
+  const std::string& failed = recovery.failure ? recovery.failure->file : std::string();
+  if (!recovery.failure || (past_journal && (failed == kJournalFile || failed == kRollbackFile)))
+    return std::nullopt;
   out.flush();
   err << describe(*recovery.failure) << '\n';
   return 1;
@@ -125,8 +128,10 @@ int run_league(const std::vector<std::string>& args, std::ostream& out, std::ost
   for (std::size_t i = 0; i < commands.size(); ++i) {
     if (!*commands[i].first) continue;
     FolderLock lock;
-    const bool changes = changes_files(command_table()[i], *commands[i].first);
-    if (const auto status = ready_folder(lock, changes, out, err)) return *status;
+    const CommandRow& row = command_table()[i];
+    const bool changes = changes_files(row, *commands[i].first);
+    const bool past_journal = row.changes == Changes::kFilesPastJournal;
+    if (const auto status = ready_folder(lock, changes, past_journal, out, err)) return *status;
     CommandContext context{lock, out};
     return run_command(commands[i].second, context, err);
   }

@@ -152,6 +152,23 @@ class JournalReader {
     return true;
   }
 
+  // As field(), for a journal that may stop in the middle of the bytes.
+  bool partial_field(std::string_view key, JournalRemains::Contents& contents) {
+    if (literal(std::string(key) + " none\n")) {
+      contents = {true, true, 0, {}};
+      return true;
+    }
+    const auto size = count(key);
+    if (!size) return false;
+    contents = {true, false, *size, std::string(rest_.substr(0, *size))};
+    if (*size >= rest_.size() || rest_[*size] != '\n') {
+      rest_ = {};
+      return false;
+    }
+    rest_.remove_prefix(*size + 1);
+    return true;
+  }
+
   std::string_view rest() const { return rest_; }
 
  private:
@@ -171,7 +188,10 @@ Loaded load_journal(const std::string& path) {
       ", so the operation an interrupted run had begun can be neither completed nor rolled back";
   if (!bytes) return {std::nullopt, Diagnostic{path, 0, "cannot be read" + consequence}};
   auto journal = decode_journal(*bytes);
-  if (!journal) return {std::nullopt, Diagnostic{path, 0, "is damaged" + consequence}};
+  if (!journal)
+    return {std::nullopt, Diagnostic{path, 0,
+                                     "is damaged" + consequence +
+                                         " by itself; league recover decides from the files"}};
   return {std::move(journal), std::nullopt};
 }
 
@@ -238,6 +258,38 @@ std::optional<Journal> decode_journal(std::string_view bytes) {
   }
   if (!reader.rest().empty()) return std::nullopt;
   return journal;
+}
+
+JournalRemains read_journal_remains(std::string_view bytes) {
+  JournalRemains remains;
+  constexpr std::size_t kEndLine = 4 + 16 + 1;
+  const std::string_view last =
+      bytes.size() < kEndLine ? "" : bytes.substr(bytes.size() - kEndLine);
+  remains.altered = last.substr(0, 4) == "end " && last.back() == '\n' &&
+                    last.substr(4, 16).find_first_not_of("0123456789abcdef") == std::string::npos;
+  JournalReader reader(bytes);
+  std::optional<std::string> what;
+  if (!reader.literal(kJournalHeader) || !reader.field("what", what, false)) return remains;
+  remains.what = std::move(*what);
+  const auto changes = reader.count("changes");
+  if (!changes) return remains;
+  remains.listed = *changes;
+  for (std::size_t i = 0; i < *changes; ++i) {
+    std::optional<std::string> path;
+    if (!reader.field("path", path, false)) break;
+    JournalRemains::Entry& entry = remains.entries.emplace_back();
+    entry.path = std::move(*path);
+    if (!reader.partial_field("old", entry.old_contents) ||
+        !reader.partial_field("new", entry.new_contents))
+      break;
+  }
+  return remains;
+}
+
+bool JournalRemains::Contents::fit(const std::optional<std::string>& file) const {
+  if (!read) return false;
+  if (none || !file) return none && !file;
+  return file->size() == size && file->starts_with(bytes);
 }
 
 std::optional<Diagnostic> apply_transaction(FolderLock& lock, std::string_view what,

@@ -95,4 +95,33 @@ std::string encode_journal(const Journal& journal);
 // Nothing when `bytes` is not a whole journal exactly as encode_journal writes it.
 std::optional<Journal> decode_journal(std::string_view bytes);
 
+// What of a damaged journal still reads, field by field from its start up to
+// the first that does not. `league recover` decides from it and the files.
+struct JournalRemains {
+  // Old or new contents as far as they read: "none" (no file), or the
+  // length the journal gives and the bytes of them that are there.
+  struct Contents {
+    bool read = false;  // the field's key and length read
+    bool none = false;
+    std::size_t size = 0;
+    std::string bytes;  // all `size` of them, or the first ones when the journal stops
+    bool whole() const { return read && (none || bytes.size() == size); }
+    // The file's bytes (nothing: no file) agree with what reads of these.
+    bool fit(const std::optional<std::string>& file) const;
+  };
+  struct Entry {
+    std::string path;
+    Contents old_contents;
+    Contents new_contents;
+  };
+  std::string what;            // empty when it does not read
+  std::size_t listed = 0;      // the changes it says it holds; 0 when that does not read
+  std::vector<Entry> entries;  // those whose path reads, in order
+  // It ends in a whole "end" line whose sum disagrees: a byte was changed
+  // somewhere, so that none of its bytes may be written back. A journal cut
+  // short keeps the bytes before the cut as they were.
+  bool altered = false;
+};
+JournalRemains read_journal_remains(std::string_view bytes);
+
 }  // namespace league

@@ -202,6 +202,32 @@ TEST_F(InterruptionTest, ARoundWhoseJournalIsRemovedByHandNeverCountsTwice) {
   }
 }
 
+// Round 2's journal cut short in its last line by a kill and a full disk:
+// league recover, killed at any change, is run again and ends where one
+// uninterrupted run ends.
+TEST_F(InterruptionTest, RecoverKilledAtAnyChangeEndsAsOneRunDoes) {
+  ScratchDir start("interruption-recover");
+  for (long n = 1; !fs::exists(start.path() / "history" / "journal"); ++n) {
+    copy_league(round_1_.path(), start.path());
+    ASSERT_EQ(league_killed_at(start.path(), {"round"}, n).status, -1) << n;
+  }
+  const std::string journal = read_file(start.path() / "history" / "journal");
+  write_file(start.path() / "history" / "journal", journal.substr(0, journal.size() - 5));
+  ASSERT_EQ(league(start.path(), {"check"}).status, 1);
+  ScratchDir done("interruption-recover-done");
+  copy_league(start.path(), done.path());
+  const long changes = count_changes(done.path(), {"recover"});
+  const Snapshot settled = snapshot(done.path());
+  ScratchDir league_dir("interruption-recover-killed");
+  for (long n = 1; n <= changes; ++n) {
+    copy_league(start.path(), league_dir.path());
+    ASSERT_EQ(league_killed_at(league_dir.path(), {"recover"}, n).status, -1) << n;
+    const ToolOutcome again = league(league_dir.path(), {"recover"});
+    EXPECT_EQ(again.status, 0) << again.output;
+    EXPECT_EQ(snapshot(league_dir.path()), settled) << "killed at change " << n;
+  }
+}
+
 TEST_F(InterruptionTest, UndoKilledAtAnyChangeIsCompletedOrRolledBack) {
   // Whether round 2 was undone or not, `league round` leaves it applied once.
   kill_at_every_change(round_2_.path(), {"undo"}, {"round"}, snapshot(round_2_.path()));

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "common/io/league_files.h"
@@ -149,12 +150,15 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.matchdays = league_matchdays(teams);
   standings.grounds = kept_grounds().grounds;
-  // The calendar is of the season as it stands, whatever round the page is after.
-  const Matchdays now = standings.matchdays;
+  // The calendar is of the season as it stands, whatever round the page is
+  // after: a copy of it is kept only for a page that goes back.
+  std::optional<Matchdays> kept;
   if (options.after) {
+    if (!options.ics.empty()) kept = standings.matchdays;
     if (auto problem = wind_back_to_round(standings, *options.after, "league publish --after"))
       fail(*problem);
   }
+  const Matchdays& now = kept ? *kept : standings.matchdays;
   std::optional<SitePages> pages;
   if (options.pages) pages = site_pages(options.page, teams_by_name(standings));
   prepare_outputs(output_list(options, pages ? &*pages : nullptr), options.force, out);

@@ -7,9 +7,7 @@
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
 #include "common/table/table_results.h"
-#include "common/text/free_text.h"
 #include "common/text/integers.h"
-#include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/commands/command.h"
 #include "league/names/team_lookup.h"
@@ -40,13 +38,6 @@ std::int32_t points_of(const std::string& typed) {
   if (*points == 0)
     refuse_arguments("0 points change nothing; give the points to take away (-3) or add (+3)");
   return *points;
-}
-
-std::string reason_of(const std::string& typed) {
-  std::string reason(trimmed(typed));
-  if (reason.empty()) refuse_arguments("no reason given (--reason TEXT says why)");
-  if (const auto problem = free_text_problem(reason)) refuse_arguments("the reason " + *problem);
-  return reason;
 }
 
 // The row of the team typed (in the written or the stored form) in the
@@ -86,7 +77,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   if (options.team.empty() || options.points.empty())
     refuse_arguments("give the team and the points: league adjust TEAM POINTS --reason TEXT");
   const std::int32_t points = points_of(options.points);
-  const std::string reason = reason_of(options.reason);
+  const std::string reason = reason_or_refuse(options.reason, "league adjust");
 
   const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
   TableRead table = read_league_table(table_file.text, kTableFile);

@@ -1,9 +1,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
-#include "common/text/free_text.h"
 #include "common/text/integers.h"
-#include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/commands/results_entry.h"
 
@@ -39,9 +37,7 @@ int award_result(const AwardOptions& options, CommandContext& context) {
   if (options.home.empty() || options.away.empty() || options.score.empty())
     refuse_arguments("give the match and its score: league award HOME AWAY 3-0 --reason TEXT");
   const std::string goals = goals_of(options.score);
-  const std::string reason(trimmed(options.reason));
-  if (reason.empty()) refuse_arguments("no reason given (--reason TEXT says why)");
-  if (const auto problem = free_text_problem(reason)) refuse_arguments("the reason " + *problem);
+  const std::string reason = reason_or_refuse(options.reason, "league award");
   // The award is applied as a round of this one result would be.
   const std::string line = options.home + ' ' + goals + ' ' + options.away + '\n';
   ResultsApplication request{{line, line}, reason, true, options.brought_forward};

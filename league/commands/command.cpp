@@ -7,6 +7,8 @@
 
 #include "common/console/tool_error.h"
 #include "common/io/league_files.h"
+#include "common/text/free_text.h"
+#include "common/text/spaces.h"
 #include "common/text/wording.h"
 #include "league/names/team_name.h"
 #include "league/store/history.h"
@@ -34,6 +36,14 @@ void fail_all(const std::vector<Diagnostic>& problems, const std::string& file,
 void apply_or_fail(FolderLock& lock, std::string_view what,
                    const std::vector<FileChange>& changes) {
   if (const auto failed = apply_transaction(lock, what, changes)) fail(*failed);
+}
+
+std::string reason_or_refuse(const std::string& typed, const std::string& command) {
+  std::string reason(trimmed(typed));
+  if (reason.empty()) refuse({command, 0, "no reason given (--reason TEXT says why)"});
+  if (const auto problem = free_text_problem(reason))
+    refuse({command, 0, "the reason " + *problem});
+  return reason;
 }
 
 std::string leader_line(const TableEntry& leader) {

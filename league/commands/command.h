@@ -12,8 +12,8 @@
 #include "league/season/fixtures_file.h"
 #include "league/season/season_schedule.h"
 #include "league/store/folder_lock.h"
-#include "league/store/reading.h"
 #include "league/store/league_keeps.h"
+#include "league/store/reading.h"
 #include "league/store/transaction.h"
 #include "league/store/withdrawals.h"
 
@@ -54,6 +54,11 @@ using CommandRun = std::function<int(CommandContext& context)>;
 // Makes the changes as one transaction (store/transaction.h); one that fails
 // ends the command with its diagnostic.
 void apply_or_fail(FolderLock& lock, std::string_view what, const std::vector<FileChange>& changes);
+
+// The text of a --reason option without the white space around it. None, or
+// one not fit to show (see free_text_problem), ends `command` with what is
+// wrong and "; nothing changed".
+std::string reason_or_refuse(const std::string& typed, const std::string& command);
 
 // "Leader: Ashford, 7 points from 3 games.\n"
 std::string leader_line(const TableEntry& leader);

@@ -9,7 +9,6 @@
 #include "common/io/league_files.h"
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
-#include "common/text/free_text.h"
 #include "common/text/lines.h"
 #include "common/text/near_match.h"
 #include "common/text/spaces.h"
@@ -47,9 +46,6 @@ void check_options(const WithdrawOptions& options) {
     refuse_arguments(
         "give one of --expunge (its results are taken out of the season) and --keep-record "
         "(its results stand, its matches still to play are void)");
-  const std::string_view reason = trimmed(options.reason);
-  if (reason.empty()) refuse_arguments("no reason given (--reason TEXT says why)");
-  if (const auto problem = free_text_problem(reason)) refuse_arguments("the reason " + *problem);
 }
 
 // The team must stand in the table and not have withdrawn already.
@@ -179,6 +175,7 @@ void report(std::ostream& out, const Withdrawal& withdrawal, const Changed& chan
 
 int withdraw_team(const WithdrawOptions& options, CommandContext& context) {
   check_options(options);
+  const std::string reason = reason_or_refuse(options.reason, "league withdraw");
   const LeagueFile table = read_league_file_or_refuse(kTableFile);
   const TableRead rows = read_league_table(table.text, kTableFile);
   if (rows.problem) refuse(*rows.problem);
@@ -192,12 +189,8 @@ int withdraw_team(const WithdrawOptions& options, CommandContext& context) {
   void_fixtures(teams, options.team, options.expunge, changed);
 
   const int round = last_round();
-  const Withdrawal withdrawal{round,
-                              next_entry_number(round),
-                              options.team,
-                              options.expunge,
-                              std::string(trimmed(options.reason)),
-                              {}};
+  const Withdrawal withdrawal{
+      round, next_entry_number(round), options.team, options.expunge, reason, {}};
   const HistoryEntry entry{HistoryEntry::Kind::kWithdrawal, withdrawal.round, withdrawal.number};
   const std::vector<FileChange> changes = record_entry_changes(
       entry, {{kWithdrawalFile, format_withdrawal(withdrawal)}}, changed.before, changed.after);

@@ -222,6 +222,18 @@ std::vector<std::size_t> repeated_pairings(const Fixtures& fixtures,
   return repeated;
 }
 
+// What is wrong with a round's number, coming after `previous` (none for the
+// first round): rounds run 1, 2, 3, ...
+std::optional<std::string> round_number_problem(const FixtureRound& round,
+                                                const FixtureRound* previous) {
+  const std::int64_t expected = previous ? std::int64_t{previous->number} + 1 : 1;
+  if (round.number == expected) return std::nullopt;
+  return "Round " + std::to_string(round.number) +
+         (previous ? " follows Round " + std::to_string(previous->number)
+                   : std::string(" is the first round")) +
+         ": rounds run 1, 2, 3, ... in order";
+}
+
 }  // namespace
 
 FixturesReading read_fixtures(std::string_view text) {
@@ -252,13 +264,7 @@ std::vector<Diagnostic> check_fixtures(const Fixtures& fixtures,
   std::size_t place = 0;
   const FixtureRound* previous = nullptr;
   for (const FixtureRound& round : fixtures.rounds) {
-    const std::int64_t expected = previous ? std::int64_t{previous->number} + 1 : 1;
-    if (round.number != expected) {
-      fault(round.line, "Round " + std::to_string(round.number) +
-                            (previous ? " follows Round " + std::to_string(previous->number)
-                                      : std::string(" is the first round")) +
-                            ": rounds run 1, 2, 3, ... in order");
-    }
+    if (const auto wrong = round_number_problem(round, previous)) fault(round.line, *wrong);
     previous = &round;
     ++round_place;
 

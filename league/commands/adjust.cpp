@@ -79,9 +79,7 @@ int adjust_points(const AdjustOptions& options, CommandContext& context) {
   const std::int32_t points = points_of(options.points);
   const std::string reason = reason_or_refuse(options.reason, "league adjust");
 
-  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
-  TableRead table = read_league_table(table_file.text, kTableFile);
-  if (table.problem) refuse(*table.problem);
+  auto [table_file, table] = league_table_or_fail("; nothing changed");
   const std::size_t row = row_of(options.team, table);
   TableEntry& entry = table.rows[row];
   const std::string team = entry.Team;

@@ -57,6 +57,15 @@ LeagueFile read_league_file_or_refuse(const std::string& path) {
   return std::move(*file);
 }
 
+LeagueTable league_table_or_fail(std::string_view ending) {
+  auto file = read_league_file_bytes(kTableFile);
+  if (!file) fail({kTableFile, 0, "cannot be opened" + std::string(ending)});
+  TableRead read = read_league_table(file->text, kTableFile);
+  if (read.problem)
+    fail({read.problem->file, read.problem->line, read.problem->what + std::string(ending)});
+  return {std::move(*file), std::move(read)};
+}
+
 std::optional<Fixtures> league_fixtures(const std::vector<std::string>& table_teams,
                                         std::string_view ending) {
   LeagueFixturesRead read = read_league_fixtures(table_teams);

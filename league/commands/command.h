@@ -67,6 +67,14 @@ std::string leader_line(const TableEntry& leader);
 // opened; nothing changed").
 LeagueFile read_league_file_or_refuse(const std::string& path);
 
+// table.txt on disk and as it reads; one that cannot be opened or does not
+// read ends the command, `ending` ("; nothing changed" or none) added.
+struct LeagueTable {
+  LeagueFile file;
+  TableRead read;
+};
+LeagueTable league_table_or_fail(std::string_view ending);
+
 // fixtures.txt checked against the teams of table.txt, nothing when the
 // league has none. One that cannot be opened or has any problem ends the
 // command: every problem with its line, then the count and `ending`.

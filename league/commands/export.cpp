@@ -84,10 +84,7 @@ void own_date(const std::optional<Fixtures>& fixtures, int round, ExchangeMatch&
 
 // The results of history round by round, then the fixtures not yet played.
 exchange::ExchangeSeason league_season() {
-  const auto table_text = read_league_file(kTableFile);
-  if (!table_text) fail({kTableFile, 0, "cannot be opened"});
-  TableRead table = read_league_table(*table_text, kTableFile);
-  if (table.problem) fail(*table.problem);
+  const TableRead table = league_table_or_fail("").read;
   const std::optional<Fixtures> fixtures = league_fixtures(team_names(table.rows), "");
   exchange::ExchangeSeason season{league_name().value_or(""), {}};
   std::set<std::pair<std::string, std::string>> played;

@@ -87,10 +87,8 @@ int change_fixture(const char* command, const ChangeOptions& options, bool postp
         refuse_arguments(command, options.time + " is not a time HH:MM from 00:00 to 23:59");
     }
   }
-  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
-  const TableRead table = read_league_table(table_file.text, kTableFile);
-  if (table.problem) refuse(*table.problem);
-  const std::vector<std::string> teams = team_names(table.rows);
+  const std::vector<std::string> teams =
+      team_names(league_table_or_fail("; nothing changed").read.rows);
   const auto fixtures = league_fixtures(teams, "; nothing changed");
   // The teams as typed, in the written form or the stored one.
   ChangeOptions typed = options;

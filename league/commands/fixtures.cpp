@@ -139,10 +139,8 @@ std::size_t fixtures_played(const Fixtures& fixtures) {
 int draw_season_fixtures(const FixturesOptions& options, CommandContext& context) {
   std::ostream& out = context.out;
   DrawSettings settings = draw_settings(options);
-  const LeagueFile table_file = read_league_file_or_refuse(kTableFile);
-  const TableRead table = read_league_table(table_file.text, kTableFile);
-  if (table.problem) refuse(*table.problem);
-  const std::vector<std::string> teams = team_names(table.rows);
+  const std::vector<std::string> teams =
+      team_names(league_table_or_fail("; nothing changed").read.rows);
   if (teams.size() < 2)
     refuse({kTableFile, 0, "holds fewer than two teams: there is nothing to draw"});
   guard_existing_fixtures(options.force);

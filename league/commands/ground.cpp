@@ -9,8 +9,8 @@
 #include "common/text/near_match.h"
 #include "common/text/spaces.h"
 #include "league/commands/command.h"
-#include "league/store/reading.h"
 #include "league/store/league_keeps.h"
+#include "league/store/reading.h"
 
 namespace league {
 
@@ -38,10 +38,8 @@ Grounds grounds_or_refuse() {
 
 // A team of table.txt, or the command ends naming the team it most likely means.
 void refuse_unknown_team(const std::string& team) {
-  const LeagueFile file = read_league_file_or_refuse(kTableFile);
-  const TableRead table = read_league_table(file.text, kTableFile);
-  if (table.problem) refuse(*table.problem);
-  const std::vector<std::string> teams = team_names(table.rows);
+  const std::vector<std::string> teams =
+      team_names(league_table_or_fail("; nothing changed").read.rows);
   if (std::find(teams.begin(), teams.end(), team) != teams.end()) return;
   std::string what = team + " is not a team of " + kTableFile;
   if (const auto meant = near_match(team, teams)) what += " (did you mean " + *meant + "?)";

@@ -131,10 +131,7 @@ void schedule_lines(std::ostream& out, const SeasonSchedule& schedule) {
 
 int show_status(CommandContext& context) {
   std::ostream& out = context.out;
-  const auto table_text = read_league_file_bytes(kTableFile);
-  if (!table_text) fail({kTableFile, 0, "cannot be opened"});
-  const TableRead table = read_league_table(table_text->text, kTableFile);
-  if (table.problem) fail(*table.problem);
+  const TableRead table = league_table_or_fail("").read;
   const std::vector<std::string> teams = team_names(table.rows);
   const Matchdays matchdays = league_matchdays(teams);
 

@@ -176,9 +176,7 @@ void report(std::ostream& out, const Withdrawal& withdrawal, const Changed& chan
 int withdraw_team(const WithdrawOptions& options, CommandContext& context) {
   check_options(options);
   const std::string reason = reason_or_refuse(options.reason, "league withdraw");
-  const LeagueFile table = read_league_file_or_refuse(kTableFile);
-  const TableRead rows = read_league_table(table.text, kTableFile);
-  if (rows.problem) refuse(*rows.problem);
+  const auto [table, rows] = league_table_or_fail("; nothing changed");
   const std::vector<std::string> teams = team_names(rows.rows);
   const WithdrawalsRead withdrawals = read_recorded_withdrawals();
   if (!withdrawals.problems.empty()) refuse(withdrawals.problems.front());

@@ -57,12 +57,8 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
     return;  // a team after the damaged row may well be there: none is named
   }
   if (table == nullptr) return;
-  for (const TableEntry& row : table->rows) {
-    if (first_line.count(row.Team) == 0) {
-      report.problem(kFile, 0,
-                     "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
-    }
-  }
+  report_missing_rows(
+      *table, kFile, [&](const std::string& team) { return first_line.count(team) != 0; }, report);
 }
 
 }  // namespace league

@@ -77,4 +77,16 @@ std::string short_date_html(const Date& date, const std::optional<TimeOfDay>& ti
          std::string(kMonths.at(static_cast<std::size_t>(date.month - 1))) + "</time>";
 }
 
+void cell(std::string& html, std::string_view css_class, std::string_view text) {
+  html += "<td";
+  if (!css_class.empty()) {
+    html += " class=\"";
+    html += css_class;
+    html += '"';
+  }
+  html += '>';
+  html += text;
+  html += "</td>";
+}
+
 }  // namespace league

@@ -39,4 +39,7 @@ std::string team_link(const SitePages* pages, const std::string& team);
 // "13<br>Feb": a date as narrow as a grid cell shows it, in a <time> element.
 std::string short_date_html(const Date& date, const std::optional<TimeOfDay>& time);
 
+// Adds a <td> holding `text` (HTML), of the class when there is one.
+void cell(std::string& html, std::string_view css_class, std::string_view text);
+
 }  // namespace league

@@ -109,18 +109,6 @@ footer { max-width: 980px; margin: 0 auto; padding: 0 16px 24px; color: var(--mu
 }
 )css";
 
-void cell(std::string& html, std::string_view css_class, std::string_view text) {
-  html += "<td";
-  if (!css_class.empty()) {
-    html += " class=\"";
-    html += css_class;
-    html += '"';
-  }
-  html += '>';
-  html += text;
-  html += "</td>";
-}
-
 std::string signed_number(int value) {
   std::string text = value > 0 ? "+" : "";
   text += std::to_string(value);
@@ -142,32 +130,20 @@ std::string adjustment_mark(const std::string& team, const Standings& standings)
   return "<span class=\"adj\" title=\"Points adjusted: " + total + "\">*</span>";
 }
 
-// Every adjustment, oldest first: "Carrow: −3 points on 2027-01-12: fielded an
-// ineligible player".
-void adjustment_notes(std::string& html, const Standings& standings) {
-  if (standings.adjustments.empty()) return;
-  html += "<ul class=\"adjustments\">\n";
-  for (const Adjustment& adjustment : standings.adjustments) {
-    Adjustment shown = adjustment;
-    shown.team = display_name(adjustment.team);
-    shown.reason = html_escape(adjustment.reason);
-    shown.applied = html_escape(adjustment.applied);
-    html += "<li><span class=\"adj\">*</span>" + adjustment_line(shown, kMinus) + "</li>\n";
-  }
-  html += "</ul>\n";
-}
-
-// Every withdrawal, oldest first: "Carrow withdrew on 2027-01-12: folded (its
-// record stands)".
-void withdrawal_notes(std::string& html, const Standings& standings) {
-  if (standings.withdrawals.empty()) return;
-  html += "<ul class=\"adjustments withdrawals\">\n";
-  for (const Withdrawal& withdrawal : standings.withdrawals) {
-    Withdrawal shown = withdrawal;
-    shown.team = display_name(withdrawal.team);
-    shown.reason = html_escape(withdrawal.reason);
-    shown.applied = html_escape(withdrawal.applied);
-    html += "<li>" + withdrawal_line(shown) + "</li>\n";
+// Every adjustment or withdrawal, oldest first, in a list of the class:
+// "Carrow: −3 points on 2027-01-12: fielded an ineligible player", "Carrow
+// withdrew on 2027-01-12: folded (its record stands)".
+template <typename Entry, typename Line>
+void notes(std::string& html, const std::vector<Entry>& entries, std::string_view list_class,
+           std::string_view mark, Line line) {
+  if (entries.empty()) return;
+  html += "<ul class=\"" + std::string(list_class) + "\">\n";
+  for (const Entry& entry : entries) {
+    Entry shown = entry;
+    shown.team = display_name(entry.team);
+    shown.reason = html_escape(entry.reason);
+    shown.applied = html_escape(entry.applied);
+    html += "<li>" + std::string(mark) + line(shown) + "</li>\n";
   }
   html += "</ul>\n";
 }
@@ -215,8 +191,9 @@ void league_table(std::string& html, const Standings& standings, const SitePages
     html += "</tr>\n";
   }
   html += "</tbody>\n</table>\n</div>\n";
-  adjustment_notes(html, standings);
-  withdrawal_notes(html, standings);
+  notes(html, standings.adjustments, "adjustments", "<span class=\"adj\">*</span>",
+        [](const Adjustment& shown) { return adjustment_line(shown, kMinus); });
+  notes(html, standings.withdrawals, "adjustments withdrawals", "", withdrawal_line);
   html += "</section>\n";
 }
 

@@ -73,16 +73,9 @@ std::string grid_cell(const std::vector<const SeasonMatch*>& matches) {
       if (css.empty()) css = "later";
     }
   }
-  std::string cell = "<td";
-  if (!css.empty()) {
-    cell += " class=\"";
-    cell += css;
-    cell += '"';
-  }
-  cell += ">";
-  cell += text;
-  cell += "</td>";
-  return cell;
+  std::string html;
+  cell(html, css, text);
+  return html;
 }
 
 }  // namespace

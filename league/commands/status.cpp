@@ -94,8 +94,8 @@ void applied_line(std::ostream& out, const Matchdays& matchdays) {
 // ("history/2/adjustments/1/adjustment:2: ...").
 std::vector<std::string> adjustment_lines() {
   std::vector<std::string> lines;
-  for (const auto& [round, number] : adjustment_places()) {
-    const AdjustmentFileRead one = read_recorded_adjustment(round, number);
+  for (const HistoryEntry& entry : recorded_entries(HistoryEntry::Kind::kAdjustment)) {
+    const AdjustmentFileRead one = read_recorded_adjustment(entry.round, entry.number);
     lines.push_back(one.problem ? describe(*one.problem) : adjustment_line(one.adjustment));
   }
   return lines;

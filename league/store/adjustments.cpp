@@ -13,19 +13,6 @@
 
 namespace league {
 
-std::vector<std::pair<int, int>> adjustment_places() {
-  std::vector<int> rounds = recorded_rounds();
-  rounds.insert(rounds.begin(), 0);
-  std::vector<std::pair<int, int>> places;
-  for (const int round : rounds) {
-    for (const int number : recorded_adjustments(round)) {
-      if (!path_exists(adjustment_dir(round, number) + "/" + kWithdrawalFile))
-        places.emplace_back(round, number);
-    }
-  }
-  return places;
-}
-
 std::string format_adjustment(const Adjustment& adjustment) {
   return "team " + adjustment.team + "\npoints " + std::to_string(adjustment.points) + "\nreason " +
          adjustment.reason + "\n";
@@ -62,8 +49,8 @@ AdjustmentFileRead read_recorded_adjustment(int round, int number) {
 
 AdjustmentsRead read_recorded_adjustments() {
   AdjustmentsRead read;
-  for (const auto& [round, number] : adjustment_places()) {
-    AdjustmentFileRead one = read_recorded_adjustment(round, number);
+  for (const HistoryEntry& entry : recorded_entries(HistoryEntry::Kind::kAdjustment)) {
+    AdjustmentFileRead one = read_recorded_adjustment(entry.round, entry.number);
     if (one.problem)
       read.problems.push_back(std::move(*one.problem));
     else

@@ -44,9 +44,6 @@ struct AdjustmentFileRead {
 };
 AdjustmentFileRead read_adjustment_file(std::string_view text, const std::string& file);
 
-// Where every complete adjustment lies, oldest first: (n, k) pairs.
-std::vector<std::pair<int, int>> adjustment_places();
-
 // Adjustment k of round n with the time it was applied, as history/ keeps it.
 AdjustmentFileRead read_recorded_adjustment(int round, int number);
 

@@ -82,16 +82,10 @@ int next_entry_number(int round) {
 }
 
 std::vector<std::string> changed_pairings() {
-  std::vector<int> rounds = recorded_rounds();
-  rounds.insert(rounds.begin(), 0);
   std::vector<std::string> pairings;
-  for (const int round : rounds) {
-    for (const int number : recorded_fixture_changes(round)) {
-      const auto text =
-          read_whole_file(fixture_change_dir(round, number) + "/" + kFixtureChangeFile);
-      if (!text) continue;
-      pairings.emplace_back(trimmed(text->substr(0, text->find('\n'))));
-    }
+  for (const HistoryEntry& change : recorded_entries(HistoryEntry::Kind::kFixtureChange)) {
+    const auto text = read_whole_file(change.dir() + "/" + kFixtureChangeFile);
+    if (text) pairings.emplace_back(trimmed(text->substr(0, text->find('\n'))));
   }
   return pairings;
 }
@@ -107,6 +101,22 @@ std::vector<HistoryEntry::File> HistoryEntry::files() const {
   if (kind == Kind::kWithdrawal)
     return {{kTableFile, true}, {kFormFile, true}, {kAttendancesFile, true}, {kFixturesFile, true}};
   return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
+}
+
+std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind) {
+  std::vector<int> rounds = recorded_rounds();
+  rounds.insert(rounds.begin(), 0);
+  const bool changes = kind == HistoryEntry::Kind::kFixtureChange;
+  std::vector<HistoryEntry> entries;
+  for (const int round : rounds) {
+    for (const int number :
+         changes ? recorded_fixture_changes(round) : recorded_adjustments(round)) {
+      const bool withdrawal = !changes && holds_withdrawal(adjustment_dir(round, number));
+      if (withdrawal == (kind == HistoryEntry::Kind::kWithdrawal))
+        entries.push_back({kind, round, number});
+    }
+  }
+  return entries;
 }
 
 std::optional<HistoryEntry> last_entry() {

@@ -114,6 +114,9 @@ struct HistoryEntry {
   std::vector<File> files() const;
 };
 
+// Every complete adjustment, fixture change or withdrawal (`kind`), oldest first.
+std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind);
+
 // The entry that `league undo` takes back: the last adjustment, fixture
 // change or withdrawal kept under the last round (they came after it), else that round;
 // nothing when there is none.

@@ -46,21 +46,15 @@ WithdrawalFileRead read_recorded_withdrawal(const std::string& dir) {
 
 WithdrawalsRead read_recorded_withdrawals() {
   WithdrawalsRead read;
-  std::vector<int> rounds = recorded_rounds();
-  rounds.insert(rounds.begin(), 0);
-  for (const int round : rounds) {
-    for (const int number : recorded_adjustments(round)) {
-      const std::string dir = adjustment_dir(round, number);
-      if (!holds_withdrawal(dir)) continue;
-      WithdrawalFileRead one = read_recorded_withdrawal(dir);
-      if (one.problem) {
-        read.problems.push_back(std::move(*one.problem));
-        continue;
-      }
-      one.withdrawal.round = round;
-      one.withdrawal.number = number;
-      read.withdrawals.push_back(std::move(one.withdrawal));
+  for (const HistoryEntry& entry : recorded_entries(HistoryEntry::Kind::kWithdrawal)) {
+    WithdrawalFileRead one = read_recorded_withdrawal(entry.dir());
+    if (one.problem) {
+      read.problems.push_back(std::move(*one.problem));
+      continue;
     }
+    one.withdrawal.round = entry.round;
+    one.withdrawal.number = entry.number;
+    read.withdrawals.push_back(std::move(one.withdrawal));
   }
   return read;
 }

@@ -20,31 +20,25 @@ bool is_one_of(std::string_view team, const Teams& teams) {
   return std::find(teams.begin(), teams.end(), team) != teams.end();
 }
 
-template <typename Row>
-void drop_rows(std::vector<Row>& rows, const Teams& teams) {
-  std::erase_if(rows, [&](const Row& row) { return is_one_of(row.Team, teams); });
+// A starting table as read into `rows`, the rows of the expunged teams
+// dropped; or its problem.
+template <typename Read, typename Rows>
+std::optional<Diagnostic> start_with(Read read, const Teams& expunged, std::optional<Rows>& rows) {
+  if (read.problem) return read.problem;
+  std::erase_if(read.rows, [&](const auto& row) { return is_one_of(row.Team, expunged); });
+  rows = std::move(read.rows);
+  return std::nullopt;
 }
 
 // The starting tables, read; the first that does not read is the problem.
 std::optional<Diagnostic> read_start(const SeasonRecord& record, const Teams& expunged,
                                      RoundTables& tables) {
-  TableRead table = read_league_table(record.table, kTableFile);
-  if (table.problem) return table.problem;
-  drop_rows(table.rows, expunged);
-  tables.table = std::move(table.rows);
-  if (record.form) {
-    FormRead form = read_form_table(*record.form);
-    if (form.problem) return form.problem;
-    drop_rows(form.rows, expunged);
-    tables.form = std::move(form.rows);
-  }
-  if (record.attendances) {
-    AttendancesRead rows = read_attendances(*record.attendances);
-    if (rows.problem) return rows.problem;
-    drop_rows(rows.rows, expunged);
-    tables.attendances = std::move(rows.rows);
-  }
-  return std::nullopt;
+  auto problem = start_with(read_league_table(record.table, kTableFile), expunged, tables.table);
+  if (!problem && record.form)
+    problem = start_with(read_form_table(*record.form), expunged, tables.form);
+  if (!problem && record.attendances)
+    problem = start_with(read_attendances(*record.attendances), expunged, tables.attendances);
+  return problem;
 }
 
 bool involves(const ResultsEntry& entry, const Teams& teams) {

@@ -219,6 +219,14 @@ std::string interrupted(const std::string& what) {
   return what + ", which an interrupted run had begun";
 }
 
+// A file that a rollback could not write back, which leaves the interrupted
+// run where it is: what it `cannot` be.
+Diagnostic stuck_file(const Journal& journal, std::size_t stuck, std::string_view cannot) {
+  return {journal.entries[stuck].path, 0,
+          "cannot be written, so " + interrupted(journal.what) + ' ' + std::string(cannot) +
+              " yet; mend this and run league again"};
+}
+
 }  // namespace
 
 std::string encode_journal(const Journal& journal) {
@@ -370,10 +378,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
     if (loaded.failure) return {std::nullopt, loaded.failure, recovery.removed, {}};
     const Journal& journal = *loaded.journal;
     if (const auto stuck = roll_back(journal, journal.entries.size())) {
-      recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
-                                    "cannot be written, so " + interrupted(journal.what) +
-                                        " cannot be rolled back yet; mend this and run league "
-                                        "again"};
+      recovery.failure = stuck_file(journal, *stuck, "cannot be rolled back");
       return recovery;
     }
     remove_durably(kRollbackFile);
@@ -385,10 +390,7 @@ Recovery recover_interrupted(const FolderLock& lock) {
     if (const auto failed = roll_forward(journal)) {
       const bool marked = rename_durably(kJournalFile, kRollbackFile);
       if (const auto stuck = roll_back(journal, journal.entries.size())) {
-        recovery.failure = Diagnostic{journal.entries[*stuck].path, 0,
-                                      "cannot be written, so " + interrupted(journal.what) +
-                                          " can be neither completed nor rolled back yet; mend "
-                                          "this and run league again"};
+        recovery.failure = stuck_file(journal, *stuck, "can be neither completed nor rolled back");
         return recovery;
       }
       remove_durably(marked ? kRollbackFile : kJournalFile);

@@ -28,9 +28,12 @@ void check_attendances(std::string_view text, const TableRead* table, CheckRepor
       continue;
     report.problem(kAttendancesFile, 0, unknown_team_problem(row.Team, names));
   }
-  report_missing_rows(
-      *table, kAttendancesFile, [&](const std::string& team) { return kept.count(team) != 0; },
-      report);
+  for (const TableEntry& row : table->rows) {
+    if (kept.count(row.Team) == 0) {
+      report.problem(kAttendancesFile, 0,
+                     "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
+    }
+  }
 }
 
 }  // namespace league

@@ -57,8 +57,12 @@ void check_form(std::string_view text, const TableRead* table, CheckReport& repo
     return;  // a team after the damaged row may well be there: none is named
   }
   if (table == nullptr) return;
-  report_missing_rows(
-      *table, kFile, [&](const std::string& team) { return first_line.count(team) != 0; }, report);
+  for (const TableEntry& row : table->rows) {
+    if (first_line.count(row.Team) == 0) {
+      report.problem(kFile, 0,
+                     "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
+    }
+  }
 }
 
 }  // namespace league

@@ -52,10 +52,7 @@ void check_entries(CheckReport& report) {
   std::string last_dir;
   const auto check_adjustments = [&](int round) {
     for (const int number : recorded_adjustments(round)) {
-      const bool withdrawal = holds_withdrawal(adjustment_dir(round, number));
-      const HistoryEntry entry{
-          withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, round,
-          number};
+      const HistoryEntry entry = adjustment_entry(round, number);
       left = check_copies(entry, report);
       last_dir = entry.dir();
     }

@@ -15,13 +15,4 @@ std::string unknown_team_problem(std::string_view stored, const TeamNames& table
          "compare names letter by letter)";
 }
 
-void report_missing_rows(const TableRead& table, const char* file,
-                         const std::function<bool(const std::string&)>& has_row,
-                         CheckReport& report) {
-  for (const TableEntry& row : table.rows) {
-    if (!has_row(row.Team))
-      report.problem(file, 0, "no row for " + written_form(row.Team) + ", a team of " + kTableFile);
-  }
-}
-
 }  // namespace league

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "common/table/table_file.h"
-#include "league/check/check_report.h"
 #include "league/names/team_lookup.h"
 
 namespace league {
@@ -16,11 +13,5 @@ namespace league {
 // two files name the club differently, and the problem says so: the tools
 // match names byte for byte. Otherwise it names the teams meant, if any.
 std::string unknown_team_problem(std::string_view stored, const TeamNames& table_teams);
-
-// "FILE: no row for Carrow, a team of table.txt" for each team of the table
-// that `has_row` says `file` has no row for.
-void report_missing_rows(const TableRead& table, const char* file,
-                         const std::function<bool(const std::string&)>& has_row,
-                         CheckReport& report);
 
 }  // namespace league

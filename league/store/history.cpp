@@ -103,6 +103,12 @@ std::vector<HistoryEntry::File> HistoryEntry::files() const {
   return {{kTableFile, false}, {kFormFile, false}, {kAttendancesFile, true}};
 }
 
+HistoryEntry adjustment_entry(int round, int number) {
+  const bool withdrawal = holds_withdrawal(adjustment_dir(round, number));
+  return {withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, round,
+          number};
+}
+
 std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind) {
   std::vector<int> rounds = recorded_rounds();
   rounds.insert(rounds.begin(), 0);
@@ -125,12 +131,7 @@ std::optional<HistoryEntry> last_entry() {
   const std::vector<int> changes = recorded_fixture_changes(last);
   if (!changes.empty() && (adjustments.empty() || changes.back() > adjustments.back()))
     return HistoryEntry{HistoryEntry::Kind::kFixtureChange, last, changes.back()};
-  if (!adjustments.empty()) {
-    const bool withdrawal = holds_withdrawal(adjustment_dir(last, adjustments.back()));
-    return HistoryEntry{
-        withdrawal ? HistoryEntry::Kind::kWithdrawal : HistoryEntry::Kind::kAdjustment, last,
-        adjustments.back()};
-  }
+  if (!adjustments.empty()) return adjustment_entry(last, adjustments.back());
   if (last == 0) return std::nullopt;
   return HistoryEntry{HistoryEntry::Kind::kRound, last, 0};
 }

@@ -114,6 +114,10 @@ struct HistoryEntry {
   std::vector<File> files() const;
 };
 
+// Adjustment folder k after round n: an adjustment, or a withdrawal when it
+// holds one.
+HistoryEntry adjustment_entry(int round, int number);
+
 // Every complete adjustment, fixture change or withdrawal (`kind`), oldest first.
 std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind);
 

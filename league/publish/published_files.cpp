@@ -87,18 +87,8 @@ std::vector<std::string> remove_output_temporaries(const std::vector<std::string
   }
   std::vector<std::string> removed;
   for (const fs::path& folder : folders) {
-    std::error_code error;
-    std::vector<fs::path> found;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-      std::error_code status_error;
-      if (is_temporary_name(entry->path().filename().string()) &&
-          fs::is_regular_file(entry->symlink_status(status_error)))
-        found.push_back(entry->path());
-    }
-    for (const fs::path& path : found) {
-      if (remove_abandoned_temporary(path.string())) removed.push_back(path.generic_string());
-    }
+    for (const fs::path& path : remove_temporary_files_in(folder.string()))
+      removed.push_back(path.generic_string());
   }
   return removed;
 }

@@ -195,10 +195,9 @@ Loaded load_journal(const std::string& path) {
   return {std::move(journal), std::nullopt};
 }
 
-// Removes the temporary files in `folder` that no running program writes (a
-// table_update beside this command keeps its own); their paths.
+// The temporary files in `folder`, gathered before any is removed.
 template <typename Iterator>
-std::vector<std::string> remove_temporary_files_in(const std::string& folder) {
+std::vector<fs::path> temporary_files_in(const std::string& folder) {
   std::error_code error;
   std::vector<fs::path> found;
   for (Iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
@@ -207,12 +206,7 @@ std::vector<std::string> remove_temporary_files_in(const std::string& folder) {
         fs::is_regular_file(entry->symlink_status(status_error)))
       found.push_back(entry->path());
   }
-  std::vector<std::string> removed;
-  for (const fs::path& path : found) {
-    if (remove_abandoned_temporary(path.string()))
-      removed.push_back(path.lexically_normal().generic_string());
-  }
-  return removed;
+  return found;
 }
 
 std::string interrupted(const std::string& what) {
@@ -228,6 +222,16 @@ Diagnostic stuck_file(const Journal& journal, std::size_t stuck, std::string_vie
 }
 
 }  // namespace
+
+std::vector<fs::path> remove_temporary_files_in(const std::string& folder, bool recursive) {
+  std::vector<fs::path> removed;
+  for (const fs::path& path : recursive
+                                  ? temporary_files_in<fs::recursive_directory_iterator>(folder)
+                                  : temporary_files_in<fs::directory_iterator>(folder)) {
+    if (remove_abandoned_temporary(path.string())) removed.push_back(path);
+  }
+  return removed;
+}
 
 std::string encode_journal(const Journal& journal) {
   std::string out(kJournalHeader);
@@ -369,9 +373,10 @@ Recovery recover_interrupted(const FolderLock& lock) {
   // The temporary files go first: one inside a folder that a rollback empties
   // would otherwise keep the folder.
   Recovery recovery;
-  recovery.removed = remove_temporary_files_in<fs::directory_iterator>(".");
-  for (std::string& path : remove_temporary_files_in<fs::recursive_directory_iterator>(kHistoryDir))
-    recovery.removed.push_back(std::move(path));
+  for (const bool history : {false, true}) {
+    for (const fs::path& path : remove_temporary_files_in(history ? kHistoryDir : ".", history))
+      recovery.removed.push_back(path.lexically_normal().generic_string());
+  }
 
   if (path_exists(kRollbackFile)) {
     Loaded loaded = load_journal(kRollbackFile);

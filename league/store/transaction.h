@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,12 @@ struct FileChange {
   std::string path;
   std::optional<std::string> contents;
 };
+
+// Removes the temporary files in `folder` (below it too when `recursive`) that
+// no running program writes (a table_update beside this command keeps its
+// own); their paths as found there.
+std::vector<std::filesystem::path> remove_temporary_files_in(const std::string& folder,
+                                                             bool recursive = false);
 
 // Makes every change or none, in their order, as described above. `what`
 // names the operation in messages: "round 3". On failure nothing is changed

@@ -5,7 +5,6 @@
 #include "common/results/results_file.h"
 #include "league/store/history.h"
 #include "league/store/season_record.h"
-#include "league/store/withdrawals.h"
 
 namespace league {
 

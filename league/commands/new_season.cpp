@@ -19,10 +19,10 @@
 #include "league/names/team_name.h"
 #include "league/store/adjustments.h"
 #include "league/store/history.h"
+#include "league/store/league_keeps.h"
 #include "league/store/league_name.h"
 #include "league/store/new_settings.h"
 #include "league/store/reading.h"
-#include "league/store/league_keeps.h"
 
 namespace league {
 

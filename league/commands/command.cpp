@@ -106,6 +106,15 @@ Matchdays league_matchdays(const std::vector<std::string>& table_teams) {
   return matchdays_of(applied, last_round(), std::move(fixtures), league_today());
 }
 
+Standings league_standings() {
+  StandingsRead read = gather_standings();
+  if (read.problem) fail(*read.problem);
+  std::vector<std::string> teams;
+  for (const StandingsRow& row : read.standings.table) teams.push_back(row.entry.Team);
+  read.standings.matchdays = league_matchdays(teams);
+  return std::move(read.standings);
+}
+
 void say_zone_recorded(const SeasonStart& start, std::ostream& out) {
   if (!start.zone_recorded) return;
   out << "Fixture times are read in " << start.zone_recorded->name;

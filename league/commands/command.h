@@ -9,6 +9,7 @@
 
 #include "common/io/diagnostic.h"
 #include "common/table/table_file.h"
+#include "league/publish/standings_data.h"
 #include "league/season/fixtures_file.h"
 #include "league/season/season_schedule.h"
 #include "league/store/folder_lock.h"
@@ -100,5 +101,9 @@ void say_zone_recorded(const SeasonStart& start, std::ostream& out);
 // The last round's results and, with fixtures.txt, where the season stands
 // today.
 Matchdays league_matchdays(const std::vector<std::string>& table_teams);
+
+// The standings as the league's files give them, with their matchdays;
+// fails naming the file that does not read.
+Standings league_standings();
 
 }  // namespace league

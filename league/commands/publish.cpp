@@ -143,12 +143,9 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   if (options.page.empty())
     options.page =
         options.after ? "league-after-" + std::to_string(*options.after) + ".html" : "league.html";
-  StandingsRead read = gather_standings();
-  if (read.problem) fail(*read.problem);
-  Standings& standings = read.standings;
+  Standings standings = league_standings();
   std::vector<std::string> teams;
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
-  standings.matchdays = league_matchdays(teams);
   standings.grounds = kept_grounds().grounds;
   // The calendar is of the season as it stands, whatever round the page is
   // after: a copy of it is kept only for a page that goes back.

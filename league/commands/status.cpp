@@ -162,12 +162,7 @@ int show_status(CommandContext& context) {
 // results and the adjustments made up to then.
 int show_status_after(int n, CommandContext& context) {
   std::ostream& out = context.out;
-  StandingsRead read = gather_standings();
-  if (read.problem) fail(*read.problem);
-  Standings& standings = read.standings;
-  std::vector<std::string> teams;
-  for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
-  standings.matchdays = league_matchdays(teams);
+  Standings standings = league_standings();
   if (auto problem = wind_back_to_round(standings, n, "league status --after")) fail(*problem);
 
   if (!standings.league.empty()) out << standings.league << '\n';

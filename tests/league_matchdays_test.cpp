@@ -32,28 +32,7 @@ bool says(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-struct Round {
-  std::string date;
-  std::vector<std::string> fixtures;  // "HOME - AWAY"
-};
-
-std::map<int, Round> rounds_of(const std::string& fixtures_txt) {
-  std::map<int, Round> rounds;
-  std::istringstream lines(fixtures_txt);
-  int round = 0;
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string first, second, third;
-    words >> first >> second >> third;
-    if (first == "Round") {
-      round = std::stoi(second);
-      rounds[round].date = third;
-    } else if (second == "-") {
-      rounds[round].fixtures.push_back(first + " - " + third);
-    }
-  }
-  return rounds;
-}
+using Round = FixtureRoundText;
 
 std::string reversed(const std::string& fixture) {
   const std::size_t dash = fixture.find(" - ");
@@ -92,7 +71,7 @@ class DatedSeason : public ::testing::Test {
     const std::string drawn = read_file(path() / "fixtures.txt");
     write_file(path() / "fixtures.txt",
                std::regex_replace(drawn, std::regex("(Round [0-9]+ [0-9-]+)\n"), "$1 14:30\n"));
-    rounds = rounds_of(read_file(path() / "fixtures.txt"));
+    rounds = fixture_rounds(read_file(path() / "fixtures.txt"));
     ASSERT_EQ(rounds.size(), 18u);
   }
 

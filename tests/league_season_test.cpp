@@ -299,29 +299,7 @@ TEST(LeagueSeasonTest, AdjustmentsStayThroughRoundsAndAreUndoneInTurnWithThem) {
   expect_refusals(path, {{{"undo"}, "history: holds no round to undo"}});
 }
 
-// The fixtures of a fixtures.txt by round: "HOME - AWAY" and its round's date.
-struct Matchday {
-  std::string date;
-  std::vector<std::string> fixtures;
-};
-
-std::map<int, Matchday> matchdays_of(const std::string& fixtures_txt) {
-  std::map<int, Matchday> rounds;
-  std::istringstream lines(fixtures_txt);
-  int round = 0;
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string first, second, third;
-    words >> first >> second >> third;
-    if (first == "Round") {
-      round = std::stoi(second);
-      rounds[round].date = third;
-    } else if (second == "-") {
-      rounds[round].fixtures.push_back(first + " - " + third);
-    }
-  }
-  return rounds;
-}
+using Matchday = FixtureRoundText;
 
 // A result for each fixture, "HOME 2 - 1 AWAY".
 std::string results_of(const std::vector<std::string>& fixtures, std::mt19937& random) {
@@ -354,7 +332,7 @@ TEST(LeagueSeasonTest, ASeasonPlayedWeekByWeekAgainstItsFixturesGivesTheBytesOfT
                                0),
             0u)
       << drawn.output;
-  std::map<int, Matchday> rounds = matchdays_of(read_file(path / "fixtures.txt"));
+  std::map<int, Matchday> rounds = fixture_rounds(read_file(path / "fixtures.txt"));
   ASSERT_EQ(rounds.size(), 22u);
   ScratchDir tools("league-fixtures-season-tools");
   fs::copy(path, tools.path(), fs::copy_options::recursive);
@@ -438,10 +416,10 @@ TEST(LeagueSeasonTest, EveryRefusalAgainstTheFixturesChangesNothing) {
                          {{"fixtures", "--start", "2027-02-29"}, "--start 2027-02-29 is not"},
                          {{"publish", "--ics", "cal.ics"}, "fixtures.txt: missing; --ics"}});
   ASSERT_EQ(league(path, {"fixtures", "--seed", "3"}).status, 0);
-  const std::map<int, Matchday> rounds = matchdays_of(read_file(path / "fixtures.txt"));
+  const std::map<int, Matchday> rounds = fixture_rounds(read_file(path / "fixtures.txt"));
   expect_refusals(path, {{{"fixtures"}, "fixtures.txt: exists already; nothing changed"}});
   ASSERT_EQ(league(path, {"fixtures", "--force", "--seed", "4"}).status, 0);
-  ASSERT_NE(matchdays_of(read_file(path / "fixtures.txt")).at(1).fixtures, rounds.at(1).fixtures);
+  ASSERT_NE(fixture_rounds(read_file(path / "fixtures.txt")).at(1).fixtures, rounds.at(1).fixtures);
   ASSERT_EQ(league(path, {"fixtures", "--force", "--seed", "3"}).status, 0);
 
   // The example's results.txt is no round of these fixtures.

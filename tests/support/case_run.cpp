@@ -156,4 +156,22 @@ ToolOutcome run_joined(const std::filesystem::path& dir, const std::filesystem::
   return run_tool(run);
 }
 
+std::map<int, FixtureRoundText> fixture_rounds(const std::string& fixtures_txt) {
+  std::map<int, FixtureRoundText> rounds;
+  std::istringstream lines(fixtures_txt);
+  int round = 0;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string first, second, third;
+    words >> first >> second >> third;
+    if (first == "Round") {
+      round = std::stoi(second);
+      rounds[round].date = third;
+    } else if (second == "-") {
+      rounds[round].fixtures.push_back(first + " - " + third);
+    }
+  }
+  return rounds;
+}
+
 }  // namespace league::testing

@@ -68,4 +68,12 @@ std::vector<std::string> list_files(const std::filesystem::path& root);
 using FolderContents = std::map<std::string, std::string>;
 FolderContents folder_contents(const std::filesystem::path& root);
 
+// The fixtures of a fixtures.txt by round number: its date and each match as
+// "HOME - AWAY", names in the one-word form.
+struct FixtureRoundText {
+  std::string date;
+  std::vector<std::string> fixtures;
+};
+std::map<int, FixtureRoundText> fixture_rounds(const std::string& fixtures_txt);
+
 }  // namespace league::testing

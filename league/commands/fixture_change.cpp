@@ -52,7 +52,7 @@ Found find_fixture(const char* command, const ChangeOptions& options, const Fixt
   if (fixture->played) refuse_arguments(command, pairing + " has its result already");
   for (const FixtureRound& round : fixtures.rounds) {
     for (const FixtureMatch& match : round.matches) {
-      if (match.line == fixture->line) return {*fixture, match};
+      if (match.line == fixture->line()) return {*fixture, match};
     }
   }
   refuse_arguments(command, pairing + " is no fixture of " + kFixturesFile);
@@ -110,7 +110,7 @@ int change_fixture(const char* command, const ChangeOptions& options, bool postp
   const std::string what =
       postpone ? "postponed" : "moved to " + format_date(*date) + (time ? " " + options.time : "");
   record_change(found.match, what, file, context.lock);
-  context.out << pairing << " (round " << found.fixture.round << ") "
+  context.out << pairing << " (round " << found.fixture.round() << ") "
               << (postpone ? std::string("postponed, without a new date")
                            : "rearranged to " + people_day(*date, time))
               << "; " << kFixturesFile << " changed.\n";

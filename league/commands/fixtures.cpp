@@ -78,7 +78,8 @@ void guard_existing_fixtures(bool force) {
   if (!std::filesystem::exists(kFixturesFile, error)) return;
   const auto text = read_league_file(kFixturesFile);
   if (!text) refuse({kFixturesFile, 0, "exists already and cannot be opened"});
-  const SeasonSchedule schedule = season_schedule(read_fixtures(*text).fixtures, applied_matches());
+  const Fixtures fixtures = read_fixtures(*text).fixtures;
+  const SeasonSchedule schedule = season_schedule(fixtures, applied_matches());
   std::vector<std::string> played;
   for (const FixtureState& fixture : schedule.fixtures) {
     if (fixture.played)

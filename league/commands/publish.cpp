@@ -148,10 +148,10 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   for (const StandingsRow& row : standings.table) teams.push_back(row.entry.Team);
   standings.grounds = kept_grounds().grounds;
   // The calendar is of the season as it stands, whatever round the page is
-  // after: a copy of it is kept only for a page that goes back.
+  // after: for a page that goes back it is read once more.
   std::optional<Matchdays> kept;
   if (options.after) {
-    if (!options.ics.empty()) kept = standings.matchdays;
+    if (!options.ics.empty()) kept = league_matchdays(teams);
     if (auto problem = wind_back_to_round(standings, *options.after, "league publish --after"))
       fail(*problem);
   }

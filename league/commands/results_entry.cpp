@@ -57,12 +57,12 @@ RoundFiles read_round_files(LeagueFile results) {
 // Every problem of results.txt at once, those of the lines that do not read
 // (`unread`) among them, in line order; notes (a team with two results) go to
 // `out`. With fixtures.txt, every result must also be a fixture still to play.
-// `after` is the schedule once the round is applied, given with `fixtures`.
+// `after` is the schedule once round `round` is applied, given with `fixtures`.
 void check_results(const std::vector<ResultsEntry>& results, std::vector<Diagnostic> unread,
                    const std::vector<std::string>& teams, const RoundFixtures* fixtures,
-                   const SeasonSchedule* after, std::ostream& out) {
+                   const SeasonSchedule* after, int round, std::ostream& out) {
   RoundCheck check = check_round(results, teams);
-  if (fixtures) check_round_fixtures(results, *fixtures, *after, teams, check);
+  if (fixtures) check_round_fixtures(results, *fixtures, *after, round, teams, check);
   if (!unread.empty() || !check.problems.empty()) {
     unread.insert(unread.end(), check.problems.begin(), check.problems.end());
     std::stable_sort(unread.begin(), unread.end(),
@@ -223,7 +223,7 @@ int apply_results(const ResultsApplication& request, CommandContext& context) {
   if (fixtures) after = schedule_after(results, *fixtures, round);
   refuse_withdrawn(results, withdrawals);
   check_results(results, typed.problems, teams, fixtures ? &*fixtures : nullptr,
-                after ? &*after : nullptr, out);
+                after ? &*after : nullptr, round, out);
   if (!request.again) refuse_repeat(results, applied);
 
   // Every new text is computed before anything is written.

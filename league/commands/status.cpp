@@ -34,11 +34,11 @@ std::string when(int round, const std::optional<Date>& date, const std::optional
 // "round 5, rearranged, 2027-02-24 19:45": a rescheduled fixture's round,
 // what happened and its new day.
 std::string fixture_when(const FixtureState& fixture) {
-  if (fixture.rescheduling == Rescheduling::kNone)
-    return when(fixture.round, fixture.date, fixture.time);
-  std::string text = "round " + std::to_string(fixture.round) + ", " +
-                     std::string(rescheduling_word(fixture.rescheduling));
-  if (fixture.date) text += ", " + day_text(*fixture.date, fixture.time);
+  if (fixture.rescheduling() == Rescheduling::kNone)
+    return when(fixture.round(), fixture.date(), fixture.time());
+  std::string text = "round " + std::to_string(fixture.round()) + ", " +
+                     std::string(rescheduling_word(fixture.rescheduling()));
+  if (fixture.date()) text += ", " + day_text(*fixture.date(), fixture.time());
   return text;
 }
 
@@ -47,7 +47,7 @@ std::string result_line(const AppliedMatch& match, const SeasonSchedule* schedul
   std::string line = result_text(match);
   std::vector<std::string> notes;
   const FixtureState* fixture = schedule ? schedule->find(match.home, match.away) : nullptr;
-  if (fixture && fixture->date) notes.push_back(format_date(*fixture->date));
+  if (fixture && fixture->date()) notes.push_back(format_date(*fixture->date()));
   if (!match.awarded.empty()) notes.push_back("awarded: " + match.awarded);
   if (notes.empty()) return line;
   line += " (" + notes.front();
@@ -105,7 +105,7 @@ std::vector<std::string> adjustment_lines() {
 void schedule_lines(std::ostream& out, const SeasonSchedule& schedule) {
   out << "\nPostponed:" << (schedule.postponed.empty() ? " none\n" : "\n");
   for (const FixtureState& fixture : schedule.postponed) {
-    out << "  " << pairing_text(fixture.home, fixture.away) << " (" << fixture_when(fixture)
+    out << "  " << pairing_text(fixture.home(), fixture.away()) << " (" << fixture_when(fixture)
         << ")\n";
   }
   if (schedule.next.empty()) {
@@ -118,10 +118,10 @@ void schedule_lines(std::ostream& out, const SeasonSchedule& schedule) {
     return;
   }
   const FixtureState& first = schedule.next.front();
-  out << "\nNext: " << when(first.round, first.date, first.time) << "\n";
+  out << "\nNext: " << when(first.round(), first.date(), first.time()) << "\n";
   for (const FixtureState& fixture : schedule.next) {
-    out << "  " << pairing_text(fixture.home, fixture.away);
-    if (fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone)
+    out << "  " << pairing_text(fixture.home(), fixture.away());
+    if (fixture.round() != first.round() || fixture.rescheduling() != Rescheduling::kNone)
       out << " (" << fixture_when(fixture) << ")";
     out << '\n';
   }

@@ -35,8 +35,8 @@ std::string round_heading(int round) {
   }
   const auto file = read_league_file_bytes(kFixturesFile);
   if (!file) return "Round " + std::to_string(round);
-  return results_heading(matches, season_schedule(read_fixtures(file->text).fixtures, applied),
-                         round);
+  const Fixtures fixtures = read_fixtures(file->text).fixtures;
+  return results_heading(matches, season_schedule(fixtures, applied), round);
 }
 
 struct UndoOptions {

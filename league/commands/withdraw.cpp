@@ -85,8 +85,8 @@ std::set<std::size_t> void_lines(const Fixtures& fixtures, const std::string& te
   std::set<std::size_t> lines;
   const SeasonSchedule schedule = season_schedule(fixtures, applied_matches());
   for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.is_void || (fixture.home != team && fixture.away != team)) continue;
-    if (all || !fixture.played) lines.insert(fixture.line);
+    if (fixture.is_void() || (fixture.home() != team && fixture.away() != team)) continue;
+    if (all || !fixture.played) lines.insert(fixture.line());
   }
   return lines;
 }

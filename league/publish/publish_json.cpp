@@ -35,7 +35,7 @@ std::vector<std::string> written_forms(const std::vector<std::string>& stored) {
 
 // {"name", "address"} of where a fixture is played, null when unknown.
 Json venue_json(const Grounds& grounds, const FixtureState& fixture) {
-  const auto venue = match_venue(grounds, fixture.home);
+  const auto venue = match_venue(grounds, fixture.home());
   if (!venue) return nullptr;
   return {{"name", venue->name},
           {"address", venue->address.empty() ? Json(nullptr) : Json(venue->address)}};
@@ -44,14 +44,14 @@ Json venue_json(const Grounds& grounds, const FixtureState& fixture) {
 Json fixtures_json(const std::vector<FixtureState>& fixtures, const Grounds& grounds) {
   Json list = Json::array();
   for (const FixtureState& fixture : fixtures) {
-    list.push_back({{"round", fixture.round},
-                    {"date", date_json(fixture.date)},
-                    {"home", written_form(fixture.home)},
-                    {"away", written_form(fixture.away)},
+    list.push_back({{"round", fixture.round()},
+                    {"date", date_json(fixture.date())},
+                    {"home", written_form(fixture.home())},
+                    {"away", written_form(fixture.away())},
                     {"venue", venue_json(grounds, fixture)}});
-    if (fixture.time) list.back()["time"] = format_time(*fixture.time);
-    if (fixture.rescheduling != Rescheduling::kNone)
-      list.back()["status"] = event_status(fixture.rescheduling);
+    if (fixture.time()) list.back()["time"] = format_time(*fixture.time());
+    if (fixture.rescheduling() != Rescheduling::kNone)
+      list.back()["status"] = event_status(fixture.rescheduling());
   }
   return list;
 }
@@ -66,10 +66,10 @@ Json result_json(const AppliedMatch& match, const Matchdays& matchdays) {
   const FixtureState* fixture =
       matchdays.fixtures ? matchdays.schedule.find(match.home, match.away) : nullptr;
   if (fixture) {
-    result["round"] = fixture->round;
-    result["date"] = date_json(fixture->date);
-    if (fixture->rescheduling == Rescheduling::kRearranged)
-      result["status"] = event_status(fixture->rescheduling);
+    result["round"] = fixture->round();
+    result["date"] = date_json(fixture->date());
+    if (fixture->rescheduling() == Rescheduling::kRearranged)
+      result["status"] = event_status(fixture->rescheduling());
   }
   if (!match.awarded.empty()) {
     result["awarded"] = true;

@@ -71,10 +71,10 @@ void close_box(std::string& html) {
 // became of its day, and its day.
 std::string fixture_when(const FixtureState& fixture, bool with_round) {
   std::vector<std::string> parts;
-  if (with_round) parts.push_back("Round " + std::to_string(fixture.round));
-  if (fixture.rescheduling != Rescheduling::kNone)
-    parts.emplace_back(rescheduling_word(fixture.rescheduling));
-  if (fixture.date) parts.push_back(date_html(fixture.date, fixture.time));
+  if (with_round) parts.push_back("Round " + std::to_string(fixture.round()));
+  if (fixture.rescheduling() != Rescheduling::kNone)
+    parts.emplace_back(rescheduling_word(fixture.rescheduling()));
+  if (fixture.date()) parts.push_back(date_html(fixture.date(), fixture.time()));
   std::string text;
   for (const std::string& part : parts) text += (text.empty() ? "" : " &middot; ") + part;
   return text;
@@ -91,7 +91,7 @@ void results_box(std::string& html, const Matchdays& matchdays) {
   for (const AppliedMatch& match : matchdays.results) {
     std::string below;
     if (const FixtureState* fixture = schedule ? schedule->find(match.home, match.away) : nullptr)
-      below = date_html(fixture->date, fixture->time);
+      below = date_html(fixture->date(), fixture->time());
     if (!match.awarded.empty())
       below += std::string(below.empty() ? "" : " &middot; ") +
                "<span class=\"awarded\">awarded: " + html_escape(match.awarded) + "</span>";
@@ -105,7 +105,7 @@ void results_box(std::string& html, const Matchdays& matchdays) {
 // "The Homelands, Ashford Road" of a fixture to play, escaped; empty when its
 // venue is unknown.
 std::string venue_html(const Grounds& grounds, const FixtureState& fixture) {
-  const auto venue = match_venue(grounds, fixture.home);
+  const auto venue = match_venue(grounds, fixture.home());
   return venue ? "<span class=\"venue\">" + html_escape(ground_text(*venue)) + "</span>"
                : std::string();
 }
@@ -130,20 +130,20 @@ std::string matchdays_sections(const Matchdays& matchdays, const Grounds& ground
   if (!schedule.postponed.empty()) {
     open_box(html, "postponed", "Postponed");
     for (const FixtureState& fixture : schedule.postponed) {
-      match_row(html, fixture.home, "&ndash;", fixture.away,
+      match_row(html, fixture.home(), "&ndash;", fixture.away(),
                 joined(fixture_when(fixture, true), venue_html(grounds, fixture)));
     }
     close_box(html);
   }
   if (!schedule.next.empty()) {
     const FixtureState& first = schedule.next.front();
-    std::string heading = "Next: round " + std::to_string(first.round);
-    if (first.date) heading += " &middot; " + date_html(first.date, first.time);
+    std::string heading = "Next: round " + std::to_string(first.round());
+    if (first.date()) heading += " &middot; " + date_html(first.date(), first.time());
     open_box(html, "next", heading);
     for (const FixtureState& fixture : schedule.next) {
       const bool apart =
-          fixture.round != first.round || fixture.rescheduling != Rescheduling::kNone;
-      match_row(html, fixture.home, "&ndash;", fixture.away,
+          fixture.round() != first.round() || fixture.rescheduling() != Rescheduling::kNone;
+      match_row(html, fixture.home(), "&ndash;", fixture.away(),
                 joined(apart ? fixture_when(fixture, true) : std::string(),
                        venue_html(grounds, fixture)));
     }

@@ -31,15 +31,15 @@ std::optional<Date> entered_on(const Standings& standings, int round) {
 
 SeasonMatch fixture_match(const FixtureState& fixture) {
   SeasonMatch shown = fixture.played ? result_match(*fixture.played) : SeasonMatch{};
-  shown.round = fixture.round;
-  shown.home = fixture.home;
-  shown.away = fixture.away;
-  shown.date = fixture.date;
-  shown.time = fixture.time;
-  shown.rescheduling = fixture.rescheduling;
-  shown.is_void = fixture.is_void;
+  shown.round = fixture.round();
+  shown.home = fixture.home();
+  shown.away = fixture.away();
+  shown.date = fixture.date();
+  shown.time = fixture.time();
+  shown.rescheduling = fixture.rescheduling();
+  shown.is_void = fixture.is_void();
   shown.fixture = true;
-  shown.venue = fixture.venue;
+  shown.venue = fixture.venue();
   return shown;
 }
 
@@ -51,14 +51,14 @@ std::vector<SeasonMatch> season_matches(const Standings& standings) {
   if (matchdays.fixtures) {
     std::set<std::pair<std::string, std::string>> overdue;
     for (const FixtureState& fixture : matchdays.schedule.postponed)
-      overdue.emplace(fixture.home, fixture.away);
+      overdue.emplace(fixture.home(), fixture.away());
     for (const FixtureState& fixture : matchdays.schedule.fixtures) {
       SeasonMatch shown = fixture_match(fixture);
       if (fixture.played)
-        fixtures_played.emplace(fixture.played->round, fixture.home, fixture.away);
+        fixtures_played.emplace(fixture.played->round, fixture.home(), fixture.away());
       // A fixture whose day passed without a result is postponed too.
       if (!fixture.played && shown.rescheduling == Rescheduling::kNone &&
-          overdue.contains({fixture.home, fixture.away}))
+          overdue.contains({fixture.home(), fixture.away()}))
         shown.rescheduling = Rescheduling::kPostponed;
       matches.push_back(std::move(shown));
     }

@@ -14,7 +14,7 @@ namespace league {
 namespace {
 
 std::string played_text(const FixtureState& fixture) {
-  return pairing_text(fixture.home, fixture.away) + " was played in round " +
+  return pairing_text(fixture.home(), fixture.away()) + " was played in round " +
          std::to_string(fixture.played->round) + ", " + std::to_string(fixture.played->score.home) +
          " - " + std::to_string(fixture.played->score.away);
 }
@@ -24,15 +24,34 @@ void sort_by_line(std::vector<Diagnostic>& diagnostics) {
                    [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
 }
 
+// The schedule as it was before the round: `after` with the matches of
+// history entry `round` taken back out. Each applied match takes its
+// pairing's first fixture without a result in the order they were applied,
+// so the earlier matches take the same fixtures either way.
+struct ScheduleBefore {
+  const SeasonSchedule& after;
+  int round;
+  int next_round;
+
+  ScheduleBefore(const SeasonSchedule& after, int round)
+      : after(after), round(round), next_round(next_round_without(after, round)) {}
+  const FixtureState* find(std::string_view home, std::string_view away) const {
+    return after.find(home, away);
+  }
+  bool played(const FixtureState& fixture) const {
+    return fixture.played && fixture.played->round != round;
+  }
+};
+
 // The reverse of a fixture beyond the next round, when it is due now: in a
 // round up to the next one, or rescheduled, and without a result.
-const FixtureState* reverse_due(const SeasonSchedule& before, const FixtureState& fixture) {
-  if (fixture.round <= before.next_round) return nullptr;
-  const FixtureState* reverse = before.find(fixture.away, fixture.home);
-  if (reverse == nullptr || reverse->played) return nullptr;
+const FixtureState* reverse_due(const ScheduleBefore& before, const FixtureState& fixture) {
+  if (fixture.round() <= before.next_round) return nullptr;
+  const FixtureState* reverse = before.find(fixture.away(), fixture.home());
+  if (reverse == nullptr || before.played(*reverse)) return nullptr;
   // Up to the next round it is either due or postponed.
-  if (reverse->round <= before.next_round) return reverse;
-  return reverse->rescheduling == Rescheduling::kNone ? nullptr : reverse;
+  if (reverse->round() <= before.next_round) return reverse;
+  return reverse->rescheduling() == Rescheduling::kNone ? nullptr : reverse;
 }
 
 }  // namespace
@@ -47,16 +66,17 @@ SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,
 
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
                           int round, const std::vector<std::string>& teams, RoundCheck& check) {
-  check_round_fixtures(results, fixtures, schedule_after(results, fixtures, round), teams, check);
+  check_round_fixtures(results, fixtures, schedule_after(results, fixtures, round), round, teams,
+                       check);
 }
 
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
-                          const SeasonSchedule& after, const std::vector<std::string>& teams,
-                          RoundCheck& check) {
+                          const SeasonSchedule& after, int round,
+                          const std::vector<std::string>& teams, RoundCheck& check) {
   // A team's second match in the round is a fixture of another round, noted
   // below as postponed or brought forward rather than as a second result.
   check.notes.clear();
-  const SeasonSchedule before = season_schedule(fixtures.fixtures, fixtures.applied);
+  const ScheduleBefore before(after, round);
   const int playing = std::max(after.current_round, before.next_round);
   const std::unordered_set<std::string_view> table_teams(teams.begin(), teams.end());
   const auto known = [&](std::string_view team) { return table_teams.count(team) != 0; };
@@ -79,26 +99,27 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
     if (fixture == nullptr) {
       std::string what = pairing + " is no fixture of " + kFixturesFile;
       if (const FixtureState* reverse = before.find(away.team, home.team)) {
-        what += reverse->played ? "; " + played_text(*reverse)
-                                : "; did you mean " + pairing_text(away.team, home.team) + "?";
+        what += before.played(*reverse)
+                    ? "; " + played_text(*reverse)
+                    : "; did you mean " + pairing_text(away.team, home.team) + "?";
       }
       problem(std::move(what));
-    } else if (fixture->is_void) {
+    } else if (fixture->is_void()) {
       problem(pairing + " is void in " + kFixturesFile + ": a club of it has withdrawn");
-    } else if (fixture->played) {
+    } else if (before.played(*fixture)) {
       problem(played_text(*fixture));
     } else if (const FixtureState* due = reverse_due(before, *fixture);
                due && !fixtures.brought_forward) {
-      problem(pairing + " is a fixture of round " + std::to_string(fixture->round) + ", but " +
-              pairing_text(due->home, due->away) + " is due (round " + std::to_string(due->round) +
-              "): is the result the wrong way round? If " + pairing +
+      problem(pairing + " is a fixture of round " + std::to_string(fixture->round()) + ", but " +
+              pairing_text(due->home(), due->away()) + " is due (round " +
+              std::to_string(due->round()) + "): is the result the wrong way round? If " + pairing +
               " really was brought forward: league round --brought-forward");
-    } else if (fixture->round != playing) {
+    } else if (fixture->round() != playing) {
       check.notes.push_back({kResultsFile, entry.line,
                              pairing +
-                                 (fixture->round < playing ? ": postponed from round "
-                                                           : ": brought forward from round ") +
-                                 std::to_string(fixture->round)});
+                                 (fixture->round() < playing ? ": postponed from round "
+                                                             : ": brought forward from round ") +
+                                 std::to_string(fixture->round())});
     }
   }
   sort_by_line(check.problems);
@@ -110,15 +131,15 @@ std::string results_heading(const std::vector<AppliedMatch>& matches,
   std::map<int, std::size_t> rounds;  // fixture round: its results among `matches`
   for (const AppliedMatch& match : matches) {
     if (const FixtureState* fixture = schedule.find(match.home, match.away))
-      ++rounds[fixture->round];
+      ++rounds[fixture->round()];
   }
   if (rounds.empty()) return "Round " + std::to_string(entry);
   if (matches.size() == 1) {
     const AppliedMatch& match = matches.front();
     const FixtureState& fixture = *schedule.find(match.home, match.away);
     std::string text =
-        pairing_text(match.home, match.away) + " (round " + std::to_string(fixture.round);
-    if (const std::string_view word = rescheduling_word(fixture.rescheduling); !word.empty())
+        pairing_text(match.home, match.away) + " (round " + std::to_string(fixture.round());
+    if (const std::string_view word = rescheduling_word(fixture.rescheduling()); !word.empty())
       text += ", " + std::string(word);
     if (!match.awarded.empty()) text += ", awarded";
     return text + ")";
@@ -136,8 +157,8 @@ std::string still_to_play(const SeasonSchedule& schedule) {
   if (schedule.postponed.empty()) return "Every fixture " + up_to + " has its result.\n";
   std::vector<std::string> fixtures;
   for (const FixtureState& fixture : schedule.postponed) {
-    fixtures.push_back(pairing_text(fixture.home, fixture.away) + " (round " +
-                       std::to_string(fixture.round) + ")");
+    fixtures.push_back(pairing_text(fixture.home(), fixture.away()) + " (round " +
+                       std::to_string(fixture.round()) + ")");
   }
   return "Still to play " + up_to + ": " + name_list(fixtures) + ".\n";
 }

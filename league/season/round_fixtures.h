@@ -40,10 +40,10 @@ void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundF
                           int round, const std::vector<std::string>& teams, RoundCheck& check);
 
 // The same, given schedule_after(results, fixtures, round) as `after`, which
-// the round goes on to use.
+// the round goes on to use; the schedule before the round is read from it.
 void check_round_fixtures(const std::vector<ResultsEntry>& results, const RoundFixtures& fixtures,
-                          const SeasonSchedule& after, const std::vector<std::string>& teams,
-                          RoundCheck& check);
+                          const SeasonSchedule& after, int round,
+                          const std::vector<std::string>& teams, RoundCheck& check);
 
 // The schedule once round `round` has applied these results.
 SeasonSchedule schedule_after(const std::vector<ResultsEntry>& results,

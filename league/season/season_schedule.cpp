@@ -57,32 +57,37 @@ std::string_view rescheduling_word(Rescheduling rescheduling) {
   return {};
 }
 
+Rescheduling FixtureState::rescheduling() const {
+  if (match_->date) return Rescheduling::kRearranged;
+  return match_->postponed ? Rescheduling::kPostponed : Rescheduling::kNone;
+}
+
+std::optional<Date> FixtureState::date() const {
+  if (match_->date || match_->postponed) return match_->date;
+  return round_->date;
+}
+
+std::optional<TimeOfDay> FixtureState::time() const {
+  if (match_->date || match_->postponed) return match_->time;
+  return round_->time;
+}
+
 namespace {
 
-FixtureState fixture_state(const FixtureRound& round, const FixtureMatch& match) {
-  FixtureState state{round.number, round.date, round.time, match.home, match.away,
-                     match.line,   {},         {},         match.venue};
-  if (match.date) {
-    state.date = match.date;
-    state.time = match.time;
-    state.rescheduling = Rescheduling::kRearranged;
-  } else if (match.postponed) {
-    state.date.reset();
-    state.time.reset();
-    state.rescheduling = Rescheduling::kPostponed;
-  }
-  state.is_void = match.is_void;
-  return state;
+// A fixture with a result, when the matches of history entry `left_out` (0:
+// none) are left out.
+bool played_without(const FixtureState& fixture, int left_out) {
+  return fixture.played && fixture.played->round != left_out;
 }
 
 // The highest round with at least half of its fixtures played.
-int current_round_of(const std::vector<FixtureState>& fixtures) {
+int current_round_of(const std::vector<FixtureState>& fixtures, int left_out) {
   std::map<int, std::pair<std::size_t, std::size_t>> counts;
   for (const FixtureState& fixture : fixtures) {
-    if (fixture.is_void) continue;
-    auto& [total, played] = counts[fixture.round];
+    if (fixture.is_void()) continue;
+    auto& [total, played] = counts[fixture.round()];
     ++total;
-    if (fixture.played) ++played;
+    if (played_without(fixture, left_out)) ++played;
   }
   int current = 0;
   for (const auto& [round, count] : counts) {
@@ -94,46 +99,47 @@ int current_round_of(const std::vector<FixtureState>& fixtures) {
 // The first round after `current` with a fixture still to play (not void,
 // without a result); an empty round, or one played in full ahead of its
 // turn, is passed over. current + 1 when no later round has one.
-int next_round_of(const std::vector<FixtureState>& fixtures, int current) {
+int next_round_of(const std::vector<FixtureState>& fixtures, int current, int left_out) {
   std::optional<int> next;
   for (const FixtureState& fixture : fixtures) {
-    if (fixture.round > current && !fixture.played && !fixture.is_void &&
-        (!next || fixture.round < *next))
-      next = fixture.round;
+    if (fixture.round() > current && !played_without(fixture, left_out) && !fixture.is_void() &&
+        (!next || fixture.round() < *next))
+      next = fixture.round();
   }
   return next.value_or(current + 1);
 }
 
 bool passed(const FixtureState& fixture, const std::optional<Date>& today) {
-  return !fixture.date || !today || *fixture.date < *today;
+  return !fixture.date() || !today || *fixture.date() < *today;
 }
 
 // Sorts out the fixtures without a result into postponed and next.
 void postponed_and_next(SeasonSchedule& schedule, const std::optional<Date>& today) {
   std::optional<Date> next_date;
   for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.round == schedule.next_round && fixture.rescheduling == Rescheduling::kNone)
-      next_date = fixture.date;
+    if (fixture.round() == schedule.next_round && fixture.rescheduling() == Rescheduling::kNone)
+      next_date = fixture.date();
   }
   for (const FixtureState& fixture : schedule.fixtures) {
-    if (fixture.played || fixture.is_void) continue;
-    const bool rearranged = fixture.rescheduling == Rescheduling::kRearranged;
-    if (fixture.rescheduling == Rescheduling::kPostponed ||
+    if (fixture.played || fixture.is_void()) continue;
+    const bool rearranged = fixture.rescheduling() == Rescheduling::kRearranged;
+    if (fixture.rescheduling() == Rescheduling::kPostponed ||
         (rearranged ? today && passed(fixture, today)
-                    : fixture.round <= schedule.current_round && passed(fixture, today))) {
+                    : fixture.round() <= schedule.current_round && passed(fixture, today))) {
       schedule.postponed.push_back(fixture);
-    } else if (fixture.round <= schedule.next_round ||
-               (rearranged && (!next_date || *fixture.date <= *next_date))) {
+    } else if (fixture.round() <= schedule.next_round ||
+               (rearranged && (!next_date || *fixture.date() <= *next_date))) {
       schedule.next.push_back(fixture);
     }
   }
-  std::stable_sort(schedule.postponed.begin(), schedule.postponed.end(),
-                   [](const FixtureState& a, const FixtureState& b) { return a.round < b.round; });
+  std::stable_sort(
+      schedule.postponed.begin(), schedule.postponed.end(),
+      [](const FixtureState& a, const FixtureState& b) { return a.round() < b.round(); });
   // The next round first, then the others by their day.
   const auto key = [&](const FixtureState& fixture) {
-    return std::tuple(fixture.round != schedule.next_round,
-                      fixture.date.value_or(Date{9999, 12, 31}),
-                      fixture.time.value_or(TimeOfDay{}));
+    return std::tuple(fixture.round() != schedule.next_round,
+                      fixture.date().value_or(Date{9999, 12, 31}),
+                      fixture.time().value_or(TimeOfDay{}));
   };
   std::stable_sort(schedule.next.begin(), schedule.next.end(),
                    [&](const FixtureState& a, const FixtureState& b) { return key(a) < key(b); });
@@ -153,7 +159,7 @@ void add_fixtures(SeasonSchedule& schedule, const Fixtures& fixtures) {
     for (const FixtureMatch& match : round.matches) {
       schedule.by_pairing.emplace_back(pairing_key(number(match.home), number(match.away)),
                                        schedule.fixtures.size());
-      schedule.fixtures.push_back(fixture_state(round, match));
+      schedule.fixtures.emplace_back(round, match);
     }
   }
   std::sort(schedule.by_pairing.begin(), schedule.by_pairing.end());
@@ -177,10 +183,14 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
       break;
     }
   }
-  schedule.current_round = current_round_of(schedule.fixtures);
-  schedule.next_round = next_round_of(schedule.fixtures, schedule.current_round);
+  schedule.current_round = current_round_of(schedule.fixtures, 0);
+  schedule.next_round = next_round_of(schedule.fixtures, schedule.current_round, 0);
   postponed_and_next(schedule, today);
   return schedule;
+}
+
+int next_round_without(const SeasonSchedule& schedule, int round) {
+  return next_round_of(schedule.fixtures, current_round_of(schedule.fixtures, round), round);
 }
 
 Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
@@ -200,10 +210,10 @@ std::optional<Date> latest_result_date(const SeasonSchedule& schedule) {
   for (const FixtureState& fixture : schedule.fixtures) {
     // A match of a later round played early, without a day of its own, was
     // played on some day before its round's.
-    const bool early =
-        fixture.round > schedule.current_round && fixture.rescheduling != Rescheduling::kRearranged;
-    if (fixture.played && fixture.date && !early && (!latest || *latest < *fixture.date))
-      latest = fixture.date;
+    const bool early = fixture.round() > schedule.current_round &&
+                       fixture.rescheduling() != Rescheduling::kRearranged;
+    if (fixture.played && fixture.date() && !early && (!latest || *latest < *fixture.date()))
+      latest = fixture.date();
   }
   return latest;
 }

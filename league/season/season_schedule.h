@@ -52,20 +52,32 @@ std::vector<AppliedMatch> matches_of_results(const std::vector<ResultsEntry>& re
 // its own (rearranged), or put off without a new one (postponed).
 enum class Rescheduling { kNone, kPostponed, kRearranged };
 
-// A fixture and, once played, where and how.
-struct FixtureState {
-  int round = 0;                  // its round in fixtures.txt
-  std::optional<Date> date;       // its own when it has one, else its round's
-  std::optional<TimeOfDay> time;  // likewise
-  std::string home;
-  std::string away;
-  std::size_t line = 0;  // of fixtures.txt
+// A fixture and, once played, where and how: a view of its line and its
+// round in the Fixtures the schedule was made from, which must outlive it. A
+// season of 2,000 teams has two million fixtures, so a state holds no copy of
+// their names.
+class FixtureState {
+ public:
+  FixtureState(const FixtureRound& round, const FixtureMatch& match)
+      : round_(&round), match_(&match) {}
+
+  int round() const { return round_->number; }  // its round in fixtures.txt
+  const std::string& home() const { return match_->home; }
+  const std::string& away() const { return match_->away; }
+  std::size_t line() const { return match_->line; }           // of fixtures.txt
+  const std::string& venue() const { return match_->venue; }  // empty: the home ground
+  bool is_void() const { return match_->is_void; }            // a withdrawn club's
+  Rescheduling rescheduling() const;
+  std::optional<Date> date() const;       // its own when it has one, else its round's
+  std::optional<TimeOfDay> time() const;  // likewise
+
   // The applied match that played it, held by the schedule (SeasonSchedule::
   // results); nothing when it has no result.
   const AppliedMatch* played = nullptr;
-  Rescheduling rescheduling = Rescheduling::kNone;
-  std::string venue{};   // its own; empty for the home team's ground
-  bool is_void = false;  // marked void in fixtures.txt: a withdrawn club's
+
+ private:
+  const FixtureRound* round_;
+  const FixtureMatch* match_;
 };
 
 // "postponed", "rearranged", or nothing for a fixture on its round's day.
@@ -114,9 +126,22 @@ struct SeasonSchedule {
 // order of their days.
 SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<AppliedMatch>& applied,
                                std::optional<Date> today = std::nullopt);
+// The schedule views the fixtures it is made from: never from a temporary.
+SeasonSchedule season_schedule(Fixtures&&, const std::vector<AppliedMatch>&,
+                               std::optional<Date> = std::nullopt) = delete;
+
+// The schedule's next round as it was before history entry `round` applied
+// its matches.
+int next_round_without(const SeasonSchedule& schedule, int round);
 
 // What `league status` and `league publish` show beside the table.
+// It moves but is not copied: its schedule views its fixtures, and a copy's
+// would view the original's.
 struct Matchdays {
+  Matchdays() = default;
+  Matchdays(Matchdays&&) = default;
+  Matchdays& operator=(Matchdays&&) = default;
+
   int last_round = 0;                 // the last round in history/, 0 before the first
   std::vector<AppliedMatch> results;  // its matches
   std::optional<Fixtures> fixtures;   // fixtures.txt; nothing without one

@@ -331,9 +331,10 @@ TEST_F(LeagueCheck, HistoryThatDoesNotReadOrDoesNotGiveTheTable) {
       << outcome.output;
   EXPECT_TRUE(says(outcome, "Removed history/1/adjustments, an empty folder")) << outcome.output;
   EXPECT_FALSE(says(outcome, "does not apply")) << "the replay's echo of the same problem";
-  // Neither shown nor published without the match.
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"status"}, {"publish", "--out", "page.html"}}) {
+  // Neither shown, published nor exported without the match.
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"status"},
+                                               {"publish", "--out", "page.html"},
+                                               {"export", "--csv"}}) {
     const ToolOutcome shown = league_in(dir_.path(), args);
     EXPECT_EQ(shown.status, 1);
     EXPECT_TRUE(says(shown, "history/1/results.txt:4: does not read as a result")) << shown.output;

@@ -1,9 +1,12 @@
 #include <CLI/CLI.hpp>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -42,59 +45,74 @@ std::optional<exchange::ClockTime> clock(const std::optional<TimeOfDay>& time) {
   return exchange::ClockTime{time->hour, time->minute};
 }
 
-const FixtureRound* fixture_round(const std::optional<Fixtures>& fixtures, int number) {
-  if (!fixtures) return nullptr;
-  for (const FixtureRound& round : fixtures->rounds)
-    if (round.number == number && round.date) return &round;
-  return nullptr;
-}
-
-// A match of round `round` on the round's date in fixtures.txt, else the day
-// history says the round was applied.
-ExchangeMatch dated_match(const std::optional<Fixtures>& fixtures, int round, std::string home,
-                          std::string away) {
-  ExchangeMatch match;
-  match.round_label = "Matchday " + std::to_string(round);
-  match.round = round;
-  match.home = written_form(home);
-  match.away = written_form(away);
-  if (const FixtureRound* fixture = fixture_round(fixtures, round)) {
-    match.date = calendar_date(*fixture->date);
-    match.time = clock(fixture->time);
-  } else if (const auto applied = round_applied_at(round)) {
-    if (const auto day = parse_date(applied->substr(0, 10))) match.date = calendar_date(*day);
-  }
-  return match;
-}
-
-// A match's own date in fixtures.txt, in round `round`, overriding its round's.
-void own_date(const std::optional<Fixtures>& fixtures, int round, ExchangeMatch& match) {
-  if (!fixtures) return;
-  for (const FixtureRound& fixture_round : fixtures->rounds) {
-    if (fixture_round.number != round) continue;
-    for (const FixtureMatch& fixture : fixture_round.matches) {
-      if (!fixture.date || stored_form(fixture.home) != stored_form(match.home) ||
-          stored_form(fixture.away) != stored_form(match.away))
-        continue;
-      match.date = calendar_date(*fixture.date);
-      match.time = clock(fixture.time);
+// What dates the exported matches: fixtures.txt's dated rounds by number,
+// its matches with a day of their own, and the day history says each round
+// was applied, read once a round.
+class MatchDays {
+ public:
+  explicit MatchDays(const std::optional<Fixtures>& fixtures) {
+    if (!fixtures) return;
+    for (const FixtureRound& round : fixtures->rounds) {
+      if (round.date) rounds_.emplace(round.number, &round);
+      for (const FixtureMatch& match : round.matches) {
+        if (match.date) own_.emplace(Key{round.number, match.home, match.away}, &match);
+      }
     }
   }
-}
+
+  // HOME - AWAY of round `round`: on its own day in fixtures.txt, else its
+  // round's date there, else the day history says the round was applied.
+  ExchangeMatch dated(int round, const std::string& home, const std::string& away) {
+    ExchangeMatch match;
+    match.round_label = "Matchday " + std::to_string(round);
+    match.round = round;
+    match.home = written_form(home);
+    match.away = written_form(away);
+    if (const auto own = own_.find(Key{round, home, away}); own != own_.end()) {
+      match.date = calendar_date(*own->second->date);
+      match.time = clock(own->second->time);
+    } else if (const auto dated = rounds_.find(round); dated != rounds_.end()) {
+      match.date = calendar_date(*dated->second->date);
+      match.time = clock(dated->second->time);
+    } else if (const std::optional<Date> day = applied_on(round)) {
+      match.date = calendar_date(*day);
+    }
+    return match;
+  }
+
+ private:
+  using Key = std::tuple<int, std::string_view, std::string_view>;
+
+  std::optional<Date> applied_on(int round) {
+    const auto [known, added] = applied_.try_emplace(round);
+    if (added) {
+      if (const auto applied = round_applied_at(round))
+        known->second = parse_date(applied->substr(0, 10));
+    }
+    return known->second;
+  }
+
+  std::map<int, const FixtureRound*> rounds_;
+  std::map<Key, const FixtureMatch*> own_;
+  std::map<int, std::optional<Date>> applied_;
+};
 
 // The results of history round by round, then the fixtures not yet played.
 exchange::ExchangeSeason league_season() {
   const TableRead table = league_table_or_fail("").read;
   const std::optional<Fixtures> fixtures = league_fixtures(team_names(table.rows), "");
   exchange::ExchangeSeason season{league_name().value_or(""), {}};
+  AppliedMatchesRead applied = read_applied_matches();
+  if (!applied.problems.empty())
+    fail_all(applied.problems, kHistoryDir, "; nothing is exported from results that do not read");
+  MatchDays days(fixtures);
   std::set<std::pair<std::string, std::string>> played;
-  for (const AppliedMatch& applied : applied_matches()) {
-    ExchangeMatch match = dated_match(fixtures, applied.round, applied.home, applied.away);
-    own_date(fixtures, applied.round, match);
-    match.full_time = exchange::Score{applied.score.home, applied.score.away};
+  for (const AppliedMatch& result : applied.matches) {
+    ExchangeMatch match = days.dated(result.round, result.home, result.away);
+    match.full_time = exchange::Score{result.score.home, result.score.away};
     match.status = exchange::MatchStatus::played;
     season.matches.push_back(std::move(match));
-    played.insert({applied.home, applied.away});
+    played.insert({result.home, result.away});
   }
   if (!fixtures) return season;
   for (const FixtureRound& round : fixtures->rounds) {
@@ -104,9 +122,7 @@ exchange::ExchangeSeason league_season() {
         fail({kFixturesFile, round.line,
               "round " + std::to_string(round.number) +
                   " has no date, which every match exported needs (league fixtures --start)"});
-      ExchangeMatch match = dated_match(fixtures, round.number, fixture.home, fixture.away);
-      own_date(fixtures, round.number, match);
-      season.matches.push_back(std::move(match));
+      season.matches.push_back(days.dated(round.number, fixture.home, fixture.away));
     }
   }
   return season;

@@ -157,7 +157,14 @@ int publish_standings(PublishOptions options, CommandContext& context) {
   }
   const Matchdays& now = kept ? *kept : standings.matchdays;
   std::optional<SitePages> pages;
-  if (options.pages) pages = site_pages(options.page, teams_by_name(standings));
+  if (options.pages) {
+    pages = site_pages(options.page, teams_by_name(standings));
+    if (teams.size() > kMaxSitePageTeams)
+      fail({pages->grid, 0,
+            "--pages writes a page for each team and a grid of every pairing, for at most " +
+                std::to_string(kMaxSitePageTeams) + " teams, and the league has " +
+                std::to_string(teams.size()) + "; nothing written. Publish without --pages"});
+  }
   prepare_outputs(output_list(options, pages ? &*pages : nullptr), options.force, out);
 
   // Every output or none is replaced, as one transaction.

@@ -10,6 +10,7 @@
 #include "common/io/whole_file.h"
 #include "league/app/run_league.h"
 #include "league/publish/publish_test_league.h"
+#include "league/publish/site_pages.h"
 #include "tests/support/scratch_dir.h"
 
 namespace league {
@@ -144,6 +145,23 @@ TEST(SeasonPages, ATeamsPageOfAHandWorkedSeason) {
             std::string::npos);
   EXPECT_NE(read_whole_file("league.html")->find("<a href=\"league-team-carrow.html\">"),
             std::string::npos);
+}
+
+TEST(SeasonPages, RefusedForMoreTeamsThanTheyAreWrittenFor) {
+  testing::ScratchWorkDir folder("season_pages_test");
+  std::string teams;
+  for (std::size_t team = 0; team <= kMaxSitePageTeams; ++team)
+    teams += "Club" + std::to_string(team) + '\n';
+  write_test_file("teams.txt", teams);
+  league_run({"new", "--teams", "teams.txt"});
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(run_league({"publish", "--pages"}, out, err), 1);
+  EXPECT_NE(err.str().find("league-grid.html: --pages writes a page for each team"),
+            std::string::npos)
+      << err.str();
+  EXPECT_FALSE(read_whole_file("league.html"));
+  league_run({"publish"});
 }
 
 }  // namespace

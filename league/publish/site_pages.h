@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,11 @@ struct SitePages {
 // digits and UTF-8 ones a dash ("Brighton_&_Hove" brighton-hove); a second
 // team of the same part gets "-2", and so on.
 SitePages site_pages(const std::string& page, const std::vector<std::string>& teams);
+
+// The most teams the pages are written for. The grid has a cell for every
+// pairing and each team's page lists its season, so the pages grow with the
+// square of the teams: 100 teams make some 10,000 cells and 10 MB of pages.
+constexpr std::size_t kMaxSitePageTeams = 100;
 
 // The link from one page to another beside it: its file name, with every
 // byte but ASCII letters, digits, '-', '.' and '_' percent-encoded.

@@ -15,9 +15,9 @@ HeldState held_state(const JournalRemains::Entry& entry) {
   if (there && !now) return HeldState::kUnknown;
   const bool old_fits = entry.old_contents.fit(now);
   const bool new_fits = entry.new_contents.fit(now);
-  // A cut-short field that fits may still differ past the cut.
-  const bool old_known = entry.old_contents.whole();
-  const bool new_known = entry.new_contents.whole();
+  // A cut-short field that fits may still differ past the cut; its sum tells.
+  const bool old_known = entry.old_contents.known();
+  const bool new_known = entry.new_contents.known();
   if (old_fits && new_fits)
     return old_known && new_known ? HeldState::kUnchanged : HeldState::kUnknown;
   if (old_fits) return old_known || new_known ? HeldState::kOld : HeldState::kUnknown;

@@ -57,8 +57,8 @@ class JournalRepairTest : public ::testing::Test {
 
 TEST_F(JournalRepairTest, ACutJournalIsRolledBackWhenAFileStillHoldsItsOldBytes) {
   const std::string journal = encode_journal(kJournal);
-  // Cut inside c.txt's entry: a.txt made, b.txt not yet, so c.txt neither.
-  set_up(1, journal.substr(0, journal.find("c old") + 2));
+  // Cut inside b.txt's new bytes: a.txt made, b.txt not yet, so c.txt neither.
+  set_up(1, journal.substr(0, journal.find("b new") + 2));
   const Outcome status = league({"status"});
   EXPECT_EQ(status.status, 1);
   EXPECT_NE(status.err.find("history/journal: is damaged"), std::string::npos) << status.err;
@@ -70,11 +70,28 @@ TEST_F(JournalRepairTest, ACutJournalIsRolledBackWhenAFileStillHoldsItsOldBytes)
             "history/journal of round 4, cut short:\n"
             "  a.txt: as the change leaves it\n"
             "  b.txt: as it was before\n"
-            "  c.txt: unknown: the journal's bytes for it do not read\n"
+            "  c.txt: as it was before\n"
             "Rolled back round 4 from what the files hold, and removed history/journal.\n");
   EXPECT_EQ(read_file("a.txt"), "a old");
   EXPECT_FALSE(fs::exists("b.txt"));
   EXPECT_EQ(read_file("c.txt"), "c old");
+  EXPECT_FALSE(fs::exists("history/journal"));
+}
+
+TEST_F(JournalRepairTest, TheIndexTellsEveryFileEvenWhenTheJournalIsCutInItsFirstBytes) {
+  const std::string journal = encode_journal(kJournal);
+  // Every change made; the journal cut inside a.txt's old bytes, so that
+  // only its index tells the files' states.
+  set_up(3, journal.substr(0, journal.find("a old") + 2));
+  const Outcome run = league({"recover"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "history/journal of round 4, cut short:\n"
+            "  a.txt: as the change leaves it\n"
+            "  b.txt: as the change leaves it\n"
+            "  c.txt: as the change leaves it\n"
+            "Completed round 4 from what the files hold, and removed history/journal.\n");
+  EXPECT_EQ(read_file("b.txt"), "b new");
   EXPECT_FALSE(fs::exists("history/journal"));
 }
 
@@ -93,6 +110,7 @@ TEST_F(JournalRepairTest, AByteChangedWritesNothingFromTheJournalAndAFileOfItsOw
   std::string journal = encode_journal(kJournal);
   journal[journal.find("a new") + 2] = 'N';
   set_up(2, journal);
+  testing::write_file("a.txt", "a by hand");
   Outcome run = league({"recover"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("  a.txt: neither as it was nor as the change leaves it\n"),
@@ -100,7 +118,7 @@ TEST_F(JournalRepairTest, AByteChangedWritesNothingFromTheJournalAndAFileOfItsOw
       << run.out;
   EXPECT_NE(run.err.find("league recover --keep-files"), std::string::npos) << run.err;
   EXPECT_TRUE(fs::exists("history/journal"));
-  EXPECT_EQ(read_file("a.txt"), "a new");
+  EXPECT_EQ(read_file("a.txt"), "a by hand");
 
   run = league({"recover", "--keep-files"});
   EXPECT_EQ(run.status, 0) << run.err;

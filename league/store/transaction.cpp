@@ -18,7 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kJournalHeader = "league journal 1\n";
+constexpr std::string_view kJournalHeader = "league journal 2\n";
+// A journal of the version before, without the index of sums, still reads.
+constexpr std::string_view kJournalHeaderWithoutSums = "league journal 1\n";
 
 // ---- The file system, each step made durable before the next ----
 
@@ -115,6 +117,11 @@ void put_field(std::string& out, std::string_view key, const std::optional<std::
   out += '\n';
 }
 
+// The sum of a file's old or new bytes in the index: 16 hex digits, or "none".
+std::string sum_of(const std::optional<std::string>& bytes) {
+  return bytes ? hex16(fnv1a(*bytes)) : "none";
+}
+
 // Reads the journal's fields from the front of `rest`; any deviation fails.
 class JournalReader {
  public:
@@ -152,15 +159,33 @@ class JournalReader {
     return true;
   }
 
+  // "sums <old> <new>\n", each 16 hex digits or "none": the sums of a change
+  // in the index.
+  std::optional<std::pair<std::string, std::string>> sums() {
+    const std::size_t line_end = rest_.find('\n');
+    if (!literal("sums ") || line_end == std::string_view::npos) return std::nullopt;
+    const std::string_view line = rest_.substr(0, line_end - 5);
+    const std::size_t space = line.find(' ');
+    const auto valid = [](std::string_view sum) {
+      return sum == "none" ||
+             (sum.size() == 16 && sum.find_first_not_of("0123456789abcdef") == std::string::npos);
+    };
+    if (space == std::string_view::npos || !valid(line.substr(0, space)) ||
+        !valid(line.substr(space + 1)))
+      return std::nullopt;
+    rest_.remove_prefix(line.size() + 1);
+    return std::pair(std::string(line.substr(0, space)), std::string(line.substr(space + 1)));
+  }
+
   // As field(), for a journal that may stop in the middle of the bytes.
   bool partial_field(std::string_view key, JournalRemains::Contents& contents) {
     if (literal(std::string(key) + " none\n")) {
-      contents = {true, true, 0, {}};
+      contents = {true, true, 0, {}, contents.sum};
       return true;
     }
     const auto size = count(key);
     if (!size) return false;
-    contents = {true, false, *size, std::string(rest_.substr(0, *size))};
+    contents = {true, false, *size, std::string(rest_.substr(0, *size)), contents.sum};
     if (*size >= rest_.size() || rest_[*size] != '\n') {
       rest_ = {};
       return false;
@@ -239,6 +264,10 @@ std::string encode_journal(const Journal& journal) {
   out += "changes " + std::to_string(journal.entries.size()) + '\n';
   for (const Journal::Entry& entry : journal.entries) {
     put_field(out, "path", entry.path);
+    out += "sums " + sum_of(entry.old_contents) + ' ' + sum_of(entry.new_contents) + '\n';
+  }
+  for (const Journal::Entry& entry : journal.entries) {
+    put_field(out, "path", entry.path);
     put_field(out, "old", entry.old_contents);
     put_field(out, "new", entry.new_contents);
   }
@@ -255,10 +284,21 @@ std::optional<Journal> decode_journal(std::string_view bytes) {
   JournalReader reader(bytes.substr(0, end));
   Journal journal;
   std::optional<std::string> what;
-  if (!reader.literal(kJournalHeader) || !reader.field("what", what, false)) return std::nullopt;
+  const bool summed = reader.literal(kJournalHeader);
+  if ((!summed && !reader.literal(kJournalHeaderWithoutSums)) || !reader.field("what", what, false))
+    return std::nullopt;
   journal.what = std::move(*what);
   const auto changes = reader.count("changes");
   if (!changes) return std::nullopt;
+  // The index, which must agree with the changes below it.
+  std::vector<std::pair<std::string, std::pair<std::string, std::string>>> index;
+  for (std::size_t i = 0; summed && i < *changes; ++i) {
+    std::optional<std::string> path;
+    if (!reader.field("path", path, false)) return std::nullopt;
+    const auto sums = reader.sums();
+    if (!sums) return std::nullopt;
+    index.emplace_back(std::move(*path), *sums);
+  }
   for (std::size_t i = 0; i < *changes; ++i) {
     Journal::Entry entry;
     std::optional<std::string> path;
@@ -266,11 +306,29 @@ std::optional<Journal> decode_journal(std::string_view bytes) {
         !reader.field("new", entry.new_contents, true))
       return std::nullopt;
     entry.path = std::move(*path);
+    if (summed && index[i] != std::pair(entry.path, std::pair(sum_of(entry.old_contents),
+                                                              sum_of(entry.new_contents))))
+      return std::nullopt;
     journal.entries.push_back(std::move(entry));
   }
   if (!reader.rest().empty()) return std::nullopt;
   return journal;
 }
+
+namespace {
+
+// A side of a change as the index sums it up: no file, or the sum of its bytes.
+void summed_side(const std::string& sum, JournalRemains::Contents& contents) {
+  if (sum == "none") {
+    contents = {true, true, 0, {}, std::nullopt};
+    return;
+  }
+  std::uint64_t value = 0;
+  std::from_chars(sum.data(), sum.data() + sum.size(), value, 16);
+  contents.sum = value;
+}
+
+}  // namespace
 
 JournalRemains read_journal_remains(std::string_view bytes) {
   JournalRemains remains;
@@ -281,15 +339,28 @@ JournalRemains read_journal_remains(std::string_view bytes) {
                     last.substr(4, 16).find_first_not_of("0123456789abcdef") == std::string::npos;
   JournalReader reader(bytes);
   std::optional<std::string> what;
-  if (!reader.literal(kJournalHeader) || !reader.field("what", what, false)) return remains;
+  const bool summed = reader.literal(kJournalHeader);
+  if ((!summed && !reader.literal(kJournalHeaderWithoutSums)) || !reader.field("what", what, false))
+    return remains;
   remains.what = std::move(*what);
   const auto changes = reader.count("changes");
   if (!changes) return remains;
   remains.listed = *changes;
+  // The index names every file and its sums, however far the bytes below read.
+  for (std::size_t i = 0; summed && i < *changes; ++i) {
+    std::optional<std::string> path;
+    const auto sums = reader.field("path", path, false) ? reader.sums() : std::nullopt;
+    if (!sums) return remains;
+    JournalRemains::Entry& entry = remains.entries.emplace_back();
+    entry.path = std::move(*path);
+    summed_side(sums->first, entry.old_contents);
+    summed_side(sums->second, entry.new_contents);
+  }
   for (std::size_t i = 0; i < *changes; ++i) {
     std::optional<std::string> path;
     if (!reader.field("path", path, false)) break;
-    JournalRemains::Entry& entry = remains.entries.emplace_back();
+    if (summed && (i >= remains.entries.size() || remains.entries[i].path != *path)) break;
+    JournalRemains::Entry& entry = summed ? remains.entries[i] : remains.entries.emplace_back();
     entry.path = std::move(*path);
     if (!reader.partial_field("old", entry.old_contents) ||
         !reader.partial_field("new", entry.new_contents))
@@ -299,6 +370,7 @@ JournalRemains read_journal_remains(std::string_view bytes) {
 }
 
 bool JournalRemains::Contents::fit(const std::optional<std::string>& file) const {
+  if (sum) return file && fnv1a(*file) == *sum;
   if (!read) return false;
   if (none || !file) return none && !file;
   return file->size() == size && file->starts_with(bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,14 +28,22 @@ namespace league {
 // The journal, all counts in decimal and every byte string given by its
 // length so that any bytes read back exactly:
 //
-//   league journal 1\n
+//   league journal 2\n
 //   what <n>\n<n bytes>\n              the operation, "round 3"
 //   changes <count>\n
+//   the index, for each change:
+//     path <n>\n<n bytes>\n
+//     sums <old> <new>\n                 FNV-1a (64 bits) of the old and the new
+//                                       bytes in 16 hex digits, or "none"
 //   then for each change:
 //     path <n>\n<n bytes>\n            relative to the league folder
 //     old <n>\n<n bytes>\n             or "old none\n": the file did not exist
 //     new <n>\n<n bytes>\n             or "new none\n": the change removes it
 //   end <16 hex digits>\n              FNV-1a (64 bits) of every byte before "end"
+//
+// The index comes first so that a journal cut short, or damaged in its bytes,
+// still names every file and tells its old bytes from its new ones (`league
+// recover`). A journal of version 1, without the index, still reads.
 
 // One change: a file's new contents, or (nullopt) its removal. The path is
 // relative to the league folder, '/' between folders, and may lie inside
@@ -112,7 +121,10 @@ struct JournalRemains {
     bool none = false;
     std::size_t size = 0;
     std::string bytes;  // all `size` of them, or the first ones when the journal stops
+    std::optional<std::uint64_t> sum;  // of all of them, from the index
     bool whole() const { return read && (none || bytes.size() == size); }
+    // Whether fit() tells these bytes from any others.
+    bool known() const { return whole() || sum.has_value(); }
     // The file's bytes (nothing: no file) agree with what reads of these.
     bool fit(const std::optional<std::string>& file) const;
   };

@@ -62,6 +62,14 @@ TEST_F(TransactionTest, TheJournalReadsBackExactlyAndRefusesAnythingElse) {
   std::string flipped = bytes;
   flipped[bytes.size() / 2] ^= 1;
   EXPECT_FALSE(decode_journal(flipped));
+
+  // One left by the version before, without the index, reads too.
+  const auto earlier = decode_journal(
+      "league journal 1\nwhat 7\nround 3\nchanges 1\npath 9\ntable.txt\nold 4\nold\n\nnew none\n"
+      "end af3ba5bdc7c32802\n");
+  ASSERT_TRUE(earlier);
+  EXPECT_EQ(earlier->entries.at(0).old_contents, "old\n");
+  EXPECT_FALSE(earlier->entries.at(0).new_contents);
 }
 
 TEST_F(TransactionTest, MakesFoldersAndRemovesThoseItEmpties) {

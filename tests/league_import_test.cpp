@@ -182,6 +182,22 @@ TEST(LeagueImport, ASmallSeasonWithMatchesToComeRoundTrips) {
   const ToolOutcome next = league(dir.path(), {"round"});
   EXPECT_EQ(next.status, 0) << next.output;
   EXPECT_NE(next.output.find("Round 5:"), std::string::npos) << next.output;
+  // A match of round 6 moved to a day of its own keeps it when played with
+  // round 5's results.
+  ScratchDir moved("import-small-moved");
+  fs::copy(dir.path(), moved.path(), fs::copy_options::recursive);
+  ASSERT_EQ(league(moved.path(), {"undo"}).status, 0);
+  ASSERT_EQ(
+      league(moved.path(), {"fixtures", "move", "Ashford Town", "St Mary's", "2026-08-24", "19:30"})
+          .status,
+      0);
+  write_file(moved.path() / "results.txt",
+             "Hope_&_Anchor 1 - 0 St_Mary's\nBexley 0 - 2 Ashford_Town\n"
+             "Ashford_Town 1 - 1 St_Mary's\n");
+  const ToolOutcome brought = league(moved.path(), {"round"});
+  ASSERT_EQ(brought.status, 0) << brought.output;
+  EXPECT_NE(league(moved.path(), {"export", "--csv"}).output.find("24/08/2026,19:30,Ashford Town"),
+            std::string::npos);
 
   for (const char* shape : {"--csv", "--football-json", "--football-txt"}) {
     const ToolOutcome exported = league(dir.path(), {"export", shape, "--out", "season.out"});

@@ -6,7 +6,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,8 +45,9 @@ std::optional<exchange::ClockTime> clock(const std::optional<TimeOfDay>& time) {
 }
 
 // What dates the exported matches: fixtures.txt's dated rounds by number,
-// its matches with a day of their own, and the day history says each round
-// was applied, read once a round.
+// its matches with a day of their own by their pairing (a match rearranged
+// is often played with another round's results: its day is still its own),
+// and the day history says each round was applied, read once a round.
 class MatchDays {
  public:
   explicit MatchDays(const std::optional<Fixtures>& fixtures) {
@@ -55,7 +55,7 @@ class MatchDays {
     for (const FixtureRound& round : fixtures->rounds) {
       if (round.date) rounds_.emplace(round.number, &round);
       for (const FixtureMatch& match : round.matches) {
-        if (match.date) own_.emplace(Key{round.number, match.home, match.away}, &match);
+        if (match.date) own_.emplace(Pairing{match.home, match.away}, &match);
       }
     }
   }
@@ -68,7 +68,7 @@ class MatchDays {
     match.round = round;
     match.home = written_form(home);
     match.away = written_form(away);
-    if (const auto own = own_.find(Key{round, home, away}); own != own_.end()) {
+    if (const auto own = own_.find(Pairing{home, away}); own != own_.end()) {
       match.date = calendar_date(*own->second->date);
       match.time = clock(own->second->time);
     } else if (const auto dated = rounds_.find(round); dated != rounds_.end()) {
@@ -81,7 +81,7 @@ class MatchDays {
   }
 
  private:
-  using Key = std::tuple<int, std::string_view, std::string_view>;
+  using Pairing = std::pair<std::string_view, std::string_view>;
 
   std::optional<Date> applied_on(int round) {
     const auto [known, added] = applied_.try_emplace(round);
@@ -93,7 +93,7 @@ class MatchDays {
   }
 
   std::map<int, const FixtureRound*> rounds_;
-  std::map<Key, const FixtureMatch*> own_;
+  std::map<Pairing, const FixtureMatch*> own_;
   std::map<int, std::optional<Date>> applied_;
 };
 

@@ -106,6 +106,12 @@ exchange::ExchangeSeason league_season() {
   if (!applied.problems.empty())
     fail_all(applied.problems, kHistoryDir, "; nothing is exported from results that do not read");
   MatchDays days(fixtures);
+  // Every match once: room for them all, so that the list is not copied as it grows.
+  std::size_t count = applied.matches.size();
+  if (fixtures) {
+    for (const FixtureRound& round : fixtures->rounds) count += round.matches.size();
+  }
+  season.matches.reserve(count);
   std::set<std::pair<std::string, std::string>> played;
   for (const AppliedMatch& result : applied.matches) {
     ExchangeMatch match = days.dated(result.round, result.home, result.away);

@@ -58,3 +58,7 @@ for dir in tests/table_update/*/in tests/form_update/*/in; do
   [ -f "$table" ] && teams=$(awk 'NR > 2 && NF > 1 { printf "%s ", $2 }' "$table" | tr -d '\0')
   { printf '%s\n' "$teams"; cat "$dir/results.txt"; } | add results_fuzz
 done
+# A round's changes as the journal harness splits its input: the operation,
+# then a path, old and new bytes for each change, NUL between them.
+printf 'round 3\0table.txt\0old table\n\0new table\n\0history/3/applied\0\0 2026-12-08\n' |
+  add journal_fuzz

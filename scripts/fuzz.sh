@@ -12,7 +12,7 @@ shift || true
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
   harnesses=(settings_fuzz fixed_roster_fuzz header_roster_fuzz teams_dir_fuzz results_fuzz
-             table_fuzz form_fuzz attendances_fuzz fixtures_fuzz)
+             table_fuzz form_fuzz attendances_fuzz fixtures_fuzz journal_fuzz)
 fi
 build=build-fuzz
 

@@ -114,6 +114,7 @@ struct SeasonSchedule {
       std::string_view home, std::string_view away) const;
 };
 
+// The schedule views `fixtures` (see FixtureState), which must outlive it.
 // Matches every applied match to the first fixture of its HOME - AWAY that
 // has no result yet (a pairing comes once in a season, so that is the one);
 // applied matches that are no fixture count for none.

@@ -259,7 +259,18 @@ std::vector<fs::path> remove_temporary_files_in(const std::string& folder, bool 
 }
 
 std::string encode_journal(const Journal& journal) {
-  std::string out(kJournalHeader);
+  // Room for it all at once: a journal of fixtures.txt's copies runs to
+  // hundreds of megabytes in a large league, and a string that grows by
+  // doubling would hold twice that while it copies.
+  std::size_t size = kJournalHeader.size() + journal.what.size() + 64;
+  for (const Journal::Entry& entry : journal.entries) {
+    size += 2 * entry.path.size() + 128;
+    if (entry.old_contents) size += entry.old_contents->size();
+    if (entry.new_contents) size += entry.new_contents->size();
+  }
+  std::string out;
+  out.reserve(size);
+  out += kJournalHeader;
   put_field(out, "what", journal.what);
   out += "changes " + std::to_string(journal.entries.size()) + '\n';
   for (const Journal::Entry& entry : journal.entries) {

@@ -48,9 +48,11 @@ RoundEnd entry_ending_round(int n, const std::vector<int>& recorded,
   }
   int entry = 0;
   int current = 0;
-  for (const int round : recorded) {
-    current = season_schedule(*fixtures, matches_up_to(applied, round)).current_round;
-    if (current == n) entry = round;
+  const std::vector<int> currents =
+      current_rounds_after(season_schedule(*fixtures, applied), recorded);
+  for (std::size_t i = 0; i < recorded.size(); ++i) {
+    current = currents[i];
+    if (current == n) entry = recorded[i];
   }
   if (entry > 0) return {entry, {}};
   if (n < 1 || n > current)

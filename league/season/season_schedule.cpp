@@ -193,6 +193,38 @@ int next_round_without(const SeasonSchedule& schedule, int round) {
   return next_round_of(schedule.fixtures, current_round_of(schedule.fixtures, round), round);
 }
 
+std::vector<int> current_rounds_after(const SeasonSchedule& schedule,
+                                      const std::vector<int>& entries) {
+  // Each round counts from the entry that played the half of its fixtures
+  // (not void) that made it current: the k-th earliest of their entries.
+  std::map<int, std::pair<std::size_t, std::vector<int>>> rounds;  // fixtures, entries played
+  for (const FixtureState& fixture : schedule.fixtures) {
+    if (fixture.is_void()) continue;
+    auto& [total, played] = rounds[fixture.round()];
+    ++total;
+    if (fixture.played) played.push_back(fixture.played->round);
+  }
+  std::vector<std::pair<int, int>> current_from;  // entry, round
+  for (auto& [round, fixtures] : rounds) {
+    auto& [total, played] = fixtures;
+    const std::size_t half = (total + 1) / 2;
+    if (played.size() < half) continue;
+    std::nth_element(played.begin(), played.begin() + static_cast<std::ptrdiff_t>(half - 1),
+                     played.end());
+    current_from.emplace_back(played[half - 1], round);
+  }
+  std::sort(current_from.begin(), current_from.end());
+  std::vector<int> currents;
+  int current = 0;
+  auto next = current_from.begin();
+  for (const int entry : entries) {
+    for (; next != current_from.end() && next->first <= entry; ++next)
+      current = std::max(current, next->second);
+    currents.push_back(current);
+  }
+  return currents;
+}
+
 Matchdays matchdays_of(const std::vector<AppliedMatch>& applied, int last_round,
                        std::optional<Fixtures> fixtures, std::optional<Date> today) {
   Matchdays matchdays;

@@ -135,6 +135,13 @@ SeasonSchedule season_schedule(Fixtures&&, const std::vector<AppliedMatch>&,
 // its matches.
 int next_round_without(const SeasonSchedule& schedule, int round);
 
+// The current round as it stood after each of `entries` (history entries in
+// ascending order): what season_schedule gives with the applied matches of
+// the entries up to it, found for all of them in one pass over `schedule`,
+// made with the matches of every entry.
+std::vector<int> current_rounds_after(const SeasonSchedule& schedule,
+                                      const std::vector<int>& entries);
+
 // What `league status` and `league publish` show beside the table.
 // It moves but is not copied: its schedule views its fixtures, and a copy's
 // would view the original's.

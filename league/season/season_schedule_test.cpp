@@ -69,6 +69,9 @@ TEST(SeasonScheduleTest, CurrentRoundNeedsHalfItsFixturesSoOneMatchBroughtForwar
   EXPECT_EQ(pairings(later.postponed), (std::vector<std::string>{"Cam - Dee 1", "Frome - Ash 2"}));
   EXPECT_EQ(pairings(later.next), (std::vector<std::string>{"Cam - Frome 3", "Eden - Bure 3"}));
   EXPECT_FALSE(later.next.front().date());
+  // The current round after each entry, from the one schedule of them all, as
+  // the schedules of the entries up to each give it.
+  EXPECT_EQ(current_rounds_after(later, {1, 2, 3}), (std::vector<int>{1, 1, 2}));
 }
 
 TEST(SeasonScheduleTest, NextIsTheFirstLaterRoundWithAFixtureToPlaySoEmptyRoundsArePassedOver) {

@@ -147,6 +147,26 @@ TEST(SeasonPages, ATeamsPageOfAHandWorkedSeason) {
             std::string::npos);
 }
 
+TEST(SeasonPages, AfterARoundTheFixturesAreAsTheyStoodThen) {
+  testing::ScratchWorkDir folder("season_pages_test");
+  write_hand_season();
+  league_run({"fixtures", "move", "Ashford", "Carrow", "2026-08-16", "18:00"});
+  setenv("LEAGUE_TODAY", "2026-08-10", 1);
+  league_run({"publish", "--after", "2", "--json", "then.json", "--out", "then.html"});
+  league_run({"publish", "--json", "now.json"});
+  unsetenv("LEAGUE_TODAY");
+  const auto next = [](const char* path) {
+    const nlohmann::json document = nlohmann::json::parse(*read_whole_file(path));
+    for (const nlohmann::json& fixture : document["next_fixtures"])
+      if (fixture["home"] == "Ashford") return fixture;
+    return nlohmann::json();
+  };
+  EXPECT_EQ(next("then.json")["date"], "2026-08-15");
+  EXPECT_FALSE(next("then.json").contains("status"));
+  EXPECT_EQ(next("now.json")["date"], "2026-08-16");
+  EXPECT_EQ(next("now.json")["status"], "EventRescheduled");
+}
+
 TEST(SeasonPages, RefusedForMoreTeamsThanTheyAreWrittenFor) {
   testing::ScratchWorkDir folder("season_pages_test");
   std::string teams;

@@ -80,8 +80,13 @@ std::optional<Diagnostic> wind_back(Standings& standings, int entry, const Seaso
   std::erase_if(standings.adjustments, [&](const Adjustment& a) { return a.round > entry; });
   std::erase_if(standings.withdrawals, [&](const Withdrawal& w) { return w.round > entry; });
   standings.applied = matches_up_to(applied, entry);
-  standings.matchdays =
-      matchdays_of(standings.applied, entry, std::move(standings.matchdays.fixtures));
+  // The fixtures as they stood then, without the rearrangements made since.
+  std::optional<Fixtures> fixtures = std::move(standings.matchdays.fixtures);
+  if (fixtures) {
+    if (const std::optional<std::string> then = fixtures_text_after(entry))
+      fixtures = read_fixtures(*then).fixtures;
+  }
+  standings.matchdays = matchdays_of(standings.applied, entry, std::move(fixtures));
   return std::nullopt;
 }
 

@@ -7,12 +7,14 @@
 #include <iomanip>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "common/attendances/attendances_file.h"
 #include "common/form/form_table.h"
 #include "common/io/whole_file.h"
 #include "common/table/table_file.h"
 #include "common/text/spaces.h"
+#include "league/store/reading.h"
 #include "league/store/withdrawals.h"
 
 namespace league {
@@ -123,6 +125,24 @@ std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind) {
     }
   }
   return entries;
+}
+
+std::optional<std::string> fixtures_text_after(int round) {
+  std::optional<HistoryEntry> first;
+  for (const HistoryEntry::Kind kind :
+       {HistoryEntry::Kind::kFixtureChange, HistoryEntry::Kind::kWithdrawal}) {
+    for (const HistoryEntry& entry : recorded_entries(kind)) {
+      if (entry.round < round || !path_exists(entry.dir() + "/before/" + kFixturesFile)) continue;
+      if (!first || std::pair(entry.round, entry.number) < std::pair(first->round, first->number))
+        first = entry;
+      break;
+    }
+  }
+  if (!first) return std::nullopt;
+  const std::optional<LeagueFile> file =
+      read_league_file_bytes(first->dir() + "/before/" + kFixturesFile);
+  if (!file) return std::nullopt;
+  return file->text;
 }
 
 std::optional<HistoryEntry> last_entry() {

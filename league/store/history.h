@@ -121,6 +121,11 @@ HistoryEntry adjustment_entry(int round, int number);
 // Every complete adjustment, fixture change or withdrawal (`kind`), oldest first.
 std::vector<HistoryEntry> recorded_entries(HistoryEntry::Kind kind);
 
+// fixtures.txt as it stood after round n: the before/ copy of the first
+// fixture change or withdrawal recorded after it (they keep fixtures.txt as
+// they found it); nothing when none changed it since, so that the file holds it.
+std::optional<std::string> fixtures_text_after(int round);
+
 // The entry that `league undo` takes back: the last adjustment, fixture
 // change or withdrawal kept under the last round (they came after it), else that round;
 // nothing when there is none.

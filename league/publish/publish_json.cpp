@@ -3,25 +3,13 @@
 #include <nlohmann/json.hpp>
 
 #include "league/names/team_name.h"
+#include "league/publish/sports_events.h"
 
 namespace league {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// schema.org's words for an event's status.
-const char* event_status(Rescheduling rescheduling) {
-  switch (rescheduling) {
-    case Rescheduling::kPostponed:
-      return "EventPostponed";
-    case Rescheduling::kRearranged:
-      return "EventRescheduled";
-    case Rescheduling::kNone:
-      break;
-  }
-  return "EventScheduled";
-}
 
 Json date_json(const std::optional<Date>& date) {
   return date ? Json(format_date(*date)) : Json(nullptr);

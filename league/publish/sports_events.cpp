@@ -6,6 +6,18 @@
 
 namespace league {
 
+std::string_view event_status(Rescheduling rescheduling) {
+  switch (rescheduling) {
+    case Rescheduling::kPostponed:
+      return "EventPostponed";
+    case Rescheduling::kRearranged:
+      return "EventRescheduled";
+    case Rescheduling::kNone:
+      break;
+  }
+  return "EventScheduled";
+}
+
 namespace {
 
 using nlohmann::json;
@@ -14,25 +26,14 @@ json team(const std::string& name) {
   return {{"@type", "SportsTeam"}, {"name", written_form(name)}};
 }
 
-std::string_view status_of(Rescheduling rescheduling) {
-  switch (rescheduling) {
-    case Rescheduling::kPostponed:
-      return "https://schema.org/EventPostponed";
-    case Rescheduling::kRearranged:
-      return "https://schema.org/EventRescheduled";
-    case Rescheduling::kNone:
-      break;
-  }
-  return "https://schema.org/EventScheduled";
-}
-
 json sports_event(const SeasonMatch& match, const Grounds& grounds) {
-  json event{{"@type", "SportsEvent"},
-             {"name", written_form(match.home) + " v " + written_form(match.away)},
-             {"sport", "Football"},
-             {"homeTeam", team(match.home)},
-             {"awayTeam", team(match.away)},
-             {"eventStatus", status_of(match.rescheduling)}};
+  json event{
+      {"@type", "SportsEvent"},
+      {"name", written_form(match.home) + " v " + written_form(match.away)},
+      {"sport", "Football"},
+      {"homeTeam", team(match.home)},
+      {"awayTeam", team(match.away)},
+      {"eventStatus", "https://schema.org/" + std::string(event_status(match.rescheduling))}};
   if (match.date) {
     std::string start = format_date(*match.date);
     if (match.time) start += 'T' + format_time(*match.time);

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "league/publish/season_matches.h"
 #include "league/season/grounds.h"
 
 namespace league {
+
+// schema.org's word for an event's status: EventPostponed, EventRescheduled
+// for a rearranged match, else EventScheduled.
+std::string_view event_status(Rescheduling rescheduling);
 
 // schema.org SportsEvent structured data for the fixtures a page shows, so
 // that search engines and calendars read them: each fixture of fixtures.txt

@@ -21,6 +21,8 @@ namespace fs = std::filesystem;
 constexpr std::string_view kJournalHeader = "league journal 2\n";
 // A journal of the version before, without the index of sums, still reads.
 constexpr std::string_view kJournalHeaderWithoutSums = "league journal 1\n";
+// Its last line: "end ", 16 hex digits and the line end.
+constexpr std::size_t kEndLine = 4 + 16 + 1;
 
 // ---- The file system, each step made durable before the next ----
 
@@ -194,6 +196,39 @@ class JournalReader {
     return true;
   }
 
+  // The journal's start: whether it has the index (version 2), the
+  // operation and the number of changes. False when they do not all read;
+  // `head` then holds what did.
+  struct Head {
+    bool summed = false;
+    std::string what;
+    std::size_t changes = 0;
+  };
+  bool head(Head& head) {
+    head.summed = literal(kJournalHeader);
+    std::optional<std::string> what;
+    if ((!head.summed && !literal(kJournalHeaderWithoutSums)) || !field("what", what, false))
+      return false;
+    head.what = std::move(*what);
+    const auto changes = count("changes");
+    if (!changes) return false;
+    head.changes = *changes;
+    return true;
+  }
+
+  // One change of the index: its path and the sums of its old and new bytes.
+  struct IndexEntry {
+    std::string path;
+    std::pair<std::string, std::string> sums;
+  };
+  std::optional<IndexEntry> index_entry() {
+    std::optional<std::string> path;
+    if (!field("path", path, false)) return std::nullopt;
+    const auto read = sums();
+    if (!read) return std::nullopt;
+    return IndexEntry{std::move(*path), *read};
+  }
+
   std::string_view rest() const { return rest_; }
 
  private:
@@ -288,37 +323,30 @@ std::string encode_journal(const Journal& journal) {
 
 std::optional<Journal> decode_journal(std::string_view bytes) {
   // The last line, "end " and 16 digits, sums up every byte before it.
-  constexpr std::size_t kEndLine = 4 + 16 + 1;
   if (bytes.size() < kEndLine) return std::nullopt;
   const std::size_t end = bytes.size() - kEndLine;
   if (bytes.substr(end) != "end " + hex16(fnv1a(bytes.substr(0, end))) + '\n') return std::nullopt;
   JournalReader reader(bytes.substr(0, end));
-  Journal journal;
-  std::optional<std::string> what;
-  const bool summed = reader.literal(kJournalHeader);
-  if ((!summed && !reader.literal(kJournalHeaderWithoutSums)) || !reader.field("what", what, false))
-    return std::nullopt;
-  journal.what = std::move(*what);
-  const auto changes = reader.count("changes");
-  if (!changes) return std::nullopt;
+  JournalReader::Head head;
+  if (!reader.head(head)) return std::nullopt;
+  Journal journal{head.what, {}};
   // The index, which must agree with the changes below it.
-  std::vector<std::pair<std::string, std::pair<std::string, std::string>>> index;
-  for (std::size_t i = 0; summed && i < *changes; ++i) {
-    std::optional<std::string> path;
-    if (!reader.field("path", path, false)) return std::nullopt;
-    const auto sums = reader.sums();
-    if (!sums) return std::nullopt;
-    index.emplace_back(std::move(*path), *sums);
+  std::vector<JournalReader::IndexEntry> index;
+  for (std::size_t i = 0; head.summed && i < head.changes; ++i) {
+    auto entry = reader.index_entry();
+    if (!entry) return std::nullopt;
+    index.push_back(std::move(*entry));
   }
-  for (std::size_t i = 0; i < *changes; ++i) {
+  for (std::size_t i = 0; i < head.changes; ++i) {
     Journal::Entry entry;
     std::optional<std::string> path;
     if (!reader.field("path", path, false) || !reader.field("old", entry.old_contents, true) ||
         !reader.field("new", entry.new_contents, true))
       return std::nullopt;
     entry.path = std::move(*path);
-    if (summed && index[i] != std::pair(entry.path, std::pair(sum_of(entry.old_contents),
-                                                              sum_of(entry.new_contents))))
+    if (head.summed &&
+        (index[i].path != entry.path ||
+         index[i].sums != std::pair(sum_of(entry.old_contents), sum_of(entry.new_contents))))
       return std::nullopt;
     journal.entries.push_back(std::move(entry));
   }
@@ -343,31 +371,27 @@ void summed_side(const std::string& sum, JournalRemains::Contents& contents) {
 
 JournalRemains read_journal_remains(std::string_view bytes) {
   JournalRemains remains;
-  constexpr std::size_t kEndLine = 4 + 16 + 1;
   const std::string_view last =
       bytes.size() < kEndLine ? "" : bytes.substr(bytes.size() - kEndLine);
   remains.altered = last.substr(0, 4) == "end " && last.back() == '\n' &&
                     last.substr(4, 16).find_first_not_of("0123456789abcdef") == std::string::npos;
   JournalReader reader(bytes);
-  std::optional<std::string> what;
-  const bool summed = reader.literal(kJournalHeader);
-  if ((!summed && !reader.literal(kJournalHeaderWithoutSums)) || !reader.field("what", what, false))
-    return remains;
-  remains.what = std::move(*what);
-  const auto changes = reader.count("changes");
-  if (!changes) return remains;
-  remains.listed = *changes;
+  JournalReader::Head head;
+  const bool whole = reader.head(head);
+  remains.what = head.what;
+  if (!whole) return remains;
+  const bool summed = head.summed;
+  remains.listed = head.changes;
   // The index names every file and its sums, however far the bytes below read.
-  for (std::size_t i = 0; summed && i < *changes; ++i) {
-    std::optional<std::string> path;
-    const auto sums = reader.field("path", path, false) ? reader.sums() : std::nullopt;
-    if (!sums) return remains;
+  for (std::size_t i = 0; summed && i < head.changes; ++i) {
+    auto read = reader.index_entry();
+    if (!read) return remains;
     JournalRemains::Entry& entry = remains.entries.emplace_back();
-    entry.path = std::move(*path);
-    summed_side(sums->first, entry.old_contents);
-    summed_side(sums->second, entry.new_contents);
+    entry.path = std::move(read->path);
+    summed_side(read->sums.first, entry.old_contents);
+    summed_side(read->sums.second, entry.new_contents);
   }
-  for (std::size_t i = 0; i < *changes; ++i) {
+  for (std::size_t i = 0; i < head.changes; ++i) {
     std::optional<std::string> path;
     if (!reader.field("path", path, false)) break;
     if (summed && (i >= remains.entries.size() || remains.entries[i].path != *path)) break;

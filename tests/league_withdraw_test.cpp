@@ -45,21 +45,15 @@ const std::vector<std::string> kTeams{"Harwood", "Ashford", "Fenwick", "Glenvale
 // first match of round 3, which is postponed and never played.
 std::map<int, std::string> weeks_of(const std::string& fixtures) {
   std::map<int, std::string> weeks;
-  std::istringstream lines(fixtures);
-  int round = 0;
   int goals = 0;
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string first, dash, second;
-    words >> first >> dash >> second;
-    if (first == "Round") {
-      round = std::stoi(dash);
-    } else if (dash == "-" && !(round == 3 && !weeks.contains(3))) {
+  for (const auto& [round, text] : fixture_rounds(fixtures)) {
+    std::string& week = weeks[round];
+    for (std::size_t i = round == 3 ? 1 : 0; i < text.fixtures.size(); ++i) {
+      const std::string& pairing = text.fixtures[i];
+      const std::size_t dash = pairing.find(" - ");
       ++goals;
-      weeks[round] += first + " " + std::to_string(goals % 4) + " - " +
-                      std::to_string(goals * 7 % 3) + " " + second + "\n";
-    } else if (dash == "-") {
-      weeks[3];  // round 3's first match is postponed
+      week += pairing.substr(0, dash) + " " + std::to_string(goals % 4) + " - " +
+              std::to_string(goals * 7 % 3) + " " + pairing.substr(dash + 3) + "\n";
     }
   }
   return weeks;

@@ -25,7 +25,7 @@ void sort_by_line(std::vector<Diagnostic>& diagnostics) {
 }
 
 // The schedule as it was before the round: `after` with the matches of
-// history entry `round` taken back out. Each applied match takes its
+// history entry `round`, the last, taken back out. Each applied match takes its
 // pairing's first fixture without a result in the order they were applied,
 // so the earlier matches take the same fixtures either way.
 struct ScheduleBefore {
@@ -34,12 +34,12 @@ struct ScheduleBefore {
   int next_round;
 
   ScheduleBefore(const SeasonSchedule& after, int round)
-      : after(after), round(round), next_round(next_round_without(after, round)) {}
+      : after(after), round(round), next_round(next_round_before(after, round)) {}
   const FixtureState* find(std::string_view home, std::string_view away) const {
     return after.find(home, away);
   }
   bool played(const FixtureState& fixture) const {
-    return fixture.played && fixture.played->round != round;
+    return fixture.played && fixture.played->round < round;
   }
 };
 

@@ -1,6 +1,7 @@
 #include "league/season/season_schedule.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -74,35 +75,21 @@ std::optional<TimeOfDay> FixtureState::time() const {
 
 namespace {
 
-// A fixture with a result, when the matches of history entry `left_out` (0:
-// none) are left out.
-bool played_without(const FixtureState& fixture, int left_out) {
-  return fixture.played && fixture.played->round != left_out;
-}
+// Every history entry's matches count.
+constexpr int kEveryEntry = std::numeric_limits<int>::max();
 
-// The highest round with at least half of its fixtures played.
-int current_round_of(const std::vector<FixtureState>& fixtures, int left_out) {
-  std::map<int, std::pair<std::size_t, std::size_t>> counts;
-  for (const FixtureState& fixture : fixtures) {
-    if (fixture.is_void()) continue;
-    auto& [total, played] = counts[fixture.round()];
-    ++total;
-    if (played_without(fixture, left_out)) ++played;
-  }
-  int current = 0;
-  for (const auto& [round, count] : counts) {
-    if (2 * count.second >= count.first) current = std::max(current, round);
-  }
-  return current;
+// A fixture with a result from one of the history entries up to `up_to`.
+bool played_by(const FixtureState& fixture, int up_to) {
+  return fixture.played && fixture.played->round <= up_to;
 }
 
 // The first round after `current` with a fixture still to play (not void,
 // without a result); an empty round, or one played in full ahead of its
 // turn, is passed over. current + 1 when no later round has one.
-int next_round_of(const std::vector<FixtureState>& fixtures, int current, int left_out) {
+int next_round_of(const std::vector<FixtureState>& fixtures, int current, int up_to) {
   std::optional<int> next;
   for (const FixtureState& fixture : fixtures) {
-    if (fixture.round() > current && !played_without(fixture, left_out) && !fixture.is_void() &&
+    if (fixture.round() > current && !played_by(fixture, up_to) && !fixture.is_void() &&
         (!next || fixture.round() < *next))
       next = fixture.round();
   }
@@ -183,14 +170,15 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
       break;
     }
   }
-  schedule.current_round = current_round_of(schedule.fixtures, 0);
-  schedule.next_round = next_round_of(schedule.fixtures, schedule.current_round, 0);
+  schedule.current_round = current_rounds_after(schedule, {kEveryEntry}).front();
+  schedule.next_round = next_round_of(schedule.fixtures, schedule.current_round, kEveryEntry);
   postponed_and_next(schedule, today);
   return schedule;
 }
 
-int next_round_without(const SeasonSchedule& schedule, int round) {
-  return next_round_of(schedule.fixtures, current_round_of(schedule.fixtures, round), round);
+int next_round_before(const SeasonSchedule& schedule, int entry) {
+  const int current = current_rounds_after(schedule, {entry - 1}).front();
+  return next_round_of(schedule.fixtures, current, entry - 1);
 }
 
 std::vector<int> current_rounds_after(const SeasonSchedule& schedule,

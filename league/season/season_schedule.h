@@ -131,9 +131,9 @@ SeasonSchedule season_schedule(const Fixtures& fixtures, const std::vector<Appli
 SeasonSchedule season_schedule(Fixtures&&, const std::vector<AppliedMatch>&,
                                std::optional<Date> = std::nullopt) = delete;
 
-// The schedule's next round as it was before history entry `round` applied
-// its matches.
-int next_round_without(const SeasonSchedule& schedule, int round);
+// The schedule's next round as it stood before history entry `entry`: with
+// the matches of the entries before it.
+int next_round_before(const SeasonSchedule& schedule, int entry);
 
 // The current round as it stood after each of `entries` (history entries in
 // ascending order): what season_schedule gives with the applied matches of

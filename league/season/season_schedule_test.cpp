@@ -105,7 +105,7 @@ TEST(SeasonScheduleTest, NextIsTheFirstLaterRoundWithAFixtureToPlaySoEmptyRounds
   EXPECT_EQ(later.next_round, 5);
   EXPECT_EQ(pairings(later.next), (std::vector<std::string>{"Bure - Eden 5", "Cam - Frome 5"}));
   // league round reads the schedule before its round from the one after it.
-  EXPECT_EQ(next_round_without(later, 2), schedule.next_round);
+  EXPECT_EQ(next_round_before(later, 2), schedule.next_round);
 }
 
 TEST(SeasonScheduleTest, AFixtureIsPostponedOnlyOnceItsDayHasPassedOrItWasMarkedSo) {

@@ -9,6 +9,7 @@
 #include "common/text/utf8.h"
 #include "common/text/wording.h"
 #include "league/names/team_name.h"
+#include "league/publish/percent_encoding.h"
 
 namespace league {
 
@@ -50,20 +51,7 @@ std::string text_value(std::string_view text) {
 // as %XX, so that no two names give the same part and '-' and '@' can join
 // the parts; the part after the '@' keeps its '-' too.
 std::string uid_part(std::string_view text, bool keep_dash = false) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || is_digit(c) || c == '_' || c == '.' ||
-        (keep_dash && c == '-')) {
-      out += c;
-    } else {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0x0F];
-    }
-  }
-  return out;
+  return percent_encoded(text, keep_dash ? "_.-" : "_.");
 }
 
 std::string compact_date(const Date& date) {

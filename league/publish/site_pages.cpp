@@ -3,6 +3,8 @@
 #include <cctype>
 #include <set>
 
+#include "league/publish/percent_encoding.h"
+
 namespace league {
 
 namespace {
@@ -52,19 +54,7 @@ SitePages site_pages(const std::string& page, const std::vector<std::string>& te
 std::string page_link(std::string_view path) {
   const std::size_t slash = path.find_last_of("/\\");
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string link;
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (std::isalnum(byte) || c == '-' || c == '.' || c == '_') {
-      link += c;
-    } else {
-      link += '%';
-      link += kHex[byte >> 4];
-      link += kHex[byte & 0xF];
-    }
-  }
-  return link;
+  return percent_encoded(name, "-._");
 }
 
 }  // namespace league
